@@ -1,0 +1,10 @@
+#include "shell/Marke.h"
+
+namespace qv {
+
+Brand& brand() {
+  static Brand b;
+  return b;
+}
+
+}  // namespace qv

@@ -1,0 +1,10 @@
+#include "shell/Texte.h"
+
+namespace qv {
+
+Texts& texts() {
+  static Texts t;
+  return t;
+}
+
+}  // namespace qv

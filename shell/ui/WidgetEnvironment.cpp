@@ -1,0 +1,63 @@
+#include "shell/ui/WidgetEnvironment.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+
+#include "shell/Marke.h"
+
+namespace qv {
+
+Answer WidgetEnvironment::message(const QString& text, Buttons buttons, Icon icon) {
+  QMessageBox box(QApplication::activeWindow());
+  box.setWindowTitle(brand().S_Titel);
+  box.setText(text);
+  switch (icon) {
+    case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
+    case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case Icon::Question: box.setIcon(QMessageBox::Question); break;
+    case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case Icon::Information: box.setIcon(QMessageBox::Information); break;
+  }
+  switch (buttons) {
+    case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+    case Buttons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case Buttons::YesNoCancel:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+      break;
+  }
+  // The busy cursor must not hide behind a question.
+  const bool busy = QGuiApplication::overrideCursor() != nullptr;
+  if (busy) QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+  const int r = box.exec();
+  if (busy) QGuiApplication::restoreOverrideCursor();
+  switch (r) {
+    case QMessageBox::Ok: return Answer::Ok;
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: return Answer::Cancel;
+  }
+}
+
+void WidgetEnvironment::beep() { QApplication::beep(); }
+
+void WidgetEnvironment::setBusy(bool busy) {
+  if (busy) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  else QGuiApplication::restoreOverrideCursor();
+}
+
+QDateTime WidgetEnvironment::now() const { return QDateTime::currentDateTime(); }
+
+QString WidgetEnvironment::openFileName(const QString& caption, const QString& filter, const QString& start) {
+  return QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, start, filter);
+}
+
+QString WidgetEnvironment::saveFileName(const QString& caption, const QString& filter, const QString& suggested) {
+  // The program asks its own overwrite question.
+  return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, suggested, filter, nullptr,
+                                      QFileDialog::DontConfirmOverwrite);
+}
+
+}  // namespace qv

@@ -1,0 +1,43 @@
+#include "tests/support/ScriptedEnvironment.h"
+
+namespace qv::test {
+
+ScriptedEnvironment::ScriptedEnvironment()
+    : now_(QDate(2026, 3, 14), QTime(9, 26, 53)) {
+  setEnvironment(this);
+}
+
+ScriptedEnvironment::~ScriptedEnvironment() { setEnvironment(nullptr); }
+
+Answer ScriptedEnvironment::message(const QString& text, Buttons buttons, Icon icon) {
+  messages.push_back({text, buttons, icon});
+  if (!answers_.empty()) {
+    const Answer a = answers_.front();
+    answers_.pop_front();
+    return a;
+  }
+  return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+}
+
+void ScriptedEnvironment::setBusy(bool busy) {
+  if (busy) {
+    ++busyOn;
+    ++busyDepth;
+  } else {
+    --busyDepth;
+  }
+}
+
+QString ScriptedEnvironment::openFileName(const QString& caption, const QString&, const QString&) {
+  fileDialogCaptions << caption;
+  if (fileNames_.empty()) return {};
+  const QString n = fileNames_.front();
+  fileNames_.pop_front();
+  return n;
+}
+
+QString ScriptedEnvironment::saveFileName(const QString& caption, const QString& filter, const QString& suggested) {
+  return openFileName(caption, filter, suggested);
+}
+
+}  // namespace qv::test

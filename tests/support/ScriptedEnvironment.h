@@ -1,0 +1,51 @@
+#pragma once
+// A stand-in for the user and the system: answers come from a script, everything the program
+// shows is recorded. Install it for the lifetime of a test.
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <vector>
+
+#include "model/Environment.h"
+
+namespace qv::test {
+
+struct ShownMessage {
+  QString text;
+  Buttons buttons;
+  Icon icon;
+};
+
+class ScriptedEnvironment final : public Environment {
+ public:
+  ScriptedEnvironment();
+  ~ScriptedEnvironment() override;
+
+  // Queue the answers to the next message boxes; an unscripted box gets the default answer
+  // (OK for OK boxes, Cancel otherwise) and is still recorded.
+  void answer(Answer a) { answers_.push_back(a); }
+  void answerFileDialog(const QString& name) { fileNames_.push_back(name); }
+  void setNow(const QDateTime& t) { now_ = t; }
+
+  Answer message(const QString& text, Buttons buttons, Icon icon) override;
+  void beep() override { ++beeps; }
+  void setBusy(bool busy) override;
+  QDateTime now() const override { return now_; }
+  QString openFileName(const QString& caption, const QString& filter, const QString& start) override;
+  QString saveFileName(const QString& caption, const QString& filter, const QString& suggested) override;
+
+  std::vector<ShownMessage> messages;
+  QStringList fileDialogCaptions;
+  int beeps = 0;
+  int busyOn = 0;       // times the busy cursor was switched on
+  int busyDepth = 0;    // on minus off; 0 when balanced
+  size_t unusedAnswers() const { return answers_.size(); }
+
+ private:
+  std::deque<Answer> answers_;
+  std::deque<QString> fileNames_;
+  QDateTime now_;
+};
+
+}  // namespace qv::test
