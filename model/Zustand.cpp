@@ -1,5 +1,6 @@
 #include "model/Zustand.h"
 
+#include "model/Sortierung.h"
 #include "shell/Marke.h"
 #include "shell/Texte.h"
 
@@ -36,6 +37,7 @@ void resetAllState() {
   gSettings = DeviceSettings{};
   gAstro = AstroState{};
   texts() = Texts{};
+  sortSelectors() = SortSelectors{};
   brand() = Brand{};
 }
 

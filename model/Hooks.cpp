@@ -1,0 +1,10 @@
+#include "model/Hooks.h"
+
+namespace qv {
+
+WindowHooks& hooks() {
+  static WindowHooks h;
+  return h;
+}
+
+}  // namespace qv

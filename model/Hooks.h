@@ -1,0 +1,23 @@
+#pragma once
+// Window-side operations that logic code has to trigger (refilling the grid after a load, showing
+// the header panel). The windows install them at start-up; unset hooks do nothing, so the logic
+// runs and is tested without any window.
+#include <functional>
+
+namespace qv {
+
+struct WindowHooks {
+  std::function<void(int slot)> Fuelle_Grid;
+  std::function<void(int slot)> Zeige_Kopfdaten;
+  std::function<void(int slot)> Zeige_Speicherbelegung;
+};
+
+WindowHooks& hooks();
+
+// Calls a hook when it is set.
+template <typename F, typename... A>
+void callHook(const F& f, A&&... args) {
+  if (f) f(std::forward<A>(args)...);
+}
+
+}  // namespace qv
