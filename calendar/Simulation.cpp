@@ -112,11 +112,24 @@ SimProgramm SimProgramm::ausSpeicher(int speicher) {
   return p;
 }
 
-void SimProgramm::sortiere() {
+// cacheSlot: 0..2 for the keys kept per record, -1 for a sort whose keys are not kept.
+void SimProgramm::sortiere(int cacheSlot) {
   const size_t n = saetze_.size();
   if (n <= 1) return;
   std::vector<int64_t> keys(n);
-  for (size_t i = 0; i < n; ++i) keys[i] = SzSortSchluessel(saetze_[i].rec);
+  for (size_t i = 0; i < n; ++i) {
+    Satz& s = saetze_[i];
+    if (cacheSlot < 0) {
+      keys[i] = SzSortSchluessel(s.rec);
+      continue;
+    }
+    const uint8_t bit = static_cast<uint8_t>(1u << cacheSlot);
+    if (!(s.schluesselDa & bit)) {
+      s.schluessel[cacheSlot] = SzSortSchluessel(s.rec);
+      s.schluesselDa |= bit;
+    }
+    keys[i] = s.schluessel[cacheSlot];
+  }
   std::vector<size_t> order(n);
   std::iota(order.begin(), order.end(), size_t{0});
   std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return keys[a] < keys[b]; });
@@ -129,13 +142,14 @@ void SimProgramm::sortiere() {
 void SimProgramm::sortiereSz(int art) {
   SelectorGuard guard;
   sortSelectors().SortArtSz = art;
-  sortiere();
+  const int slot = art == kSortNachMinute ? 0 : art == kSortAstroZeit ? 1 : art == kSortAstroZuerst ? 2 : -1;
+  sortiere(slot);
 }
 
 void SimProgramm::sortierePz(int art) {
   SelectorGuard guard;
   sortSelectors().SortArtPz = art;
-  sortiere();
+  sortiere(-1);
 }
 
 void SimProgramm::anhaengen(const TSz& rec, bool temporaer) { saetze_.push_back({rec, temporaer}); }

@@ -36,6 +36,10 @@ class SimProgramm {
   struct Satz {
     TSz rec;
     bool temporaer = false;  // an astro switching added for the day being computed
+    // Sort keys of the simulation's own three switching-time sorts, computed once per record:
+    // a year runs them for every day.
+    int64_t schluessel[3]{};
+    uint8_t schluesselDa = 0;
   };
 
   static SimProgramm ausSpeicher(int speicher = 0);
@@ -53,7 +57,7 @@ class SimProgramm {
   int anzahlTemporaere() const;
 
  private:
-  void sortiere();
+  void sortiere(int cacheSlot);
   std::vector<Satz> saetze_;
 };
 
