@@ -10,6 +10,8 @@ struct WindowHooks {
   std::function<void(int slot)> Fuelle_Grid;
   std::function<void(int slot)> Zeige_Kopfdaten;
   std::function<void(int slot)> Zeige_Speicherbelegung;
+  // The main window's Save command (mnuDatSpei); a program read into slot 0 enables it.
+  std::function<void(bool enabled)> setSaveCommandEnabled;
 };
 
 WindowHooks& hooks();

@@ -1,0 +1,84 @@
+#include "model/Dateinamen.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+
+#include "model/Environment.h"
+#include "model/Programmdatei.h"
+#include "model/Zustand.h"
+#include "shell/Texte.h"
+
+namespace qv {
+
+int Endung_Pos(const QString& name) {
+  const int dateiteil = static_cast<int>(std::max(name.lastIndexOf(u'/'), name.lastIndexOf(u'\\'))) + 1;
+  const int len = static_cast<int>(name.size());
+  for (int k = 4; k >= 1; --k) {
+    const int at = len - k;
+    if (at >= dateiteil && name[at] == u'.') return k;
+  }
+  return 0;
+}
+
+bool NurAsciiZeichen(const QString& text) {
+  for (QChar c : text)
+    if (c.unicode() >= 128) return false;
+  return true;
+}
+
+std::optional<int> Datei_existiert(const QString& name) {
+  const QFileInfo info(name);
+  if (!info.exists()) return 0;
+  QString fehler;
+  if (info.isDir()) {
+    fehler = QStringLiteral("%1: Is a directory").arg(name);
+  } else {
+    QFile f(name);
+    if (f.open(QIODevice::ReadOnly)) return 1;
+    fehler = QStringLiteral("%1: %2").arg(name, f.errorString());
+  }
+  refuse(fehler);
+  return std::nullopt;
+}
+
+QString Freier_Dateiname() {
+  for (int n = 1; n <= 998; ++n) {
+    const QString name = texts().S_SzTab + QString::number(n) + QStringLiteral(".qvl");
+    if (Datei_existiert(name) == 0) return name;
+  }
+  refuse(texts().S_SpeiVorh + texts().S_SzTab + QStringLiteral("xxx.qvl"));
+  return {};
+}
+
+int Datei_sichern() {
+  ProgramState& p = program();
+  if (p.HatDateiname != 0) return SchreibeProgrammDatei();
+
+  for (;;) {
+    QString name = env().saveFileName(QString(), QStringLiteral("*.qvl;;*.*"), p.Dateiname[0]);
+    if (name.isEmpty()) {
+      // The proposed name stays for the next save and for the export.
+      refuse(texts().S_KeineDatei);
+      env().beep();
+      return 0;
+    }
+    if (Endung_Pos(name) == 0) name += QStringLiteral(".qvl");
+    p.Dateiname[0] = name;
+    if (!NurAsciiZeichen(name)) {
+      refuse(texts().S_keinGuelt);
+      env().beep();
+      continue;
+    }
+    const std::optional<int> vorhanden = Datei_existiert(name);
+    if (!vorhanden) continue;  // already reported; choose again
+    if (*vorhanden == 1 &&
+        ask(texts().S_Datei + name + texts().S_bestUeber) != Answer::Yes)
+      continue;
+    if (SchreibeProgrammDatei() == 0) return 0;
+    p.HatDateiname = 1;
+    return 1;
+  }
+}
+
+}  // namespace qv
