@@ -1,0 +1,166 @@
+#include "shell/Sprache.h"
+
+#include <QFileInfo>
+#include <array>
+
+#include "model/AtomicFile.h"
+#include "model/ValueFile.h"
+#include "shell/Marke.h"
+#include "shell/Startverzeichnis.h"
+#include "shell/Texttabelle.h"
+
+namespace qv {
+namespace {
+
+// Joined texts whose outer blank an unquoted line cannot carry: reading appends one blank to
+// these ...
+const std::array<QString Texts::*, 26> kBlankAfter{
+    &Texts::S_AendeSpei,  &Texts::S_Datei,         &Texts::S_Seite,          &Texts::S_Beginn,
+    &Texts::S_Ende,       &Texts::S_Punkt,         &Texts::S_ersterTag,      &Texts::S_TageNur,
+    &Texts::S_ersten,     &Texts::S_zweiten,       &Texts::S_dritten,        &Texts::S_vierten,
+    &Texts::S_letzten,    &Texts::S_ueberLPT,      &Texts::S_KopfAlle,       &Texts::S_DateiVom,
+    &Texts::S_DateiUnge,  &Texts::S_beleSpei,      &Texts::S_KeinProgLPT,    &Texts::S_FehlBeimSetz,
+    &Texts::S_FehlBeimSchr, &Texts::S_FehlBeimSend, &Texts::S_SpeiVorh,      &Texts::S_Schaltzeitlist,
+    &Texts::S_Vorlage,    &Texts::S_Prioritaetslist,
+};
+
+// ... and puts one in front of these.
+const std::array<QString Texts::*, 16> kBlankBefore{
+    &Texts::S_sec, &Texts::S_Zeilen, &Texts::S_VerzNied, &Texts::S_Mo,   &Texts::S_Di,   &Texts::S_Mi,
+    &Texts::S_Do,  &Texts::S_Fr,     &Texts::S_Sa,       &Texts::S_So,   &Texts::S_C,    &Texts::S_Nord,
+    &Texts::S_Sued, &Texts::S_Ost,   &Texts::S_West,     &Texts::S_Grad,
+};
+
+bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+
+// One line's value: a quoted value runs to its closing quote (a doubled quote inside stands for
+// one quote, whatever follows the closing quote is dropped); an unquoted value is the line
+// without its outer blanks. A comma is an ordinary character either way, so a stray comma in a
+// user's file cannot shift the texts that follow it.
+QString valueOfLine(const QString& line) {
+  int begin = 0;
+  int end = line.size();
+  while (begin < end && isBlank(line[begin])) ++begin;
+  if (begin < end && line[begin] == u'"') {
+    QString out;
+    for (int i = begin + 1; i < end; ++i) {
+      if (line[i] != u'"') {
+        out += line[i];
+      } else if (i + 1 < end && line[i + 1] == u'"') {
+        out += u'"';
+        ++i;
+      } else {
+        break;
+      }
+    }
+    return out;
+  }
+  while (end > begin && isBlank(line[end - 1])) --end;
+  return line.mid(begin, end - begin);
+}
+
+void setzeTexte(TextLanguage sprache, const char* hilfedatei) {
+  Setze_Version();
+  Texts& t = texts();
+  t.Hilfedatei = QString::fromLatin1(hilfedatei);
+  for (const TextRow& row : textRows())
+    if (row.text[sprache]) t.*row.member = QString::fromUtf8(row.text[sprache]);
+  if (sprache != kFranzoesisch && brand().Markengruppe == 5) {
+    for (const ChipRow& row : chipRows()) {
+      const char* wording = sprache == kDeutsch ? row.de : row.en;
+      if (wording) t.*row.member = QString::fromUtf8(wording);
+    }
+  }
+  if (sprache == kFranzoesisch) t.S_mnuInfo += brand().S_Titel;
+  else t.S_mnuHilfeZu += brand().S_Titel;
+}
+
+}  // namespace
+
+void Setze_Version() { texts().S_Version = QString::fromLatin1(kVersion); }
+
+void Setze_TexteDeutsch() { setzeTexte(kDeutsch, kHilfedateiDeutsch); }
+void Setze_TexteEnglisch() { setzeTexte(kEnglisch, kHilfedateiEnglisch); }
+void Setze_TexteFranzoesisch() { setzeTexte(kFranzoesisch, kHilfedateiFranzoesisch); }
+
+const std::vector<QString Texts::*>& sprachdateiZeilen() {
+  static const std::vector<QString Texts::*> zeilen = [] {
+    std::vector<QString Texts::*> out;
+    out.reserve(kSprachdateiZeilen);
+    for (const TextRow& row : textRows()) {
+      if (static_cast<int>(out.size()) == kSprachdateiWiederholung - 1) out.push_back(&Texts::S_Feiertage2);
+      out.push_back(row.member);
+    }
+    return out;
+  }();
+  return zeilen;
+}
+
+QByteArray sprachdateiBytes(const Texts& t) {
+  ValueWriter writer;
+  for (QString Texts::*member : sprachdateiZeilen()) writer.line(ValueWriter::quotedIfNeeded(t.*member));
+  return writer.bytes();
+}
+
+bool leseSprachdatei(const QByteArray& bytes, Texts* t, QString* error, const QString& fileName) {
+  QByteArray text = bytes;
+  // A DOS end-of-file mark is not part of the last line.
+  while (text.endsWith('\x1A')) text.chop(1);
+  ValueReader reader(text);
+  Texts scratch = *t;
+  int zeilen = 0;
+  for (QString Texts::*member : sprachdateiZeilen()) {
+    const auto line = reader.nextLine();
+    if (!line) break;
+    scratch.*member = valueOfLine(*line);
+    ++zeilen;
+  }
+  if (zeilen < kSprachdateiZeilen) {
+    if (error) {
+      *error = QStringLiteral("Input past end of file (%1: %2 of %3 lines)")
+                   .arg(fileName)
+                   .arg(zeilen)
+                   .arg(kSprachdateiZeilen);
+    }
+    return false;
+  }
+  for (QString Texts::*member : kBlankAfter) scratch.*member += u' ';
+  for (QString Texts::*member : kBlankBefore) (scratch.*member).prepend(u' ');
+  *t = scratch;
+  return true;
+}
+
+bool Lies_Sprachdatei(const QString& datei, QString* error) {
+  const QString name = fileNameIgnoringCase(datei);
+  const QString shown = QFileInfo(datei).fileName();
+  QByteArray bytes;
+  QString reason;
+  if (!readWholeFile(name, &bytes, &reason)) {
+    if (error) *error = shown + QStringLiteral(": ") + reason;
+    return false;
+  }
+  Texts t = texts();
+  if (!leseSprachdatei(bytes, &t, error, shown)) return false;
+  t.Hilfedatei = QString::fromLatin1(kHilfedateiSprachdatei);
+  t.S_Version = QString::fromLatin1(kVersion);
+  texts() = t;
+  return true;
+}
+
+bool Schreib_Sprachdatei(const QString& datei, QString* error) {
+  QString reason;
+  if (writeFileAtomically(fileNameIgnoringCase(datei), sprachdateiBytes(texts()), &reason)) return true;
+  if (error) *error = QFileInfo(datei).fileName() + QStringLiteral(": ") + reason;
+  return false;
+}
+
+QString Entferne_Zeichen(const QString& s, const QString& zeichen) {
+  if (zeichen.size() != 1) return s;
+  QString out;
+  out.reserve(s.size());
+  for (QChar c : s)
+    if (c != zeichen[0]) out += c;
+  return out;
+}
+
+}  // namespace qv

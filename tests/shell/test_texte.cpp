@@ -1,0 +1,451 @@
+// The text tables, the language procedures and the user text file.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <QStringList>
+#include <functional>
+#include <map>
+#include <set>
+
+#include "model/Cp1252.h"
+#include "model/Zustand.h"
+#include "shell/Marke.h"
+#include "shell/Marken.h"
+#include "shell/Sprache.h"
+#include "shell/Texttabelle.h"
+#include "tests/support/StartDir.h"
+
+using namespace qv;
+
+namespace {
+
+struct Language {
+  const char* name;
+  TextLanguage index;
+  std::function<void()> setze;
+};
+
+const std::vector<Language>& languages() {
+  static const std::vector<Language> all = {
+      {"German", kDeutsch, Setze_TexteDeutsch},
+      {"English", kEnglisch, Setze_TexteEnglisch},
+      {"French", kFranzoesisch, Setze_TexteFranzoesisch},
+  };
+  return all;
+}
+
+QString u8(const char* s) { return QString::fromUtf8(s); }
+
+const TextRow& rowOf(const char* name) {
+  for (const TextRow& row : textRows())
+    if (QByteArray(row.name) == name) return row;
+  ADD_FAILURE() << "no row " << name;
+  return textRows().front();
+}
+
+// Every member, the two that have no row included.
+bool sameTexts(const Texts& a, const Texts& b, QString* firstDifference) {
+  if (a.Hilfedatei != b.Hilfedatei) return *firstDifference = "Hilfedatei", false;
+  if (a.S_Version != b.S_Version) return *firstDifference = "S_Version", false;
+  for (const TextRow& row : textRows())
+    if (a.*row.member != b.*row.member) return *firstDifference = row.name, false;
+  return true;
+}
+
+// A brand of group 1 (or 5) with its title, as the start-up sets it before the texts.
+void startWithBrand(int marke) {
+  resetAllState();
+  Setze_Markentexte(marke);
+}
+
+// What a value looks like after the file: outer blanks gone unless quoted, then the blanks of
+// the 42 joined texts put back.
+QString afterFile(const QString& value, const char* name) {
+  static const std::set<QByteArray> blankAfter{
+      "S_AendeSpei", "S_Datei",      "S_Seite",       "S_Beginn",        "S_Ende",          "S_Punkt",
+      "S_ersterTag", "S_TageNur",    "S_ersten",      "S_zweiten",       "S_dritten",       "S_vierten",
+      "S_letzten",   "S_ueberLPT",   "S_KopfAlle",    "S_DateiVom",      "S_DateiUnge",     "S_beleSpei",
+      "S_KeinProgLPT", "S_FehlBeimSetz", "S_FehlBeimSchr", "S_FehlBeimSend", "S_SpeiVorh", "S_Schaltzeitlist",
+      "S_Vorlage",   "S_Prioritaetslist"};
+  static const std::set<QByteArray> blankBefore{"S_sec", "S_Zeilen", "S_VerzNied", "S_Mo",   "S_Di",  "S_Mi",
+                                                "S_Do",  "S_Fr",     "S_Sa",       "S_So",   "S_C",   "S_Nord",
+                                                "S_Sued", "S_Ost",   "S_West",     "S_Grad"};
+  QString v = value;
+  const bool quoted = v.contains(u',') || v.startsWith(u'"');
+  if (!quoted) {
+    while (!v.isEmpty() && v.front() == u' ') v.remove(0, 1);
+    while (!v.isEmpty() && v.back() == u' ') v.chop(1);
+  }
+  if (blankAfter.count(name)) v += u' ';
+  if (blankBefore.count(name)) v.prepend(u' ');
+  return v;
+}
+
+// The 422 lines of a file, each value given as it is to stand in the file.
+QByteArray fileOf(const QStringList& lines, const char* lineEnd = "\r\n") {
+  QByteArray out;
+  for (const QString& line : lines) out += cp1252::encode(line) + lineEnd;
+  return out;
+}
+
+QStringList linesOf(const Texts& t) {
+  QStringList out;
+  for (QString Texts::*member : sprachdateiZeilen()) out << t.*member;
+  return out;
+}
+
+int lineOf(const char* name) {
+  const auto& zeilen = sprachdateiZeilen();
+  for (size_t i = 0; i < zeilen.size(); ++i)
+    if (zeilen[i] == rowOf(name).member) return static_cast<int>(i) + 1;
+  return 0;
+}
+
+}  // namespace
+
+TEST(TexteTabelle, EveryGlobalHasOneRowInFileOrder) {
+  const auto& rows = textRows();
+  ASSERT_EQ(rows.size(), size_t(kTextRowCount));
+  std::set<QByteArray> names;
+  Texts probe;
+  for (const TextRow& row : rows) {
+    EXPECT_TRUE(names.insert(row.name).second) << row.name;
+    // Each row's member gets a mark of its own; a shared member would lose one.
+    probe.*row.member = QString::fromLatin1(row.name);
+  }
+  for (const TextRow& row : rows) EXPECT_EQ(probe.*row.member, QString::fromLatin1(row.name));
+  EXPECT_TRUE(probe.Hilfedatei.isEmpty());
+  EXPECT_TRUE(probe.S_Version.isEmpty());
+  // Every member of Texts is a row's, but for the help file and the version.
+  EXPECT_EQ(sizeof(Texts), (kTextRowCount + 2) * sizeof(QString));
+
+  const auto& zeilen = sprachdateiZeilen();
+  ASSERT_EQ(zeilen.size(), size_t(kSprachdateiZeilen));
+  EXPECT_EQ(zeilen[0], &Texts::FtDatei);
+  EXPECT_EQ(zeilen[1], &Texts::OrtDatei);
+  EXPECT_EQ(lineOf("S_Montag"), 3);
+  EXPECT_EQ(lineOf("S_ZugrNichtErfo"), 55);
+  EXPECT_EQ(lineOf("S_Datei"), 61);
+  EXPECT_EQ(lineOf("S_Fr"), 210);
+  EXPECT_EQ(lineOf("S_Sa"), 211);
+  EXPECT_EQ(lineOf("S_mnuHilfeZu"), 248);
+  EXPECT_EQ(lineOf("S_mnuInfo"), 249);
+  EXPECT_EQ(lineOf("S_NameFeie"), 377);
+  EXPECT_EQ(lineOf("S_Feiertagssets"), 379);
+  EXPECT_EQ(lineOf("S_benoeAnde"), 422);
+  EXPECT_EQ(zeilen[367], &Texts::S_Feiertage2);
+  EXPECT_EQ(zeilen[377], &Texts::S_Feiertage2);
+  EXPECT_EQ(std::count(zeilen.begin(), zeilen.end(), &Texts::S_Feiertage2), 2);
+}
+
+TEST(TexteSprachen, EveryTextIsSetInEveryLanguageAndFitsTheFiles) {
+  // French has no unit after a time, and leaves two texts that nothing displays.
+  const std::map<TextLanguage, std::set<QByteArray>> mayBeEmpty{
+      {kFranzoesisch, {"S_Uhr", "S_KopiSoWi", "S_JahrPlus1"}}};
+  for (int marke : {1, 5}) {
+    for (const Language& lang : languages()) {
+      startWithBrand(marke);
+      lang.setze();
+      Texts& t = texts();
+      const auto allowed = mayBeEmpty.count(lang.index) ? mayBeEmpty.at(lang.index) : std::set<QByteArray>{};
+      for (const TextRow& row : textRows()) {
+        const QString& v = t.*row.member;
+        if (!allowed.count(row.name)) {
+          EXPECT_FALSE(v.isEmpty()) << lang.name << " " << row.name;
+        }
+        // The user text file and every other file are Windows-1252.
+        EXPECT_EQ(cp1252::decode(cp1252::encode(v)), v) << lang.name << " " << row.name;
+        EXPECT_FALSE(v.contains(u'\n') || v.contains(u'\r')) << lang.name << " " << row.name;
+      }
+      EXPECT_EQ(t.S_Version, "Version  2.1 V1.5");
+    }
+  }
+}
+
+TEST(TexteSprachen, TellingRowsFileNamesAndHelpFiles) {
+  startWithBrand(1);
+  Setze_TexteDeutsch();
+  Texts& t = texts();
+  EXPECT_EQ(t.Hilfedatei, "Quorve2D.hlp");
+  EXPECT_EQ(t.FtDatei, "deutsch.hdy");
+  EXPECT_EQ(t.OrtDatei, "deutsch.ord");
+  EXPECT_EQ(t.S_Datei, "Datei ");
+  EXPECT_EQ(t.S_bestUeber, u8(" besteht bereits! Überschreiben ?"));
+  EXPECT_EQ(t.S_Mo, " Mo");
+  EXPECT_EQ(t.S_ersterTag, "1. ");
+  EXPECT_EQ(t.S_SoWiTabe, "SoWi-Tabelle ");
+  EXPECT_EQ(t.S_sec, " sec");
+  EXPECT_EQ(t.S_ZugrNichtErfo, "Zugriff auf Quorvel nicht erfolgreich");
+  EXPECT_EQ(t.S_mnuChipLesen, "Quorvel &lesen");
+  EXPECT_EQ(t.S_KopiSoWi, "Kopieren der SoWi-Tabelle ");
+
+  Setze_TexteEnglisch();
+  EXPECT_EQ(t.Hilfedatei, "Quorve2E.hlp");
+  EXPECT_EQ(t.FtDatei, "english.hdy");
+  EXPECT_EQ(t.OrtDatei, "english.ord");
+  EXPECT_EQ(t.S_Montag, "monday");
+  EXPECT_EQ(t.S_So, " su");
+  EXPECT_EQ(t.S_ersterTag, "1st");
+  EXPECT_EQ(t.S_ProgP1, "priority 1");
+  EXPECT_EQ(t.S_KopiSoWi, "Copy The Changeover Table ");
+
+  Setze_TexteFranzoesisch();
+  EXPECT_EQ(t.Hilfedatei, "Quorve2F.hlp");
+  EXPECT_EQ(t.FtDatei, "france.hdy");
+  EXPECT_EQ(t.OrtDatei, "france.ord");
+  EXPECT_EQ(t.S_EIN, "Marche");
+  EXPECT_EQ(t.S_AUS, u8("Arrêt"));
+  EXPECT_EQ(t.S_Punkt, " ");
+  EXPECT_EQ(t.S_Doppelpunkt, "h");
+  EXPECT_EQ(t.S_Uhr, "");
+  EXPECT_EQ(t.S_evtlVerz.front(), u' ');
+  EXPECT_EQ(t.S_ZugrNichtErfo, u8("erreur d'accès quorvelque"));
+}
+
+TEST(TexteSprachen, MenuTextsFollowTheProductTitle) {
+  startWithBrand(1);
+  brand().S_Titel = "Titel X";
+  Setze_TexteDeutsch();
+  EXPECT_EQ(texts().S_mnuHilfeZu, "&Hilfe zu Titel X");
+  EXPECT_EQ(texts().S_mnuInfo, "&Info");
+  Setze_TexteEnglisch();
+  EXPECT_EQ(texts().S_mnuHilfeZu, "&Help for Titel X");
+  EXPECT_EQ(texts().S_mnuInfo, "&About");
+  Setze_TexteFranzoesisch();
+  EXPECT_EQ(texts().S_mnuHilfeZu, "&Aide ");
+  EXPECT_EQ(texts().S_mnuInfo, u8("à propos d'Titel X"));
+  // Calling a language again does not append the title twice.
+  Setze_TexteDeutsch();
+  Setze_TexteDeutsch();
+  EXPECT_EQ(texts().S_mnuHilfeZu, "&Hilfe zu Titel X");
+}
+
+TEST(TexteSprachen, FrenchLeavesTheTwoUndisplayedTexts) {
+  startWithBrand(1);
+  Setze_TexteDeutsch();
+  Setze_TexteFranzoesisch();
+  EXPECT_EQ(texts().S_KopiSoWi, "Kopieren der SoWi-Tabelle ");
+  EXPECT_EQ(texts().S_JahrPlus1, u8("Jahr um 1 erhöhen"));
+  EXPECT_EQ(texts().S_Montag, "lundi");
+  Setze_TexteEnglisch();
+  Setze_TexteFranzoesisch();
+  EXPECT_EQ(texts().S_KopiSoWi, "Copy The Changeover Table ");
+}
+
+TEST(TexteSprachen, BrandGroupFiveUsesTheMemoryChipWording) {
+  std::map<TextLanguage, Texts> plain, chip;
+  for (const Language& lang : languages()) {
+    startWithBrand(1);
+    lang.setze();
+    plain[lang.index] = texts();
+    startWithBrand(5);
+    ASSERT_EQ(brand().Markengruppe, 5);
+    lang.setze();
+    chip[lang.index] = texts();
+    // The title differs between the brands; compare the rest.
+    chip[lang.index].S_mnuHilfeZu = plain[lang.index].S_mnuHilfeZu;
+    chip[lang.index].S_mnuInfo = plain[lang.index].S_mnuInfo;
+  }
+  int german = 0, english = 0;
+  for (const ChipRow& row : chipRows()) {
+    const QString deChip = chip[kDeutsch].*row.member, dePlain = plain[kDeutsch].*row.member;
+    const QString enChip = chip[kEnglisch].*row.member, enPlain = plain[kEnglisch].*row.member;
+    if (row.de) {
+      ++german;
+      EXPECT_EQ(deChip, u8(row.de));
+      EXPECT_TRUE(dePlain.contains("Quorvel")) << row.name;
+      EXPECT_TRUE(deChip.contains("Speicherchip") && !deChip.contains("Quorvel")) << row.name;
+    } else {
+      EXPECT_EQ(deChip, dePlain) << row.name;
+    }
+    ++english;
+    EXPECT_EQ(enChip, u8(row.en));
+    EXPECT_TRUE(enPlain.contains("quorvel")) << row.name;
+    EXPECT_TRUE(enChip.contains("memory chip") && !enChip.contains("quorvel")) << row.name;
+  }
+  EXPECT_EQ(german, 10);
+  EXPECT_EQ(english, 11);
+  EXPECT_EQ(chip[kDeutsch].S_ZugrNichtErfo, "Zugriff auf Speicherchip nicht erfolgreich");
+  EXPECT_EQ(chip[kDeutsch].S_mnuChipLesen, "Speicherchip &lesen");
+  EXPECT_EQ(chip[kEnglisch].S_ZugrNichtErfo, "Access to memory chip not successful");
+
+  // Everything else is the same, and French keeps the product word for every brand.
+  for (const TextRow& row : textRows()) {
+    bool chipText = false;
+    for (const ChipRow& c : chipRows()) chipText |= c.member == row.member;
+    if (!chipText) {
+      EXPECT_EQ(chip[kDeutsch].*row.member, plain[kDeutsch].*row.member) << row.name;
+      EXPECT_EQ(chip[kEnglisch].*row.member, plain[kEnglisch].*row.member) << row.name;
+    }
+    EXPECT_EQ(chip[kFranzoesisch].*row.member, plain[kFranzoesisch].*row.member) << row.name;
+  }
+}
+
+TEST(TexteDatei, EachLanguageComesBackFromTheFile) {
+  // Texts whose outer blank is not one of the 42 that reading restores. Most are joined to a
+  // following number or text; on the way through the file they keep their words only.
+  const std::set<QByteArray> common{
+      "S_UhrNichtBereit", "S_keineAntwUhr", "S_FehlRece",    "S_FehlSend",     "S_FehlerBei",  "S_Timeout",
+      "S_FalsTele",       "S_KeineGueltDaten", "S_keineVerbEIB", "S_keineVerbTeil", "S_keinBusz", "S_unbeFehl",
+      "S_setzeAdre",      "S_Antwort",      "S_schrSoWi",    "S_schrScha",     "S_leseSoWi",   "S_leseScha",
+      "S_loescScha",      "S_PruefeTeil",   "S_ForDeta",     "S_warteMask",    "S_frageSpei",  "S_BaueVerb",
+      "S_BrecVerb",       "S_LeseAppl",     "S_SchrAppl",    "S_ueberCOM",     "S_UebertrFehlCOM",
+      "S_KeineAntwAdapter", "S_TagEVor",    "S_TagENach"};
+  std::map<TextLanguage, std::set<QByteArray>> changed{
+      {kDeutsch,
+       {"S_SoWiTabe", "S_EingSoWi", "S_AendeSoWi", "S_KopiSoWi", "S_NameFeie", "S_SetLoesc", "S_ZugrUeber",
+        "S_UhrzHh", "S_bestUeber"}},
+      {kEnglisch, {"S_KopiSoWi", "S_ersterTag", "S_bestUeber"}},
+      {kFranzoesisch, {"S_evtlVerz", "S_mnuHilfeZu"}},
+  };
+  for (auto& [lang, names] : changed) names.insert(common.begin(), common.end());
+
+  for (int marke : {1, 5}) {
+    for (const Language& lang : languages()) {
+      SCOPED_TRACE(std::string(lang.name) + " brand " + std::to_string(marke));
+      startWithBrand(marke);
+      test::StartDir dir;
+      lang.setze();
+      const Texts written = texts();
+      QString error;
+      ASSERT_TRUE(Schreib_Sprachdatei(QString::fromLatin1(kSprachdatei), &error)) << error.toStdString();
+      // Another language in memory, so that every text must come from the file.
+      (lang.index == kDeutsch ? Setze_TexteEnglisch : Setze_TexteDeutsch)();
+      ASSERT_TRUE(Lies_Sprachdatei(QString::fromLatin1(kSprachdatei), &error)) << error.toStdString();
+      const Texts& read = texts();
+      EXPECT_EQ(read.Hilfedatei, "Quorve2e.hlp");
+      EXPECT_EQ(read.S_Version, "Version  2.1 V1.5");
+      for (const TextRow& row : textRows()) {
+        if (lang.index == kFranzoesisch && row.text[kFranzoesisch] == nullptr) continue;
+        const QString& before = written.*row.member;
+        const QString& after = read.*row.member;
+        EXPECT_EQ(after, afterFile(before, row.name)) << row.name;
+        EXPECT_EQ(after != before, changed[lang.index].count(row.name) == 1)
+            << row.name << ": [" << before.toStdString() << "] -> [" << after.toStdString() << "]";
+      }
+      if (lang.index == kEnglisch) {
+        EXPECT_EQ(read.S_ersterTag, "1st ");
+      }
+    }
+  }
+}
+
+TEST(TexteDatei, AShortMissingOrUnreadableFileChangesNothing) {
+  startWithBrand(1);
+  test::StartDir dir;
+  Setze_TexteEnglisch();
+  QStringList lines = linesOf(texts());
+  Setze_TexteDeutsch();
+  const Texts before = texts();
+  QString diff, error;
+
+  lines.removeLast();
+  dir.write("short.ln1", fileOf(lines));
+  EXPECT_FALSE(Lies_Sprachdatei("short.ln1", &error));
+  EXPECT_TRUE(error.contains("421 of 422")) << error.toStdString();
+  EXPECT_TRUE(sameTexts(texts(), before, &diff)) << diff.toStdString();
+
+  dir.write("empty.ln1", QByteArray());
+  EXPECT_FALSE(Lies_Sprachdatei("empty.ln1", &error));
+  EXPECT_TRUE(sameTexts(texts(), before, &diff)) << diff.toStdString();
+
+  error.clear();
+  EXPECT_FALSE(Lies_Sprachdatei("missing.ln1", &error));
+  EXPECT_FALSE(error.isEmpty());
+  EXPECT_TRUE(sameTexts(texts(), before, &diff)) << diff.toStdString();
+
+  // Lines beyond the 422nd are not read; the name is found whatever its letter case.
+  lines << "line 422" << "line 423";
+  dir.write("LONG.LN1", fileOf(lines));
+  EXPECT_TRUE(Lies_Sprachdatei("long.ln1", &error)) << error.toStdString();
+  EXPECT_EQ(texts().S_benoeAnde, "line 422");
+  EXPECT_EQ(texts().S_Montag, "monday");
+}
+
+TEST(TexteDatei, ValuesOnePerLineAndTheRestoredBlanks) {
+  startWithBrand(1);
+  test::StartDir dir;
+  QStringList lines;
+  for (int i = 0; i < kSprachdateiZeilen; ++i) lines << "x";
+  lines[lineOf("S_Montag") - 1] = "   padded \t ";
+  lines[lineOf("S_Dienstag") - 1] = "\"a, b\"";
+  lines[lineOf("S_Mittwoch") - 1] = "c, d";  // a stray comma stays in its own line
+  lines[lineOf("S_Donnerstag") - 1] = "\"say \"\"hi\"\"\" rest";
+  lines[lineOf("S_Mo") - 1] = "\" Mo\"";  // the restored blank comes on top of a quoted one
+  lines[lineOf("S_Datei") - 1] = "";
+  lines[lineOf("S_Sa") - 1] = "  ";
+  lines[367] = "Erster";
+  lines[377] = "Zweiter";
+  dir.write("user.ln1", fileOf(lines, "\n"));  // LF-only line ends read the same
+  QString error;
+  ASSERT_TRUE(Lies_Sprachdatei("user.ln1", &error)) << error.toStdString();
+  Texts& t = texts();
+  EXPECT_EQ(t.S_Montag, "padded");
+  EXPECT_EQ(t.S_Dienstag, "a, b");
+  EXPECT_EQ(t.S_Mittwoch, "c, d");
+  EXPECT_EQ(t.S_Donnerstag, "say \"hi\"");
+  EXPECT_EQ(t.S_Mo, "  Mo");
+  EXPECT_EQ(t.S_Datei, " ");
+  EXPECT_EQ(t.S_Sa, " ");
+  EXPECT_EQ(t.S_Feiertage2, "Zweiter");
+  EXPECT_EQ(t.FtDatei, "x");
+  int after = 0, before = 0, plain = 0;
+  for (const TextRow& row : textRows()) {
+    const QString v = t.*row.member;
+    if (v == "x ") ++after;
+    else if (v == " x") ++before;
+    else if (v == "x") ++plain;
+  }
+  EXPECT_EQ(after, 26 - 1);   // S_Datei came from an empty line
+  EXPECT_EQ(before, 16 - 2);  // S_Mo and S_Sa had values of their own
+  EXPECT_EQ(plain, kTextRowCount - 42 - 4 - 1);
+
+  // What needs quotes is written quoted and comes back as it was.
+  t.S_Dienstag = "a, b";
+  t.S_Donnerstag = "\"quoted\" start";
+  t.S_Montag = "Montag, der erste";
+  const QByteArray bytes = sprachdateiBytes(t);
+  EXPECT_TRUE(bytes.contains("\r\n\"a, b\"\r\n"));
+  EXPECT_TRUE(bytes.contains("\r\n\"\"\"quoted\"\" start\"\r\n"));
+  Texts back;
+  ASSERT_TRUE(leseSprachdatei(bytes, &back, &error));
+  EXPECT_EQ(back.S_Dienstag, "a, b");
+  EXPECT_EQ(back.S_Donnerstag, "\"quoted\" start");
+  EXPECT_EQ(back.S_Montag, "Montag, der erste");
+}
+
+TEST(TexteDatei, WrittenAsWindows1252LinesWithoutQuotes) {
+  startWithBrand(1);
+  test::StartDir dir;
+  Setze_TexteDeutsch();
+  QString error;
+  ASSERT_TRUE(Schreib_Sprachdatei("speech.txt", &error)) << error.toStdString();
+  const QByteArray bytes = dir.read("speech.txt");
+  const QList<QByteArray> lines = bytes.split('\n');
+  ASSERT_EQ(lines.size(), kSprachdateiZeilen + 1);  // the last line end closes the file
+  EXPECT_TRUE(lines.last().isEmpty());
+  for (int i = 0; i < kSprachdateiZeilen; ++i) EXPECT_TRUE(lines[i].endsWith('\r')) << i + 1;
+  EXPECT_EQ(lines[0], "deutsch.hdy\r");
+  EXPECT_EQ(lines[1], "deutsch.ord\r");
+  EXPECT_EQ(lines[9], "t\xE4glich\r");
+  EXPECT_EQ(lines[60], "Datei \r");
+  EXPECT_EQ(lines[lineOf("S_Mo") - 1], " Mo\r");
+  EXPECT_EQ(lines[247], "&Hilfe zu Quorvel 2.1\r");
+  EXPECT_FALSE(bytes.contains('"'));
+
+  Setze_TexteFranzoesisch();
+  EXPECT_EQ(sprachdateiBytes(texts()).split('\n')[lineOf("S_Nr") - 1], "N\xB0\r");
+
+  // A file that cannot be written is reported.
+  EXPECT_FALSE(Schreib_Sprachdatei(dir.file("no/such/dir/speech.txt"), &error));
+  EXPECT_FALSE(error.isEmpty());
+}
+
+TEST(TexteEntferneZeichen, RemovesEveryEqualCharacterOnly) {
+  EXPECT_EQ(Entferne_Zeichen("12.03.", "."), "1203");
+  EXPECT_EQ(Entferne_Zeichen("12.03.", ""), "12.03.");
+  EXPECT_EQ(Entferne_Zeichen("12.03.", ".0"), "12.03.");
+  EXPECT_EQ(Entferne_Zeichen("aAa", "a"), "A");
+  EXPECT_EQ(Entferne_Zeichen("", "a"), "");
+  EXPECT_EQ(Entferne_Zeichen(Entferne_Zeichen(u8("&Geräteeigenschaften..."), "&"), "."), u8("Geräteeigenschaften"));
+}
