@@ -12,6 +12,10 @@ struct WindowHooks {
   std::function<void(int slot)> Zeige_Speicherbelegung;
   // The main window's Save command (mnuDatSpei); a program read into slot 0 enables it.
   std::function<void(bool enabled)> setSaveCommandEnabled;
+  // The start-up window's OK opens the frame with the main window; "New" goes back to the
+  // start-up window. Both are wired by the program's main.
+  std::function<void()> Zeige_Rahmen;
+  std::function<void()> Zeige_Startbild;
 };
 
 WindowHooks& hooks();
