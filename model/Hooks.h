@@ -16,6 +16,9 @@ struct WindowHooks {
   // start-up window. Both are wired by the program's main.
   std::function<void()> Zeige_Rahmen;
   std::function<void()> Zeige_Startbild;
+  // Shows the grid-cell dialog modally over the exchange values of viewState() and returns once
+  // it has closed (its unload sets GridDlgOffen to -1).
+  std::function<void()> Zellendialog;
 };
 
 WindowHooks& hooks();

@@ -1,0 +1,16 @@
+#include "views/Ansicht.h"
+
+namespace qv {
+
+ViewState::ViewState() {
+  for (auto& z : ZeileZuSz) z = -1;
+}
+
+ViewState& viewState() {
+  static ViewState s;
+  return s;
+}
+
+void resetViewState() { viewState() = ViewState{}; }
+
+}  // namespace qv
