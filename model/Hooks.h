@@ -19,6 +19,8 @@ struct WindowHooks {
   // Shows the grid-cell dialog modally over the exchange values of viewState() and returns once
   // it has closed (its unload sets GridDlgOffen to -1).
   std::function<void()> Zellendialog;
+  // The open astro dialog shows a channel's switching limits in its two limit scroll bars.
+  std::function<void(int grenzeAuf, int grenzeUnter)> Zeige_Astrogrenzen;
 };
 
 WindowHooks& hooks();
