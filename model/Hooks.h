@@ -21,6 +21,11 @@ struct WindowHooks {
   std::function<void()> Zellendialog;
   // The open astro dialog shows a channel's switching limits in its two limit scroll bars.
   std::function<void(int grenzeAuf, int grenzeUnter)> Zeige_Astrogrenzen;
+  // The frame's filter switch picfilter with its print and save buttons AniButton2, AniButton3:
+  // editing dialogs hide them while they are open, the main window shows them when activated.
+  std::function<void(bool visible)> setFilterSwitchAndButtonsVisible;
+  // The frame's filter images: on shows imgfilt on yellow (10FFFF), off imgnofilt on grey (C0C0C0).
+  std::function<void(bool on)> showFilterImages;
 };
 
 WindowHooks& hooks();
