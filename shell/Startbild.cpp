@@ -1,0 +1,223 @@
+#include "shell/Startbild.h"
+
+#include <QDir>
+#include <QProcess>
+#include <algorithm>
+
+#include "calendar/Feiertage.h"
+#include "entry/Eingabeautomatik.h"
+#include "model/Dateinamen.h"
+#include "model/Environment.h"
+#include "model/Zustand.h"
+#include "shell/Einstellungsdatei.h"
+#include "shell/Marke.h"
+#include "shell/Marken.h"
+#include "shell/Markendatei.h"
+#include "shell/Sprache.h"
+#include "shell/Startverzeichnis.h"
+#include "shell/Texte.h"
+#include "shell/Uhrenprofil.h"
+#include "views/Ansicht.h"
+#include "views/Filter.h"
+
+namespace qv {
+
+namespace {
+
+bool isMarlun() { return brand().S_Hersteller == QLatin1String(kHerstellerMarlun); }
+
+// The directory the program runs in; the current one before the first load.
+QString programDirectory() {
+  const QString& dir = startState().Programmverzeichnis;
+  return dir.isEmpty() ? QDir::currentPath() : dir;
+}
+
+// The English and French buttons hide the Demo for the maker's brand and leave it otherwise.
+std::optional<bool> hiddenForMarlun() {
+  if (isMarlun()) return false;
+  return std::nullopt;
+}
+
+// Texts of the chosen language. The user text file is read whole or not at all, so a failure
+// leaves the texts as they were.
+bool setLanguageTexts(QString* error) {
+  switch (settings().Sprache) {
+    case 1: Setze_TexteDeutsch(); return true;
+    case 2: Setze_TexteEnglisch(); return true;
+    case 3: Setze_TexteFranzoesisch(); return true;
+    default:
+      if (!Lies_Sprachdatei(fileNameIgnoringCase(QString::fromLatin1(kSprachdatei)), error))
+        return false;
+      // The file holds only the first part of this menu text.
+      texts().S_mnuHilfeZu += QLatin1Char(' ') + brand().S_Titel;
+      return true;
+  }
+}
+
+void clearAstroTable() {
+  AstroState& a = astro();
+  a.AstroAktiv[1] = 0;
+  // The last day index is left as it is: no year reaches it.
+  for (auto& channel : a.AstroTab)
+    for (int day = 0; day < kAstroDays - 1; ++day) {
+      channel[day].Aufgang = 0;
+      channel[day].Untergang = 0;
+    }
+}
+
+}  // namespace
+
+StartState& startState() {
+  static StartState s;
+  return s;
+}
+
+bool checkBrand() {
+  const std::optional<int> marke = readBrandFile();
+  if (!marke) {
+    env().message(QString::fromLatin1(kUnknownManufacturer), Buttons::Ok, Icon::None);
+    return false;
+  }
+  Setze_Markentexte(*marke);
+  return true;
+}
+
+void resetProgramAndOptions() {
+  ProgramState& p = program();
+  p.AnzSz[0] = p.AnzPz[0] = p.AnzGesamt[0] = p.AnzSw[0] = 0;
+  for (int b = 3; b <= 6; ++b) p.Kopf[0][b] = 0;
+  p.Programmnummer[0] = kKeineProgrammnummer;
+  p.HatDateiname = 0;
+
+  DeviceSettings& s = settings();
+  s.Schreibschutz = 0;
+  s.OptDatum = 1;
+  s.OptNak = 1;
+  s.OptFunk = 0;
+  s.OptDauer = 0;
+
+  setInputAutomationStartValues();
+
+  ViewState& v = viewState();
+  v.MinZeilen = kMinZeilenStart;
+  v.KeinRefresh = false;
+  v.GridDlgOffen = -1;
+  Filter_Startwerte();
+
+  AstroState& a = astro();
+  a.AstroLaenge = 0;
+  a.AstroBreite = 0;
+  a.AstroZeitzone = -60;
+  a.AstroKorrAuf = 0;
+  a.AstroKorrUnter = 0;
+  std::fill(std::begin(a.AstroAktiv), std::end(a.AstroAktiv), int16_t{0});
+}
+
+bool introductionAvailable() {
+  if (brand().Markengruppe != 1) return false;
+  return Datei_existiert(fileNameIgnoringCase(QString::fromLatin1(kEinfuehrungsprogramm))).value_or(0) == 1;
+}
+
+bool demoVisibleAtLoad() {
+  if (isMarlun() && settings().Sprache == 1) return introductionAvailable();
+  return false;
+}
+
+StartWindowContent loadStartWindow() {
+  startState().Programmverzeichnis = QDir::currentPath();
+  // The reader keeps defaults for whatever the file does not give, so the load goes on.
+  const SettingsReadResult r = readSettingsFile();
+  if (r.status == SettingsReadStatus::Short || r.status == SettingsReadStatus::Unreadable)
+    refuse(r.message);
+  resetProgramAndOptions();
+
+  StartWindowContent c;
+  c.Uhrentypen = offeredClockTypes();
+  if (!c.Uhrentypen.isEmpty())
+    c.Vorauswahl = preselectedEntry(c.Uhrentypen, presetClockTypeName(profile()));
+  updateFtJahre();
+  c.DemoSichtbar = demoVisibleAtLoad();
+  return c;
+}
+
+std::optional<bool> chooseGerman() {
+  settings().Sprache = 1;
+  return introductionAvailable();
+}
+
+std::optional<bool> chooseEnglish() {
+  settings().Sprache = 2;
+  return hiddenForMarlun();
+}
+
+std::optional<bool> chooseFrench() {
+  settings().Sprache = 3;
+  return hiddenForMarlun();
+}
+
+UserTextChoice chooseUserTextFile() {
+  UserTextChoice result;
+  if (settings().Sprache == 4) return result;
+  const QString dir = programDirectory();
+  const QString chosen =
+      env().openFileName(QString(), QString::fromLatin1(kSprachdateiFilter), dir);
+  // Every later relative access (settings, holidays, "speech.txt") relies on this.
+  QDir::setCurrent(dir);
+  if (chosen.isEmpty()) return result;
+
+  const Texts before = texts();
+  QString error;
+  if (!Lies_Sprachdatei(chosen, &error)) {
+    refuse(error);
+    return result;
+  }
+  if (!Schreib_Sprachdatei(fileNameIgnoringCase(QString::fromLatin1(kSprachdatei)), &error)) {
+    // Without the copy the next OK would not find these texts: take nothing over.
+    texts() = before;
+    refuse(error);
+    return result;
+  }
+  settings().Sprache = 4;
+  result.taken = true;
+  result.demoSichtbar = hiddenForMarlun();
+  return result;
+}
+
+bool acceptStartWindow(const QString& uhrentypText) {
+  if (uhrentypText.isEmpty()) return false;
+  // The texts come first so that a missing user text file leaves everything as it was.
+  QString error;
+  if (!setLanguageTexts(&error)) {
+    refuse(error);
+    return false;
+  }
+
+  Uhrenprofil& prof = profile();
+  prof.UhrentypText = uhrentypText;
+  applyClockProfile(uhrentypText);
+  startState().Programmverzeichnis = QDir::currentPath();
+
+  ProgramState& p = program();
+  p.Dateiname[0] = Freier_Dateiname();
+  p.Verwendung[0] = texts().S_unbekannt;
+  const int kanaele = std::clamp<int>(prof.Kanalzahl, 0, kChannelNames);
+  for (int k = 0; k < kanaele; ++k) p.Kanalname[k][0].clear();
+
+  if (!writeSettingsFile(settingsFromGlobals(), &error)) refuse(error);
+  Lies_Feiertage();
+  clearAstroTable();
+  updateFtJahre();
+  return true;
+}
+
+bool startIntroduction() {
+  QProcess process;
+  process.setProgram(
+      QDir::current().absoluteFilePath(fileNameIgnoringCase(QString::fromLatin1(kEinfuehrungsprogramm))));
+  process.setWorkingDirectory(QDir::currentPath());
+  if (process.startDetached()) return true;
+  env().message(QStringLiteral("Error ") + process.errorString(), Buttons::Ok, Icon::None);
+  return false;
+}
+
+}  // namespace qv
