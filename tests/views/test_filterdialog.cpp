@@ -3,18 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "shell/Sprache.h"
-#include "views/Filter.h"
 #include "views/Filterdialog.h"
 
 using namespace qv;
-
-namespace {
-
-FilterSettings roundTrip(const FilterSettings& f, int familie, int kanalzahl, int uhrentyp) {
-  return Filterdialog_Ergebnis(Filterdialog_Stellung(f, familie, kanalzahl), familie, uhrentyp);
-}
-
-}  // namespace
 
 TEST(FilterdialogListen, ItemsOfTheListsInGerman) {
   resetAllState();
@@ -40,29 +31,6 @@ TEST(FilterdialogListen, ItemsOfTheListsInGerman) {
   EXPECT_EQ(k.first(), "alle");
   EXPECT_EQ(k.at(5), "Kanal 5");
   EXPECT_EQ(k.last(), "Kanal 16");
-}
-
-TEST(FilterdialogStellung, StartValuesGiveBackTheStartValues) {
-  for (int familie : {0, 1}) {
-    const FilterSettings start = filterStartValues(familie);
-    const FilterdialogStellung s = Filterdialog_Stellung(start, familie, 4);
-    EXPECT_EQ(s.vonMonat, 1);
-    EXPECT_EQ(s.bisMonat, 11);
-    EXPECT_EQ(s.vonProg, 0);
-    EXPECT_EQ(s.bisProg, familie == 1 ? 7 : 10);
-    for (bool t : s.tag) EXPECT_TRUE(t);
-    for (bool k : s.kanal) EXPECT_TRUE(k);
-    const FilterSettings f = roundTrip(start, familie, 4, 240);
-    EXPECT_EQ(f.FilterKanal, 15);  // the four boxes ticked
-    EXPECT_EQ(f.FilterWtag, 127);
-    EXPECT_EQ(f.FilterMonVon, 1);
-    EXPECT_EQ(f.FilterMonBis, 12);
-    EXPECT_EQ(f.FilterProgVon, 0);
-    EXPECT_EQ(f.FilterProgBis, start.FilterProgBis);
-    EXPECT_EQ(f.FilterEinAus, 2);
-    EXPECT_EQ(f.FilterImpuls, 2);
-    EXPECT_EQ(f.FilterAn, -1);
-  }
 }
 
 TEST(FilterdialogStellung, PermanentWeeklyOnlyAndChannelList) {
