@@ -1,0 +1,64 @@
+#pragma once
+// What the frame's header panel shows and how its fields are taken over: the save line, the
+// program number, the channel captions with their paging, the channel names, the usage text,
+// the write protection and the usage box.
+#include <QString>
+#include <cstdint>
+
+namespace qv {
+
+// The save line of a header block: never saved, the moment of saving, or the master-card codes.
+QString Speicherzeit_Text(const uint8_t kopf[8], int codierbyte);
+
+// Six digits with leading zeros, or "" for no number (above 999999).
+QString Programmnummer_Text(int32_t nummer);
+
+// Taking over the typed program number.
+struct Programmnummer_Ergebnis {
+  int32_t nummer;  // the number to keep
+  bool geaendert;  // the number changed (the program counts as changed)
+  QString text;    // what the box shows afterwards
+};
+Programmnummer_Ergebnis Pruefe_Programmnummer_Text(const QString& text, int32_t alt);
+// The same on the program: the text into Programmnummer(AktSpeicher); returns the box text.
+QString Pruefe_Programmnummer(const QString& text);
+
+// Caption of channel label i (0..3): "C" & channel & ":", or the loaded captions.
+QString Kanalbeschriftung(int i);
+// The channel that label and box i show, 1..16.
+int Kanal_von_Feld(int i);
+// Number of channel boxes shown: the channel count (at most 4), one on type 280 in the astro view.
+int Sichtbare_Kanalfelder();
+// Both paging images show only on the 16-channel type.
+bool Blaettern_sichtbar();
+
+// Channel paging. In the astro view the astro channel steps 1..4 (a channel outside that range
+// counts as 1 first); else the group start 1, 5, 9, 13 steps by four. Returns the new first
+// channel; the ends change nothing.
+int Blaettere_Kanaele(int erster, bool vorwaerts, bool astroansicht);
+// Pages the frame's channels (viewState().firstChannelShown) and marks the captions rewritten.
+void Blaettere(bool vorwaerts);
+// On type 280 an astro channel outside 1..4 becomes channel 1 (no astro table beyond 4).
+void Astrokanal_begrenzen();
+// Channels 1..4 again, captions "C1:".."C4:" (the simulation command).
+void Kanaele_zuruecksetzen();
+
+// Stores the name typed in box i when it differs; true when it was stored.
+bool Speichere_Kanalname(int i, const QString& text);
+// Stores the usage text when it differs.
+bool Speichere_Verwendung(const QString& text);
+// Stores the write-protect button state (1 open, 2 protected) when it differs.
+bool Speichere_Schreibschutz(int zustand);
+// The write-protect button applies for types with movable holidays and type 309.
+bool Schreibschutz_sichtbar();
+
+// The usage box of the gauge for the slot: title and text.
+QString Belegung_Titel(int m);
+QString Belegung_Text(int m);
+
+// Characters the header boxes refuse: the comma in names and usage text; in the number box
+// anything but digits, blank and backspace.
+bool Zeichen_erlaubt_Nummer(QChar c);
+bool Zeichen_erlaubt_Text(QChar c);
+
+}  // namespace qv

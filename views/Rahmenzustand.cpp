@@ -1,0 +1,22 @@
+#include "views/Rahmenzustand.h"
+
+#include "model/Zustand.h"
+#include "views/Ansicht.h"
+
+namespace qv {
+
+FrameState& frameState() {
+  static FrameState s;
+  return s;
+}
+
+void resetFrameState() {
+  frameState() = FrameState{};
+  ViewState& v = viewState();
+  v.firstChannelShown = 1;
+  // The main window opens on the switching times of the own program (its view item is checked).
+  v.AktAnsicht = 0;
+  program().AktSpeicher = 0;
+}
+
+}  // namespace qv
