@@ -89,7 +89,7 @@ FrmHauptmenue::~FrmHauptmenue() {
 void FrmHauptmenue::verbindeGrid() {
   grid_->MouseDown = [this](Qt::MouseButton b) { GrdDisplSz_MouseDown(b); };
   grid_->MouseMove = [this] { GrdDisplSz_MouseMove(); };
-  grid_->MouseUp = [this](Qt::MouseButton b) { GrdDisplSz_MouseUp(b); };
+  grid_->MouseUp = [this](Qt::MouseButton b, int spalte) { GrdDisplSz_MouseUp(b, spalte); };
   grid_->DblClick = [this] { GrdDisplSz_DblClick(); };
   // The sort and the refill happen in the logic.
   grid_->HeaderClick = [](int c) { Spaltenkopf_geklickt(c); };

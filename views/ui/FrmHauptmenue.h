@@ -89,7 +89,7 @@ class FrmHauptmenue : public QWidget {
   // Grid events
   void GrdDisplSz_MouseDown(Qt::MouseButton b);
   void GrdDisplSz_MouseMove();
-  void GrdDisplSz_MouseUp(Qt::MouseButton b);
+  void GrdDisplSz_MouseUp(Qt::MouseButton b, int spalte);
   void GrdDisplSz_DblClick();
 
   MDIForm1* rahmen_;

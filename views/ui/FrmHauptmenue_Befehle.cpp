@@ -12,6 +12,7 @@
 #include "views/Befehle.h"
 #include "views/Gridereignisse.h"
 #include "views/Kopfanzeige.h"
+#include "views/Rahmenzustand.h"
 #include "views/ui/Dialogaufrufe.h"
 #include "views/ui/Fensteraufrufe.h"
 #include "views/ui/FrmHauptmenue.h"
@@ -207,10 +208,13 @@ void FrmHauptmenue::GrdDisplSz_MouseMove() {
   if (sel.startCol <= 0) grid_->setzeAuswahl(sel.startRow, sel.endRow, 0, sel.cols - 1);
 }
 
-void FrmHauptmenue::GrdDisplSz_MouseUp(Qt::MouseButton b) {
+void FrmHauptmenue::GrdDisplSz_MouseUp(Qt::MouseButton b, int spalte) {
   const GridSelection sel = grid_->auswahl();
   if (b == Qt::LeftButton) {
-    if (sel.startCol == 0) {
+    // The refill of a jump has put the selection on row 1; where the button comes up decides.
+    if (frameState().ProgSprung && spalte != 0) {
+      Sprung_zurueck();
+    } else if (sel.startCol == 0) {
       // In the astro view the days' two time columns, else whole rows.
       grid_->setzeAuswahl(sel.startRow, sel.endRow, viewState().AktAnsicht == 3 ? 3 : 0, sel.cols - 1);
     } else {

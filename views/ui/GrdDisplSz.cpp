@@ -126,7 +126,7 @@ void GrdDisplSz::mouseMoveEvent(QMouseEvent* e) {
 void GrdDisplSz::mouseReleaseEvent(QMouseEvent* e) {
   if (e->button() == Qt::LeftButton) QTableWidget::mouseReleaseEvent(e);
   gedrueckt_ = Qt::NoButton;
-  if (MouseUp) MouseUp(e->button());
+  if (MouseUp) MouseUp(e->button(), columnAt(e->position().toPoint().x()));
 }
 
 void GrdDisplSz::mouseDoubleClickEvent(QMouseEvent* e) {

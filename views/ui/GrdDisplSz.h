@@ -31,7 +31,8 @@ class GrdDisplSz : public QTableWidget {
 
   std::function<void(Qt::MouseButton)> MouseDown;
   std::function<void()> MouseMove;
-  std::function<void(Qt::MouseButton)> MouseUp;
+  // With the column under the mouse at the release (-1 outside the cells).
+  std::function<void(Qt::MouseButton, int spalte)> MouseUp;
   std::function<void()> DblClick;
   std::function<void(int spalte)> HeaderClick;
 
