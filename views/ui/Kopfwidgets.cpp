@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 
 #include "model/Environment.h"
 
@@ -12,9 +13,8 @@ namespace qv {
 
 // ---- KopfFeld ------------------------------------------------------------------------------
 
-KopfFeld::KopfFeld(const QString& name, int maxLaenge, QWidget* parent) : QLineEdit(parent) {
+KopfFeld::KopfFeld(const QString& name, int maxLaenge, QWidget* parent) : QLineEdit(parent), maxLaenge_(maxLaenge) {
   setObjectName(name);
-  setMaxLength(maxLaenge);
   connect(this, &QLineEdit::textEdited, this, &KopfFeld::filtereEingefuegtes);
 }
 
@@ -30,6 +30,11 @@ void KopfFeld::keyPressEvent(QKeyEvent* e) {
     e->accept();
     return;
   }
+  // A full box takes no further character (Backspace and the other control keys still work).
+  if (t.size() == 1 && t[0].isPrint() && text().size() - selectedText().size() >= maxLaenge_) {
+    e->accept();
+    return;
+  }
   QLineEdit::keyPressEvent(e);
 }
 
@@ -39,15 +44,16 @@ void KopfFeld::focusOutEvent(QFocusEvent* e) {
 }
 
 void KopfFeld::filtereEingefuegtes(const QString& text) {
-  if (!erlaubt) return;
   QString sauber;
   for (QChar c : text)
-    if (erlaubt(c)) sauber += c;
+    if (!erlaubt || erlaubt(c)) sauber += c;
+  const bool verboten = sauber.size() != text.size();
+  if (sauber.size() > maxLaenge_) sauber.truncate(maxLaenge_);
   if (sauber.size() == text.size()) return;
   const int pos = cursorPosition() - static_cast<int>(text.size() - sauber.size());
   setText(sauber);
-  setCursorPosition(std::max(0, pos));
-  env().beep();
+  setCursorPosition(std::clamp(pos, 0, static_cast<int>(sauber.size())));
+  if (verboten) env().beep();
 }
 
 // ---- Speicheranzeige -----------------------------------------------------------------------

@@ -15,6 +15,8 @@ namespace qv {
 class KopfFeld : public QLineEdit {
   Q_OBJECT
  public:
+  // maxLaenge limits what the user types or pastes; a longer text set by the program is shown
+  // whole, so showing it never changes it.
   KopfFeld(const QString& name, int maxLaenge, QWidget* parent);
   ~KopfFeld() override;
   // Characters typed that this returns false for are dropped with a beep; pasted ones are removed.
@@ -28,6 +30,7 @@ class KopfFeld : public QLineEdit {
 
  private:
   void filtereEingefuegtes(const QString& text);
+  int maxLaenge_;
 };
 
 // The memory gauge: a bar without text that reports a click.

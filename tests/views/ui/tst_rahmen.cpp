@@ -112,6 +112,25 @@ class TstRahmen : public QObject {
     QCOMPARE(verwendung->text(), QStringLiteral("Halle Nord"));
     verlasse(verwendung);
     QCOMPARE(program().Verwendung[0], QStringLiteral("Halle Nord"));
+
+    // A name read from a file keeps its leading blank and may fill all twenty places: showing
+    // and taking over the boxes changes nothing; typing into the full box adds nothing.
+    const QString voll = QStringLiteral(" Kanal eins mit Name");
+    program().Kanalname[1][0] = voll + u'!';
+    program().Geaendert = 0;
+    callHook(hooks().Zeige_Kopfdaten, 0);
+    t.rahmen->Uebernimm_Kopffelder();
+    QCOMPARE(program().Geaendert, int16_t(0));
+    QCOMPARE(program().Kanalname[1][0], voll + u'!');
+    auto* zweiter = t.w<QLineEdit>("txtkannam1");
+    zweiter->setFocus();
+    zweiter->end(false);
+    QTest::keyClicks(zweiter, QStringLiteral("x"));
+    QCOMPARE(zweiter->text(), voll + u'!');
+    QTest::keyClick(zweiter, Qt::Key_Backspace);
+    QTest::keyClick(zweiter, Qt::Key_Backspace);
+    QTest::keyClicks(zweiter, QStringLiteral("xy"));
+    QCOMPARE(zweiter->text(), voll.left(19) + u'x');
   }
 
   void channelPagingOn280() {
