@@ -42,6 +42,8 @@ class FrmHauptmenue : public QWidget {
   void mnuBaAend_Click();
   void mnuBaKop_Click();
   void mnuBaLoe_Click();
+  // The filter dialog, also from the frame's filter switch; its closing activates this window.
+  void mnuBaFilt_Click();
 
  private:
   void baueMenues();
@@ -68,7 +70,6 @@ class FrmHauptmenue : public QWidget {
   void mnuDatBend_Click();
   // Edit
   void mnuBaAstro_Click();
-  void mnuBaFilt_Click();
   // Views
   void mnuANSSz_click();
   void mnuAnsPz_Click();

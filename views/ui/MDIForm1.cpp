@@ -14,7 +14,6 @@
 #include "views/Befehle.h"
 #include "views/Kopfanzeige.h"
 #include "views/Rahmenzustand.h"
-#include "views/ui/Dialogaufrufe.h"
 #include "views/ui/Fensteraufrufe.h"
 #include "views/ui/FrmHauptmenue.h"
 #include "views/ui/Kopfwidgets.h"
@@ -171,7 +170,9 @@ void MDIForm1::baueKopfpanel() {
 
   picfilter_ = new Filterschalter(Picture1_);
   connect(picfilter_, &Filterschalter::clicked, this, &MDIForm1::picfilter_Click);
-  connect(picfilter_, &Filterschalter::doubleClicked, this, [] { Oeffne_Filterdialog(); });
+  connect(picfilter_, &Filterschalter::doubleClicked, this, [this] {
+    if (haupt_) haupt_->mnuBaFilt_Click();
+  });
 
   AniSchreibschutz_ = knopf(QStringLiteral("AniSchreibschutz"), Schlosssymbol(), Picture1_);
   AniSchreibschutz_->setCheckable(true);

@@ -211,8 +211,12 @@ class TstRahmen : public QObject {
     for (QWidget* w : QApplication::topLevelWidgets())
       if (w->objectName() == QStringLiteral("frmfilter") && w->isVisible()) dialog = w;
     QVERIFY(dialog);
+    // The dialog hides the switch and the two buttons; they come back when it goes.
+    QVERIFY(!schalter->isVisibleTo(t.rahmen));
     dialog->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(schalter->isVisibleTo(t.rahmen));
+    QVERIFY(t.w<QWidget>("AniButton3")->isVisibleTo(t.rahmen));
 
     auto* schutz = t.w<QToolButton>("AniSchreibschutz");
     QVERIFY(schutz->isVisibleTo(t.rahmen));
