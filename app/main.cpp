@@ -1,6 +1,4 @@
 #include <QApplication>
-#include <QTextStream>
-#include <memory>
 
 #include "model/Environment.h"
 #include "model/Hooks.h"
@@ -8,33 +6,12 @@
 #include "shell/ui/WidgetEnvironment.h"
 #include "views/ui/Rahmen.h"
 
-namespace {
-
-// For runs without a user (QV_UNATTENDED set): every message goes to standard error and gets its
-// default answer, file dialogs count as cancelled.
-class UnattendedEnvironment final : public qv::Environment {
- public:
-  qv::Answer message(const QString& text, qv::Buttons buttons, qv::Icon) override {
-    QTextStream(stderr) << text << Qt::endl;
-    return buttons == qv::Buttons::Ok ? qv::Answer::Ok : qv::Answer::Cancel;
-  }
-  void beep() override {}
-  void setBusy(bool) override {}
-  QDateTime now() const override { return QDateTime::currentDateTime(); }
-  QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
-  QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
-};
-
-}  // namespace
-
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  std::unique_ptr<qv::Environment> environment;
-  if (qEnvironmentVariableIsSet("QV_UNATTENDED"))
-    environment = std::make_unique<UnattendedEnvironment>();
-  else
-    environment = std::make_unique<qv::WidgetEnvironment>();
-  qv::setEnvironment(environment.get());
+  // Runs without a user (QV_UNATTENDED set) keep the quiet default environment: messages go to
+  // standard error with their default answer.
+  qv::WidgetEnvironment widgets;
+  if (!qEnvironmentVariableIsSet("QV_UNATTENDED")) qv::setEnvironment(&widgets);
 
   qv::hooks().Zeige_Rahmen = &qv::Oeffne_Rahmen;
   // "New" in the main window: the start-up window again, or the end when the brand has gone.

@@ -7,7 +7,7 @@ namespace {
 
 class QuietEnvironment final : public Environment {
  public:
-  Answer message(const QString& text, Buttons buttons, Icon) override {
+  Answer message(const QString& text, Buttons buttons, Icon, const QString&) override {
     QTextStream(stderr) << "quorvel: " << text << '\n';
     switch (buttons) {
       case Buttons::Ok: return Answer::Ok;

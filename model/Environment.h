@@ -14,8 +14,8 @@ enum class Answer { Ok, Cancel, Yes, No };
 class Environment {
  public:
   virtual ~Environment() = default;
-  // A modal message box titled with the product title (brand().S_Titel).
-  virtual Answer message(const QString& text, Buttons buttons, Icon icon) = 0;
+  // A modal message box titled with the product title (brand().S_Titel) unless a title is given.
+  virtual Answer message(const QString& text, Buttons buttons, Icon icon, const QString& title = {}) = 0;
   virtual void beep() = 0;
   virtual void setBusy(bool busy) = 0;
   virtual QDateTime now() const = 0;
@@ -24,7 +24,8 @@ class Environment {
   virtual QString saveFileName(const QString& caption, const QString& filter, const QString& suggested) = 0;
 };
 
-// The installed environment; a quiet default (answers Cancel/No, no dialogs) until one is set.
+// The installed environment; until one is set, a quiet default: messages go to standard error
+// and get their default answer (OK, otherwise Cancel or No), file dialogs count as cancelled.
 Environment& env();
 void setEnvironment(Environment* e);  // nullptr restores the quiet default
 

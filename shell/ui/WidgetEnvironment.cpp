@@ -9,9 +9,9 @@
 
 namespace qv {
 
-Answer WidgetEnvironment::message(const QString& text, Buttons buttons, Icon icon) {
+Answer WidgetEnvironment::message(const QString& text, Buttons buttons, Icon icon, const QString& title) {
   QMessageBox box(QApplication::activeWindow());
-  box.setWindowTitle(brand().S_Titel);
+  box.setWindowTitle(title.isEmpty() ? brand().S_Titel : title);
   box.setText(text);
   switch (icon) {
     case Icon::None: box.setIcon(QMessageBox::NoIcon); break;

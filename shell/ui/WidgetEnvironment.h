@@ -8,7 +8,7 @@ namespace qv {
 // The environment of the running program: Qt message boxes, file dialogs, the wait cursor.
 class WidgetEnvironment final : public Environment {
  public:
-  Answer message(const QString& text, Buttons buttons, Icon icon) override;
+  Answer message(const QString& text, Buttons buttons, Icon icon, const QString& title = {}) override;
   void beep() override;
   void setBusy(bool busy) override;
   QDateTime now() const override;

@@ -16,7 +16,7 @@ class TickingClock final : public Environment {
  public:
   TickingClock() { setEnvironment(this); }
   ~TickingClock() override { setEnvironment(nullptr); }
-  Answer message(const QString&, Buttons, Icon) override { return Answer::No; }
+  Answer message(const QString&, Buttons, Icon, const QString&) override { return Answer::No; }
   void beep() override {}
   void setBusy(bool) override {}
   QDateTime now() const override {

@@ -9,8 +9,8 @@ ScriptedEnvironment::ScriptedEnvironment()
 
 ScriptedEnvironment::~ScriptedEnvironment() { setEnvironment(nullptr); }
 
-Answer ScriptedEnvironment::message(const QString& text, Buttons buttons, Icon icon) {
-  messages.push_back({text, buttons, icon});
+Answer ScriptedEnvironment::message(const QString& text, Buttons buttons, Icon icon, const QString& title) {
+  messages.push_back({text, buttons, icon, title});
   if (!answers_.empty()) {
     const Answer a = answers_.front();
     answers_.pop_front();

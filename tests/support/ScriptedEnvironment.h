@@ -15,6 +15,7 @@ struct ShownMessage {
   QString text;
   Buttons buttons;
   Icon icon;
+  QString title;  // empty: the product title
 };
 
 class ScriptedEnvironment final : public Environment {
@@ -28,7 +29,7 @@ class ScriptedEnvironment final : public Environment {
   void answerFileDialog(const QString& name) { fileNames_.push_back(name); }
   void setNow(const QDateTime& t) { now_ = t; }
 
-  Answer message(const QString& text, Buttons buttons, Icon icon) override;
+  Answer message(const QString& text, Buttons buttons, Icon icon, const QString& title = {}) override;
   void beep() override { ++beeps; }
   void setBusy(bool busy) override;
   QDateTime now() const override { return now_; }

@@ -4,14 +4,13 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMessageBox>
 #include <QToolButton>
 
 #include "calendar/Astrotabelle.h"
+#include "model/Environment.h"
 #include "model/Hooks.h"
 #include "model/Zustand.h"
 #include "shell/Texte.h"
-#include "shell/ui/WidgetEnvironment.h"
 #include "views/Ansicht.h"
 #include "views/Befehle.h"
 #include "views/Kopfanzeige.h"
@@ -138,13 +137,7 @@ void MDIForm1::picfilter_Click() {
 void MDIForm1::ggeanzSz_Click() {
   const int m = program().AktSpeicher;
   const QString text = Belegung_Text(m);
-  if (dynamic_cast<WidgetEnvironment*>(&env())) {
-    // The usage box carries the file name in its title, which the common boxes do not.
-    QMessageBox box(QMessageBox::NoIcon, Belegung_Titel(m), text, QMessageBox::Ok, this);
-    box.exec();
-    return;
-  }
-  env().message(text, Buttons::Ok, Icon::None);
+  env().message(text, Buttons::Ok, Icon::None, Belegung_Titel(m));
 }
 
 void MDIForm1::anibutton3_click() {

@@ -194,6 +194,7 @@ class TstRahmen : public QObject {
     QCOMPARE(t.letzteMeldung(), QString::fromUtf8("2 Schaltzeiten, 0 Prioritätszeiten, belegter Speicher: 2 von 500, "
                                                   "SoWi-Tabelle  0 von 20"));
     QCOMPARE(t.env->messages.back().icon, Icon::None);
+    QCOMPARE(t.env->messages.back().title, brand().S_Titel + QStringLiteral(" ") + program().Dateiname[0]);
 
     // One double click: one toggle, one filter dialog.
     QWidget* schalter = t.w<QWidget>("picfilter");
