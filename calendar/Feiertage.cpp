@@ -1,13 +1,13 @@
 #include "calendar/Feiertage.h"
 
+#include "calendar/Dateiposten.h"
+
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 #include <algorithm>
 
 #include "model/AtomicFile.h"
 #include "model/Environment.h"
-#include "model/Val.h"
 #include "model/ValueFile.h"
 #include "shell/Texte.h"
 
@@ -18,53 +18,6 @@ namespace {
 constexpr qsizetype kMaxFileBytes = 4 * 1024 * 1024;
 
 HolidayTable gTable;
-
-// A 16-bit number item as the file writes it: sign place, digits, one trailing blank.
-QString numberItem(int v) {
-  return (v < 0 ? QStringLiteral("-") : QStringLiteral(" ")) + QString::number(v < 0 ? -v : v) +
-         QStringLiteral(" ");
-}
-
-bool needsQuotes(const QString& name) {
-  if (name.isEmpty()) return true;
-  const QChar first = name.front();
-  const QChar last = name.back();
-  return name.contains(u',') || name.contains(u'\r') || name.contains(u'\n') || first == u'"' ||
-         first == u' ' || first == u'\t' || last == u' ' || last == u'\t';
-}
-
-QString nameField(const QString& name) {
-  return needsQuotes(name) ? ValueWriter::quoted(name) : name;
-}
-
-// Reads the file the way it was always read: values follow each other regardless of line
-// ends, numbers are separated by blanks, commas or line ends, a text field ends at a comma or
-// the line end (or runs between quotes).
-class ItemReader {
- public:
-  explicit ItemReader(const QByteArray& bytes) : reader_(bytes) {}
-
-  std::optional<int> number(int lo, int hi) {
-    if (pending_.isEmpty()) {
-      const auto v = reader_.nextValue();
-      if (!v) return std::nullopt;
-      static const QRegularExpression blanks(QStringLiteral("[ \\t]+"));
-      pending_ = v->split(blanks, Qt::SkipEmptyParts);
-      if (pending_.isEmpty()) return std::nullopt;
-    }
-    return parseIntIn(pending_.takeFirst(), lo, hi);
-  }
-
-  std::optional<QString> text() {
-    // Numbers left over where a name should start mean the file is out of step.
-    if (!pending_.isEmpty()) return std::nullopt;
-    return reader_.nextValue();
-  }
-
- private:
-  ValueReader reader_;
-  QStringList pending_;
-};
 
 bool plausible(const TFeiertag& f) {
   switch (f.Art) {
@@ -108,12 +61,12 @@ QByteArray encodeHolidayFile(const HolidayTable& t) {
   w.line(numberItem(holidays) + numberItem(sets));
   for (int i = 0; i < holidays; ++i) {
     const TFeiertag& f = t.Feiertage[i];
-    w.line(nameField(f.Name) + u',' + numberItem(f.Art) + numberItem(f.Wochentag) +
+    w.line(nameItem(f.Name) + u',' + numberItem(f.Art) + numberItem(f.Wochentag) +
            numberItem(f.Tag) + numberItem(f.Monat));
   }
   for (int s = 0; s < sets; ++s) {
     const int count = std::clamp<int>(t.FtSet[s][0], 0, kFtSetMaxMembers);
-    w.line(nameField(t.FtSetName[s]));
+    w.line(nameItem(t.FtSetName[s]));
     w.line(numberItem(count));
     for (int m = 1; m <= count; ++m) w.line(numberItem(t.FtSet[s][m]));
   }

@@ -1,15 +1,15 @@
 #include "calendar/Orte.h"
 
+#include "calendar/Dateiposten.h"
+
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
 
 #include "model/AtomicFile.h"
 #include "model/Cp1252.h"
 #include "model/Environment.h"
-#include "model/Val.h"
 #include "model/ValueFile.h"
 #include "shell/Texte.h"
 
@@ -23,59 +23,10 @@ constexpr int kLaengeMax = 720;
 constexpr int kBreiteMax = 280;
 constexpr int kZeitzoneMax = 96;
 
-// An integer item as the file writes it: sign place, digits, one trailing blank.
-QString numberItem(int v) {
-  return (v < 0 ? QStringLiteral("-") : QStringLiteral(" ")) + QString::number(v < 0 ? -v : v) +
-         QStringLiteral(" ");
+// The place file's failure number for a failed item.
+int itemError(ItemReader::Status st) {
+  return st == ItemReader::Status::Ended ? kPlaceTruncated : kPlaceMalformed;
 }
-
-bool needsQuotes(const QString& name) {
-  if (name.isEmpty()) return true;
-  const QChar first = name.front();
-  const QChar last = name.back();
-  return name.contains(u',') || name.contains(u'\r') || name.contains(u'\n') || first == u'"' ||
-         first == u' ' || first == u'\t' || last == u' ' || last == u'\t';
-}
-
-// Reads item by item: a name runs to the first comma or the line end (or between quotes);
-// numbers are separated by blanks, commas or line ends.
-class ItemReader {
- public:
-  explicit ItemReader(const QByteArray& bytes) : reader_(bytes) {}
-
-  // The number, or the failure: the file ended, or the item is no number in [lo, hi].
-  std::optional<int> number(int lo, int hi, int* error) {
-    if (pending_.isEmpty()) {
-      const auto v = reader_.nextValue();
-      if (!v) return fail(kPlaceTruncated, error);
-      static const QRegularExpression blanks(QStringLiteral("[ \\t]+"));
-      pending_ = v->split(blanks, Qt::SkipEmptyParts);
-      if (pending_.isEmpty()) return fail(kPlaceMalformed, error);
-    }
-    const auto n = parseIntIn(pending_.takeFirst(), lo, hi);
-    if (!n) return fail(kPlaceMalformed, error);
-    return n;
-  }
-
-  std::optional<QString> text(int* error) {
-    // Numbers left over where a name should start: the file is out of step.
-    if (!pending_.isEmpty()) {
-      *error = kPlaceMalformed;
-      return std::nullopt;
-    }
-    auto v = reader_.nextValue();
-    if (!v) *error = kPlaceTruncated;
-    return v;
-  }
-
- private:
-  static std::optional<int> fail(int code, int* error) {
-    *error = code;
-    return std::nullopt;
-  }
-  ValueReader reader_;
-  QStringList pending_;
-};
 
 void setError(int* error, int code) {
   if (error) *error = code;
@@ -104,23 +55,22 @@ QByteArray encodePlaceFile(const std::vector<Place>& places) {
   ValueWriter w;
   w.line(numberItem(static_cast<int>(places.size())));
   for (const Place& p : places) {
-    const QString name = needsQuotes(p.name) ? ValueWriter::quoted(p.name) : p.name;
-    w.line(name + u',' + numberItem(p.codes.laenge) + numberItem(p.codes.breite) +
+    w.line(nameItem(p.name) + u',' + numberItem(p.codes.laenge) + numberItem(p.codes.breite) +
            numberItem(p.codes.zeitzone));
   }
   return w.bytes();
 }
 
 std::optional<std::vector<Place>> decodePlaceFile(const QByteArray& bytes, int* error) {
-  int code = kPlaceOk;
+  ItemReader::Status st = ItemReader::Status::Ok;
   const auto failed = [&](int c) {
     setError(error, c);
     return std::nullopt;
   };
   if (bytes.size() > kMaxFileBytes) return failed(kPlaceTooLarge);
   ItemReader in(bytes);
-  const auto n = in.number(INT32_MIN, INT32_MAX, &code);
-  if (!n) return failed(code);
+  const auto n = in.number(INT32_MIN, INT32_MAX, &st);
+  if (!n) return failed(itemError(st));
   if (*n < 0) return failed(kPlaceMalformed);
   if (*n > kMaxPlaces) return failed(kPlaceTooLarge);
 
@@ -128,15 +78,15 @@ std::optional<std::vector<Place>> decodePlaceFile(const QByteArray& bytes, int* 
   places.reserve(*n);
   for (int i = 0; i < *n; ++i) {
     Place p;
-    const auto name = in.text(&code);
-    if (!name) return failed(code);
+    const auto name = in.text(&st);
+    if (!name) return failed(itemError(st));
     p.name = *name;
-    const auto laenge = in.number(0, kLaengeMax, &code);
-    if (!laenge) return failed(code);
-    const auto breite = in.number(0, kBreiteMax, &code);
-    if (!breite) return failed(code);
-    const auto zeitzone = in.number(0, kZeitzoneMax, &code);
-    if (!zeitzone) return failed(code);
+    const auto laenge = in.number(0, kLaengeMax, &st);
+    if (!laenge) return failed(itemError(st));
+    const auto breite = in.number(0, kBreiteMax, &st);
+    if (!breite) return failed(itemError(st));
+    const auto zeitzone = in.number(0, kZeitzoneMax, &st);
+    if (!zeitzone) return failed(itemError(st));
     p.codes = {*laenge, *breite, *zeitzone};
     places.push_back(std::move(p));
   }

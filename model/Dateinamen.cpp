@@ -51,16 +51,16 @@ QString Freier_Dateiname() {
   return {};
 }
 
-int Datei_sichern() {
+int Speichern_mit_Dialog(const QString& titel, bool leerMelden) {
   ProgramState& p = program();
-  if (p.HatDateiname != 0) return SchreibeProgrammDatei();
-
   for (;;) {
-    QString name = env().saveFileName(QString(), QStringLiteral("*.qvl;;*.*"), p.Dateiname[0]);
+    QString name = env().saveFileName(titel, QStringLiteral("*.qvl (*.qvl);;*.* (*)"), p.Dateiname[0]);
     if (name.isEmpty()) {
       // The proposed name stays for the next save and for the export.
-      refuse(texts().S_KeineDatei);
-      env().beep();
+      if (leerMelden) {
+        refuse(texts().S_KeineDatei);
+        env().beep();
+      }
       return 0;
     }
     if (Endung_Pos(name) == 0) name += QStringLiteral(".qvl");
@@ -72,13 +72,17 @@ int Datei_sichern() {
     }
     const std::optional<int> vorhanden = Datei_existiert(name);
     if (!vorhanden) continue;  // already reported; choose again
-    if (*vorhanden == 1 &&
-        ask(texts().S_Datei + name + texts().S_bestUeber) != Answer::Yes)
-      continue;
+    if (*vorhanden == 1 && ask(texts().S_Datei + name + texts().S_bestUeber) != Answer::Yes) continue;
     if (SchreibeProgrammDatei() == 0) return 0;
+    // Saved under this name: the next Save writes there without asking.
     p.HatDateiname = 1;
     return 1;
   }
+}
+
+int Datei_sichern() {
+  if (program().HatDateiname != 0) return SchreibeProgrammDatei();
+  return Speichern_mit_Dialog(QString(), true);
 }
 
 }  // namespace qv

@@ -11,6 +11,10 @@ namespace qv {
 // the overwrite question). 1 = saved; 0 = nothing saved. A cancelled dialog keeps the old name.
 int Datei_sichern();
 
+// The Save dialog part of it, shared with Save as and the frame's save button: titel is the
+// dialog's caption; leerMelden reports a cancelled dialog with S_KeineDatei.
+int Speichern_mit_Dialog(const QString& titel, bool leerMelden);
+
 // S_SzTab & N & ".qvl" for the first N in 1..998 that names no file in the current directory;
 // "" (after a message) when all are taken.
 QString Freier_Dateiname();

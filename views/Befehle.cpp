@@ -49,38 +49,10 @@ struct Schnappschuss {
   }
 };
 
-// The dialog part of Save as and of the save button.
 int speichernMitDialog(bool leerMelden) {
-  ProgramState& p = program();
-  for (;;) {
-    QString name = env().saveFileName(ohneKuerzel(texts().S_mnuSpeiUnter), kDateifilter, p.Dateiname[0]);
-    if (name.isEmpty()) {
-      if (leerMelden) {
-        refuse(texts().S_KeineDatei);
-        env().beep();
-      }
-      return 0;
-    }
-    if (Endung_Pos(name) == 0) name += QStringLiteral(".qvl");
-    p.Dateiname[0] = name;
-    if (!NurAsciiZeichen(name)) {
-      refuse(texts().S_keinGuelt);
-      env().beep();
-      continue;
-    }
-    const std::optional<int> vorhanden = Datei_existiert(name);
-    if (!vorhanden) continue;  // reported; choose another name
-    if (*vorhanden == 0) {
-      if (SchreibeProgrammDatei() == 0) return 0;
-      break;
-    }
-    if (ask(texts().S_Datei + name + texts().S_bestUeber) != Answer::Yes) continue;
-    if (SchreibeProgrammDatei() == 0) return 0;
-    p.HatDateiname = 1;
-    break;
-  }
-  fuelle(p.AktSpeicher);
-  return 1;
+  const int r = Speichern_mit_Dialog(ohneKuerzel(texts().S_mnuSpeiUnter), leerMelden);
+  if (r == 1) fuelle(program().AktSpeicher);
+  return r;
 }
 
 int speichernBekannt() {

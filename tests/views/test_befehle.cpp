@@ -135,17 +135,21 @@ TEST(BefehlSpeichern, SaveAsNamesOverwriteAndTheFileNameFlag) {
   // Cancelled: nothing, silently.
   EXPECT_EQ(Speichern_unter(), 0);
   EXPECT_TRUE(t.env.messages.empty());
-  // A new file: ".qvl" appended, HatDateiname unchanged, so Save asks for a name again.
+  // A new file: ".qvl" appended, and the program counts as named, so Save asks nothing again.
   t.env.answerFileDialog(t.dir.file("plan"));
   EXPECT_EQ(Speichern(), 1);
   EXPECT_TRUE(QFile::exists(t.dir.file("plan.qvl")));
-  EXPECT_EQ(p.HatDateiname, 0);
+  EXPECT_EQ(p.HatDateiname, 1);
   EXPECT_EQ(p.Dateiname[0], t.dir.file("plan.qvl"));
+  const size_t dialogs = t.env.fileDialogCaptions.size();
+  EXPECT_EQ(Speichern(), 1);
+  EXPECT_EQ(t.env.fileDialogCaptions.size(), dialogs);
   // A name with its own extension keeps it.
   t.env.answerFileDialog(t.dir.file("plan.txt"));
   EXPECT_EQ(Speichern_unter(), 1);
   EXPECT_TRUE(QFile::exists(t.dir.file("plan.txt")));
-  // Overwriting after Yes sets the flag.
+  // Overwriting after Yes.
+  p.HatDateiname = 0;
   t.env.answerFileDialog(t.dir.file("plan.qvl"));
   t.env.answer(Answer::Yes);
   EXPECT_EQ(Speichern_unter(), 1);

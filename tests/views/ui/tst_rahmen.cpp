@@ -233,15 +233,16 @@ class TstRahmen : public QObject {
     Rahmentest t(4);
     auto* knopf = t.w<QToolButton>("AniButton3");
     program().AnzSz[0] = 0;
-    // A dialog name without extension gets ".qvl"; a new file leaves HatDateiname as it was.
+    // A dialog name without extension gets ".qvl"; after the save the program counts as named.
     t.env->answer(Answer::Ok);  // save an empty program
     t.env->answerFileDialog(t.dir->file("plan"));
     QTest::mouseClick(knopf, Qt::LeftButton);
     QVERIFY(QFile::exists(t.dir->file("plan.qvl")));
     QCOMPARE(program().Dateiname[0], t.dir->file("plan.qvl"));
-    QCOMPARE(program().HatDateiname, int16_t(0));
+    QCOMPARE(program().HatDateiname, int16_t(1));
 
     // An umlaut is refused and the dialog opens again; an existing file asks, No asks again.
+    program().HatDateiname = 0;
     t.env->messages.clear();
     t.env->answerFileDialog(t.dir->file(QString::fromUtf8("pl\u00e4n")));
     t.env->answer(Answer::Ok);

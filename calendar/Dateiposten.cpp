@@ -1,0 +1,52 @@
+#include "calendar/Dateiposten.h"
+
+#include <QRegularExpression>
+
+#include "model/Val.h"
+
+namespace qv {
+namespace {
+
+template <typename T>
+std::optional<T> failed(ItemReader::Status* status, ItemReader::Status why) {
+  if (status) *status = why;
+  return std::nullopt;
+}
+
+}  // namespace
+
+QString numberItem(int v) {
+  return (v < 0 ? QStringLiteral("-") : QStringLiteral(" ")) + QString::number(v < 0 ? -v : v) +
+         QStringLiteral(" ");
+}
+
+QString nameItem(const QString& name) {
+  const bool quote = name.isEmpty() || name.contains(u',') || name.contains(u'\r') ||
+                     name.contains(u'\n') || name.front() == u'"' || name.front() == u' ' ||
+                     name.front() == u'\t' || name.back() == u' ' || name.back() == u'\t';
+  return quote ? ValueWriter::quoted(name) : name;
+}
+
+std::optional<int> ItemReader::number(int lo, int hi, Status* status) {
+  if (pending_.isEmpty()) {
+    const auto v = reader_.nextValue();
+    if (!v) return failed<int>(status, Status::Ended);
+    static const QRegularExpression blanks(QStringLiteral("[ \\t]+"));
+    pending_ = v->split(blanks, Qt::SkipEmptyParts);
+    if (pending_.isEmpty()) return failed<int>(status, Status::Malformed);
+  }
+  const auto n = parseIntIn(pending_.takeFirst(), lo, hi);
+  if (!n) return failed<int>(status, Status::Malformed);
+  if (status) *status = Status::Ok;
+  return n;
+}
+
+std::optional<QString> ItemReader::text(Status* status) {
+  if (!pending_.isEmpty()) return failed<QString>(status, Status::Malformed);
+  auto v = reader_.nextValue();
+  if (!v) return failed<QString>(status, Status::Ended);
+  if (status) *status = Status::Ok;
+  return v;
+}
+
+}  // namespace qv
