@@ -44,6 +44,25 @@ QByteArray exampleWith(int line, const QByteArray& text) {
 
 }  // namespace
 
+// The device settings of the example file, which are also the defaults.
+void expectExampleDeviceSettings() {
+  const DeviceSettings& s = settings();
+  EXPECT_EQ(s.Lpt, 1);
+  EXPECT_EQ(s.Delay, 20);
+  EXPECT_EQ(s.Delay2, 1000);
+  EXPECT_EQ(s.Zeilen, 60);
+  EXPECT_EQ(s.MaxDelay, 20);
+  EXPECT_EQ(s.SwRegel, 1);
+  EXPECT_EQ(s.SpracheUhr, 1);
+  EXPECT_EQ(s.Sprache, 1);
+  EXPECT_EQ(s.AstroC1C2, 0);
+  EXPECT_EQ(s.MessKanal, 0);
+  EXPECT_EQ(s.MessPeriode, 15);
+  EXPECT_EQ(s.MessImpDauer, 1);
+  EXPECT_EQ(s.MessZustand, 0);
+  EXPECT_EQ(s.MessZeitpunkt, 0);
+}
+
 TEST(Einstellungsdatei, TheExampleIsWrittenByteForByte) {
   setExampleGlobals();
   test::StartDir dir;
@@ -80,26 +99,12 @@ TEST(Einstellungsdatei, TheExampleReadsBackIntoTheGlobals) {
   EXPECT_EQ(r.linesRead, 18);
   EXPECT_TRUE(r.message.isEmpty());
   const Uhrenprofil& p = profile();
-  const DeviceSettings& s = settings();
   EXPECT_EQ(p.Kanalzahl, 4);
   EXPECT_EQ(p.Bewft, 1);
   EXPECT_EQ(p.Uhrentyp, 240);
   EXPECT_EQ(p.Busprog, 0);
   EXPECT_EQ(p.Evu, 0);
-  EXPECT_EQ(s.Lpt, 1);
-  EXPECT_EQ(s.Delay, 20);
-  EXPECT_EQ(s.Delay2, 1000);
-  EXPECT_EQ(s.Zeilen, 60);
-  EXPECT_EQ(s.MaxDelay, 20);
-  EXPECT_EQ(s.SwRegel, 1);
-  EXPECT_EQ(s.SpracheUhr, 1);
-  EXPECT_EQ(s.Sprache, 1);
-  EXPECT_EQ(s.AstroC1C2, 0);
-  EXPECT_EQ(s.MessKanal, 0);
-  EXPECT_EQ(s.MessPeriode, 15);
-  EXPECT_EQ(s.MessImpDauer, 1);
-  EXPECT_EQ(s.MessZustand, 0);
-  EXPECT_EQ(s.MessZeitpunkt, 0);
+  expectExampleDeviceSettings();
 
   // A file with LF line ends reads the same.
   resetAllState();
@@ -145,20 +150,8 @@ TEST(Einstellungsdatei, ValuesOutsideTheirRangesFallBackToTheDefaults) {
   };
   for (const auto& [from, to] : lines) bytes.replace(QByteArray(from) + "\r\n", QByteArray(to) + "\r\n");
   ASSERT_EQ(readSettings(bytes).status, SettingsReadStatus::Complete);
-  const DeviceSettings& s = settings();
-  EXPECT_EQ(s.Lpt, 1);
-  EXPECT_EQ(s.Zeilen, 60);
-  EXPECT_EQ(s.SwRegel, 1);
-  EXPECT_EQ(s.SpracheUhr, 1);
-  EXPECT_EQ(s.Sprache, 1);
-  EXPECT_EQ(s.AstroC1C2, 0);
-  EXPECT_EQ(s.MessKanal, 0);
-  EXPECT_EQ(s.MessPeriode, 15);
-  EXPECT_EQ(s.MessImpDauer, 1);
-  EXPECT_EQ(s.MessZustand, 0);
-  EXPECT_EQ(s.MessZeitpunkt, 0);  // "x" is no number: 0, which is valid
-  EXPECT_EQ(s.Delay, 20);         // factor 30 is above MaxDelay 20
-  EXPECT_EQ(s.Delay2, 1000);
+  // Every refused value is back at the example's (the defaults); "x" is no number and reads as 0.
+  expectExampleDeviceSettings();
   EXPECT_EQ(profile().Bewft, 7);  // profile values stay as read
 
   // Delay2 must stay a 16-bit value: a maximum factor above 163 is not kept.
