@@ -1,0 +1,104 @@
+#include "entry/ui/Eingabefelder.h"
+
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPalette>
+#include <QPointer>
+#include <QSignalBlocker>
+#include <QTimer>
+
+#include "entry/Eingaberegeln.h"
+#include "model/Environment.h"
+
+namespace qv {
+
+ColourCheckBox::ColourCheckBox(const QString& text, QWidget* parent) : QCheckBox(text, parent) {
+  setAutoFillBackground(true);
+  recolour();
+  connect(this, &QCheckBox::toggled, this, &ColourCheckBox::recolour);
+}
+
+QColor ColourCheckBox::colour() const { return palette().color(QPalette::Window); }
+
+void ColourCheckBox::recolour() {
+  QPalette p = palette();
+  p.setColor(QPalette::Window, Haekchenfarbe(isChecked()));
+  p.setColor(QPalette::Button, Haekchenfarbe(isChecked()));
+  setPalette(p);
+}
+
+NumericField::NumericField(QWidget* parent) : QLineEdit(parent) { setContextMenuPolicy(Qt::NoContextMenu); }
+
+int NumericField::leadingNumber() const { return qv::leadingNumber(text()); }
+
+bool NumericField::runLeaveCheck() {
+  if (!check_ || check_()) return true;
+  env().beep();
+  return false;
+}
+
+void NumericField::keyPressEvent(QKeyEvent* e) {
+  // Only typed characters reach the filter; arrows, Delete, Home and End edit as usual.
+  const QString t = e->text();
+  if (!t.isEmpty() && e->key() != Qt::Key_Tab && e->key() != Qt::Key_Backtab && e->key() != Qt::Key_Return &&
+      e->key() != Qt::Key_Enter && e->key() != Qt::Key_Escape) {
+    const int code = e->key() == Qt::Key_Backspace ? 8 : t.at(0).unicode();
+    if (!Nur_Ziffern(code)) {
+      env().beep();
+      e->accept();
+      return;
+    }
+  }
+  QLineEdit::keyPressEvent(e);
+}
+
+void NumericField::focusOutEvent(QFocusEvent* e) {
+  QLineEdit::focusOutEvent(e);
+  // Another window becoming active, or a popup, is no leaving of the field.
+  if (e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason) return;
+  if (!runLeaveCheck()) {
+    QPointer<NumericField> self(this);
+    QTimer::singleShot(0, this, [self] {
+      if (self) self->setFocus(Qt::OtherFocusReason);
+    });
+  }
+}
+
+void NumericField::contextMenuEvent(QContextMenuEvent* e) { e->ignore(); }
+
+Bildknopf::Bildknopf(QWidget* parent) : QLabel(parent) {}
+
+void Bildknopf::mouseReleaseEvent(QMouseEvent* e) {
+  if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) emit clicked();
+  QLabel::mouseReleaseEvent(e);
+}
+
+void Bildknopf::mouseDoubleClickEvent(QMouseEvent* e) {
+  if (e->button() == Qt::LeftButton) emit clicked();
+  QLabel::mouseDoubleClickEvent(e);
+}
+
+void Fuelle_Liste(QListWidget* liste, const QStringList& eintraege) {
+  const QSignalBlocker sperre(liste);
+  // A list that gains the focus by keyboard would pick its first item without a click.
+  liste->setFocusPolicy(Qt::ClickFocus);
+  liste->clear();
+  liste->addItems(eintraege);
+  liste->setCurrentRow(-1);
+}
+
+void Fuelle_Kombi(QComboBox* kombi, const QStringList& eintraege) {
+  const QSignalBlocker sperre(kombi);
+  kombi->clear();
+  kombi->addItems(eintraege);
+  kombi->setCurrentIndex(-1);
+}
+
+void Setze_Listindex(QListWidget* liste, int index) {
+  liste->setCurrentRow(index >= 0 && index < liste->count() ? index : -1);
+}
+
+}  // namespace qv

@@ -1,0 +1,62 @@
+// The rules shared by the entry forms: colours, key filter, leading number, list items, month lengths.
+#include <gtest/gtest.h>
+
+#include "entry/Eingaberegeln.h"
+#include "shell/Sprache.h"
+#include "shell/Texte.h"
+
+namespace qv {
+namespace {
+
+TEST(Eingaberegeln, ColoursAreWindowsColourReferences) {
+  EXPECT_EQ(fromVbColour(0xFF8080), QColor(128, 128, 255));
+  EXPECT_EQ(fromVbColour(0xC0C0C0), QColor(192, 192, 192));
+  EXPECT_EQ(fromVbColour(0x10FFFF), QColor(255, 255, 16));
+  EXPECT_EQ(Haekchenfarbe(true), QColor(128, 128, 255));
+}
+
+TEST(Eingaberegeln, OnlyDigitsAndBackspacePass) {
+  for (int c = 0; c < 256; ++c) EXPECT_EQ(Nur_Ziffern(c), (c >= '0' && c <= '9') || c == 8) << c;
+}
+
+TEST(Eingaberegeln, LeadingNumber) {
+  const struct {
+    const char* text;
+    int value;
+  } cases[] = {{"", 0},        {"7", 7},      {"07", 7},    {" 5  sec", 5}, {"12. ", 12},
+               {"Januar", 0},  {"  31.", 31}, {"3x4", 3},   {"--", 0},      {"99999999999", 32767},
+               {"Programm P8", 0}};
+  for (const auto& c : cases) EXPECT_EQ(leadingNumber(QString::fromUtf8(c.text)), c.value) << c.text;
+}
+
+TEST(Eingaberegeln, ListItemsAndFieldTexts) {
+  Setze_TexteDeutsch();
+  EXPECT_EQ(Tagesliste().size(), 31);
+  EXPECT_EQ(Tagesliste().first(), QStringLiteral(" 1."));
+  EXPECT_EQ(Tagesliste().at(9), QStringLiteral("10."));
+  EXPECT_EQ(Stundenliste().at(7), QStringLiteral(" 7"));
+  EXPECT_EQ(Stundenliste().size(), 24);
+  EXPECT_EQ(Minutenliste().at(5), QStringLiteral("05"));
+  EXPECT_EQ(Minutenliste().size(), 60);
+  EXPECT_EQ(Impulsliste().size(), 60);
+  EXPECT_EQ(Impulsliste().at(0), QStringLiteral("--"));
+  EXPECT_EQ(Impulsliste().at(59), QStringLiteral("59"));
+  EXPECT_EQ(Prioliste(0).size(), 10);
+  EXPECT_EQ(Prioliste(1).size(), 8);
+  EXPECT_EQ(Prioliste(0).at(0), QStringLiteral("keine"));
+  EXPECT_EQ(Monatsliste().at(2), QStringLiteral("M\u00e4rz"));
+  EXPECT_EQ(Kanalliste16().at(15), QStringLiteral("Kanal 16"));
+  EXPECT_EQ(Tagestext(0), QStringLiteral("1. "));
+  EXPECT_EQ(Tagestext(11), QStringLiteral("12. "));
+  EXPECT_EQ(Impulstext(0), QStringLiteral("--"));
+  EXPECT_EQ(Impulstext(5), QStringLiteral(" 5  sec"));
+}
+
+TEST(Eingaberegeln, LastDayOfMonthWithoutLeapYear) {
+  const int expected[] = {30, 28, 30, 29, 30, 29, 30, 30, 29, 30, 29, 30};
+  for (int m = 0; m < 12; ++m) EXPECT_EQ(Letzter_Tagindex(m), expected[m]) << m;
+  EXPECT_EQ(Letzter_Tagindex(-1), -1);
+}
+
+}  // namespace
+}  // namespace qv
