@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "calendar/ui/Kalenderfenster.h"
 #include "model/Environment.h"
 #include "model/Hooks.h"
 #include "shell/ui/FrmStartbild.h"
@@ -14,6 +15,7 @@ int main(int argc, char* argv[]) {
   if (!qEnvironmentVariableIsSet("QV_UNATTENDED")) qv::setEnvironment(&widgets);
 
   qv::hooks().Zeige_Rahmen = &qv::Oeffne_Rahmen;
+  qv::Kalenderfenster_anmelden();
   // "New" in the main window: the start-up window again, or the end when the brand has gone.
   qv::hooks().Zeige_Startbild = [] {
     if (!qv::Zeige_Startbild()) QCoreApplication::exit(1);

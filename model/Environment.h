@@ -22,6 +22,12 @@ class Environment {
   // File dialogs; an empty result means the user cancelled.
   virtual QString openFileName(const QString& caption, const QString& filter, const QString& start) = 0;
   virtual QString saveFileName(const QString& caption, const QString& filter, const QString& suggested) = 0;
+  // An input box with a prompt and an empty default; an empty result also means Cancel. Without
+  // a user nothing is typed.
+  virtual QString inputText(const QString& prompt) {
+    (void)prompt;
+    return {};
+  }
 };
 
 // The installed environment; until one is set, a quiet default: messages go to standard error

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 #include "shell/Marke.h"
@@ -58,6 +60,13 @@ QString WidgetEnvironment::saveFileName(const QString& caption, const QString& f
   // The program asks its own overwrite question.
   return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, suggested, filter, nullptr,
                                       QFileDialog::DontConfirmOverwrite);
+}
+
+QString WidgetEnvironment::inputText(const QString& prompt) {
+  bool ok = false;
+  const QString text = QInputDialog::getText(QApplication::activeWindow(), brand().S_Titel, prompt,
+                                             QLineEdit::Normal, QString(), &ok);
+  return ok ? text : QString();
 }
 
 }  // namespace qv

@@ -14,6 +14,7 @@ class WidgetEnvironment final : public Environment {
   QDateTime now() const override;
   QString openFileName(const QString& caption, const QString& filter, const QString& start) override;
   QString saveFileName(const QString& caption, const QString& filter, const QString& suggested) override;
+  QString inputText(const QString& prompt) override;
 };
 
 }  // namespace qv

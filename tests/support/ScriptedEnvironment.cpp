@@ -40,4 +40,12 @@ QString ScriptedEnvironment::saveFileName(const QString& caption, const QString&
   return openFileName(caption, filter, suggested);
 }
 
+QString ScriptedEnvironment::inputText(const QString& prompt) {
+  inputPrompts << prompt;
+  if (inputs_.empty()) return {};
+  const QString t = inputs_.front();
+  inputs_.pop_front();
+  return t;
+}
+
 }  // namespace qv::test

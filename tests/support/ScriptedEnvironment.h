@@ -28,6 +28,8 @@ class ScriptedEnvironment final : public Environment {
   void answer(Answer a) { answers_.push_back(a); }
   void answerFileDialog(const QString& name) { fileNames_.push_back(name); }
   void setNow(const QDateTime& t) { now_ = t; }
+  // Queue what the user types into the next input boxes; an unscripted box is cancelled.
+  void answerInput(const QString& text) { inputs_.push_back(text); }
 
   Answer message(const QString& text, Buttons buttons, Icon icon, const QString& title = {}) override;
   void beep() override { ++beeps; }
@@ -35,9 +37,11 @@ class ScriptedEnvironment final : public Environment {
   QDateTime now() const override { return now_; }
   QString openFileName(const QString& caption, const QString& filter, const QString& start) override;
   QString saveFileName(const QString& caption, const QString& filter, const QString& suggested) override;
+  QString inputText(const QString& prompt) override;
 
   std::vector<ShownMessage> messages;
   QStringList fileDialogCaptions;
+  QStringList inputPrompts;
   int beeps = 0;
   int busyOn = 0;       // times the busy cursor was switched on
   int busyDepth = 0;    // on minus off; 0 when balanced
@@ -46,6 +50,7 @@ class ScriptedEnvironment final : public Environment {
  private:
   std::deque<Answer> answers_;
   std::deque<QString> fileNames_;
+  std::deque<QString> inputs_;
   QDateTime now_;
 };
 

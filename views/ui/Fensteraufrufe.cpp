@@ -30,7 +30,6 @@ const Eintrag kFenster[] = {
     {&Fensteraufrufe::frmAutoEinst, "frmAutoEinst", "frmAutoEinst"},
     {&Fensteraufrufe::frmastro, "frmastro", "Astro"},
     {&Fensteraufrufe::FrmGrafik, "FrmGrafik", "Grafik"},
-    {&Fensteraufrufe::frmfeiertage, "frmfeiertage", nullptr},
     {&Fensteraufrufe::frmIRAccess, "frmIRAccess", nullptr},
     {&Fensteraufrufe::FrmBusaccess, "FrmBusaccess", nullptr},
     {&Fensteraufrufe::frmDruck, "frmDruck", nullptr},
