@@ -1,23 +1,115 @@
 #pragma once
-// Globals of the input automation that proposes the next entry in the switching-time and
-// priority-time forms. Every start-up load gives them their start values.
+// The input automation that proposes the next entry in the switching-time and priority-time
+// forms: its settings (never stored; every start-up load gives some of them their start values),
+// the arithmetic of its steps and the step procedures of both forms. The forms take part through
+// small field interfaces, so that every selection the steps make runs the form's own click rules.
+#include <QString>
 #include <cstdint>
+#include <optional>
 
 namespace qv {
 
 struct InputAutomation {
-  int16_t AutoAktiv = 0;   // the automation is switched on
-  int16_t IncMin = 0;      // minute step to the next proposed switching time
-  int16_t IncZustand = 0;  // 1 = the proposed state toggles
-  int16_t SwRegelVon = 0;  // ordinal 0..4 of the own changeover rules
+  int16_t AutoAktiv = 0;   // run the step after each accepted entry
+  int16_t AutoAktiv2 = 0;  // copy of AutoAktiv for the changeover-table editor
+  int16_t IncMin = 0;      // minute step 0..59
+  int16_t IncStd = 0;      // hour step 0..23
+  int16_t IncTag = 0;      // day step 0..364 (date entries only)
+  int16_t IncMon = 0;      // 1 = the month steps by one
+  int16_t IncWtag = 0;     // 1 = the weekdays step by one (weekday entries only)
+  int16_t IncPrio = 0;     // 1 = the program steps by one
+  int16_t IncZustand = 0;  // the steps toggle the state only when this is 1 (family 1: 0..255)
+  int16_t SwRegelVon = 0;  // own changeover rule: ordinal 0..4 (4 = last) and weekday 0..6
   int16_t SwRegelBis = 0;
-  int16_t SwWtagVon = 0;   // weekday index of those rules
+  int16_t SwWtagVon = 0;
   int16_t SwWtagBis = 0;
 };
 
 InputAutomation& inputAutomation();
 
-// The values every start-up load sets: step 1 minute, toggling state, rule and weekday 4 and 6.
+// The values every start-up load sets: step 1 minute, toggling state, last Sunday for both
+// changes. The other settings keep theirs.
 void setInputAutomationStartValues();
+
+// ---- arithmetic ------------------------------------------------------------------------------
+
+struct Zeitschritt {
+  int minute = 0;
+  int stunde = 0;
+  int uebertrag = 0;  // 1 when the hour passed midnight
+};
+// The time step: minutes with a carry into the hours, hours with a carry out of the day.
+Zeitschritt Zeit_weiter(int minute, int stunde, int incMin, int incStd);
+
+// Month length for the day carry: February has 29 days when heuteJahr is divisible by 4; a
+// position outside 0..10 (December, or none) counts as 31 days.
+int Monatslaenge_Automatik(int monatPos, int heuteJahr);
+// The month after position p (December and no selection become January).
+int Naechster_Monat(int monatPos);
+
+// The next program position, or nothing when the step does not move it. Switching times step
+// up to the last item; priority times up to the last program, never onto "Permanent".
+std::optional<int> Naechstes_Programm_Sz(int pos, int anzahl, int incPrio);
+std::optional<int> Naechstes_Programm_Pz(int pos, int anzahl, int incPrio);
+
+// A digit typed on a scroll bar replaces the units; the value is taken only below the maximum.
+std::optional<int> Ziffer_eingeben(int wert, int ziffer, int maximum);
+
+// The labels of the settings dialog's scroll bars.
+QString Minutentext(int n);  // "1 Minute", "15 Minuten"
+QString Stundentext(int n);
+QString Tagetext(int n);
+QString Werttext(int n);     // "Zust.:   5"
+
+// ---- the steps over the forms' fields ----------------------------------------------------
+
+// A day list with its month list. Selecting runs the list's click rule as a user's click does.
+class Datumsfelder {
+ public:
+  virtual ~Datumsfelder() = default;
+  virtual int monatPos() const = 0;  // -1 when none is selected
+  virtual int tagPos() const = 0;
+  virtual void waehleMonat(int pos) = 0;
+  virtual void waehleTag(int pos) = 0;
+  virtual void monatKlick() = 0;
+  virtual void tagKlick() = 0;
+};
+
+// The day carry (Tag_Ueberlauf and its two twins): a day number beyond the month's end moves
+// into the following months, December into January of the same entry.
+void Tag_Ueberlauf(int tag, Datumsfelder& felder, int heuteJahr);
+
+// The fields of the switching-time form that its step changes.
+class SzAutomatikFelder {
+ public:
+  virtual ~SzAutomatikFelder() = default;
+  virtual void cmdEinAus_Click() = 0;
+  virtual int minutePos() const = 0;
+  virtual void waehleMinute(int pos) = 0;  // selects and runs Listmin_Click
+  virtual int stundePos() const = 0;
+  virtual void waehleStunde(int pos) = 0;
+  virtual int eingabeArt() const = 0;  // 0 nothing chosen yet, 1 weekdays, 2 date
+  virtual void Wochentage_weiter() = 0;
+  virtual int prioPos() const = 0;
+  virtual int prioAnzahl() const = 0;
+  virtual void waehlePrio(int pos) = 0;
+  virtual Datumsfelder& datum() = 0;
+};
+
+// The fields of the priority-time form that its step changes.
+class PzAutomatikFelder {
+ public:
+  virtual ~PzAutomatikFelder() = default;
+  virtual void cmdEinAus_Click() = 0;
+  virtual int prioPos() const = 0;
+  virtual int prioAnzahl() const = 0;
+  virtual void waehlePrio(int pos) = 0;
+  virtual bool feiertagsbindung() const = 0;
+  virtual Datumsfelder& von() = 0;
+  virtual Datumsfelder& bis() = 0;
+};
+
+void Automatik_Schritt_Sz(SzAutomatikFelder& f, const InputAutomation& a, int heuteJahr);
+void Automatik_Schritt_Pz(PzAutomatikFelder& f, const InputAutomation& a, int heuteJahr);
 
 }  // namespace qv
