@@ -56,9 +56,15 @@ std::optional<LeseErgebnis> readValues(ValueReader& r, const AbbildFormat& f, TA
   return std::nullopt;
 }
 
-QString withoutLeadingBlanks(const QString& s) {
+// A text line without its leading blanks. A text that starts with a quote ends at the next quote
+// and keeps its commas; the quotes are not part of it.
+QString textOfLine(const QString& s) {
   int i = 0;
   while (i < s.size() && (s[i] == u' ' || s[i] == u'\t')) ++i;
+  if (i < s.size() && s[i] == u'"') {
+    const int ende = static_cast<int>(s.indexOf(u'"', i + 1));
+    return ende < 0 ? s.mid(i + 1) : s.mid(i + 1, ende - i - 1);
+  }
   return s.mid(i);
 }
 
@@ -142,11 +148,16 @@ LeseErgebnis decode(const AbbildFormat& f, const TAbbild& b, int m, Arbeitsstand
   } else {
     p.SwKopf[m] = b[adr::kSwKopf];
     p.SwProJahr[m] = bit(b[adr::kSwKopf], 6);
+    // Used entries move up over unused ones in table order, so the first AnzSw entries are the
+    // used ones: the table and the writer only look at those.
+    int frei = kSwEntries;
     for (int i = 0; i < kSwEntries; ++i) {
       const int at = adr::kSwTabelle + 4 * i;
-      p.SwTab[m][i] = TSwEintrag{b[at], b[at + 1], b[at + 2], b[at + 3]};
-      if (b[at] < 240) ++p.AnzSw[m];
+      const TSwEintrag e{b[at], b[at + 1], b[at + 2], b[at + 3]};
+      if (b[at] < 240) p.SwTab[m][p.AnzSw[m]++] = e;
+      else p.SwTab[m][--frei] = e;
     }
+    std::reverse(std::begin(p.SwTab[m]) + p.AnzSw[m], std::end(p.SwTab[m]));
   }
 
   // The used chain, bounded by the capacity so that a loop or a wild link ends the read.
@@ -184,14 +195,9 @@ LeseErgebnis decode(const AbbildFormat& f, const TAbbild& b, int m, Arbeitsstand
       a.AstroGrenzen[v] = TAstroEinst{g.Aufgang, g.Untergang, g.ZustandAuf, g.ZustandUnter};
     }
   } else if (typ == 309) {
-    // Astro times count as present only when some day has one.
-    bool vorhanden = false;
-    for (int d = 0; d < adr::kAstroTage; ++d) {
-      TAstroTag& t = a.AstroTab[0][d];
-      fromTripleB(&b[adr::kAstro309 + 3 * d], t);
-      if (t.Aufgang != f.keineZeit || t.Untergang != f.keineZeit) vorhanden = true;
-    }
-    a.AstroAktiv[1] = a.AstroAktiv[0] = vorhanden ? -1 : 0;
+    // The astro type always carries its astro channel, whatever its times.
+    for (int d = 0; d < adr::kAstroTage; ++d) fromTripleB(&b[adr::kAstro309 + 3 * d], a.AstroTab[0][d]);
+    a.AstroAktiv[1] = a.AstroAktiv[0] = -1;
   }
   return LeseErgebnis::Geladen;
 }
@@ -246,12 +252,12 @@ LeseErgebnis LeseProgrammDatei(const QString& dateiname, int OhneTexte, int Spei
     // blank in front of what the line holds, as names always have.
     const std::optional<QString> verwendung = reader->nextLine();
     if (!verwendung) return LeseErgebnis::Ungueltig;
-    z.prog.Verwendung[m] = withoutLeadingBlanks(*verwendung);
+    z.prog.Verwendung[m] = textOfLine(*verwendung);
     const int kanaele = std::clamp<int>(z.prof.Kanalzahl, 0, kChannelNames);
     for (int k = 0; k < kanaele; ++k) {
       const std::optional<QString> name = reader->nextLine();
       if (!name) return LeseErgebnis::Ungueltig;
-      z.prog.Kanalname[k][m] = QStringLiteral(" ") + withoutLeadingBlanks(*name);
+      z.prog.Kanalname[k][m] = QStringLiteral(" ") + textOfLine(*name);
     }
   }
   z.prog.AnzGesamt[m] = static_cast<int16_t>(z.prog.AnzSz[m] + z.prog.AnzPz[m]);

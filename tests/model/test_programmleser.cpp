@@ -65,6 +65,7 @@ void fillRoundTrip(int typ, bool full) {
   for (int k = 0; k < astroKanaele; ++k)
     for (int d = 0; d < adr::kAstroTage; ++d) a.AstroTab[k][d] = TAstroTag{profile().KeineZeit, profile().KeineZeit, 0, 0};
   if (typ != 309) s.MessPeriode = s.MessImpDauer = 1;
+  if (typ == 309) a.AstroAktiv[0] = a.AstroAktiv[1] = -1;  // always, as a read gives it
   s.Codierbyte = typ == 309 ? 0 : 255;
   for (int k = 0; k < kanaele; ++k) p.Kanalname[k][0] = QStringLiteral(" Kanal %1").arg(k + 1);
   if (!full) return;
@@ -306,11 +307,53 @@ TEST(ProgrammdateiLesen, HeaderFieldsOutsideTheirRanges) {
   EXPECT_EQ(astro().AstroBreite, 70);
   EXPECT_EQ(astro().AstroZeitzone, 720);
   EXPECT_EQ(astro().AstroZusatz, 59);
-  // An astro table of no-time days counts as no astro times.
-  EXPECT_EQ(astro().AstroAktiv[1], 0);
-  EXPECT_EQ(astro().AstroAktiv[0], 0);
+  // The astro channel is in use whatever its times, so saving it again asks nothing.
+  EXPECT_EQ(astro().AstroAktiv[1], -1);
   EXPECT_EQ(program().Programmnummer[0], 42);  // the astro type has no program number
   EXPECT_EQ(settings().MessPeriode, 7);
+  program().AnzGesamt[0] = program().AnzSw[0] = 0;
+  f.env.messages.clear();
+  program().Dateiname[0] = f.dir.file("e.qvl");
+  EXPECT_EQ(SchreibeProgrammDatei(), 1);
+  EXPECT_TRUE(f.env.messages.empty());
+}
+
+TEST(ProgrammdateiLesen, UsedChangeoverEntriesAfterAGapAreKeptOnTheNextSave) {
+  Files f;
+  fillRoundTrip(240, true);
+  const QByteArray file = f.dir.read(QFileInfo(writeProgram(f.dir, f.env, "a.qvl")).fileName());
+  // Entries 1, 2 and 4 used, entry 3 empty.
+  f.dir.write("luecke.qvl", changed(file, 240, [](TAbbild& d) {
+    const int e3 = adr::kSwTabelle + 8, e4 = adr::kSwTabelle + 12;
+    for (int j = 0; j < 4; ++j) d[e4 + j] = d[e3 + j], d[e3 + j] = 255;
+  }));
+  fillOtherProgram(240);
+  ASSERT_EQ(LeseProgrammDatei(f.dir.file("luecke.qvl"), 0, 0), LeseErgebnis::Geladen);
+  ASSERT_EQ(program().AnzSw[0], 3);
+  EXPECT_EQ(program().SwTab[0][0], (TSwEintrag{35, 211, 51, 154}));
+  EXPECT_EQ(program().SwTab[0][1], (TSwEintrag{35, 195, 51, 250}));
+  EXPECT_EQ(program().SwTab[0][2], (TSwEintrag{36, 3, 50, 10}));
+
+  writeProgram(f.dir, f.env, "b.qvl");
+  fillOtherProgram(240);
+  ASSERT_EQ(LeseProgrammDatei(f.dir.file("b.qvl"), 0, 0), LeseErgebnis::Geladen);
+  ASSERT_EQ(program().AnzSw[0], 3);
+  EXPECT_EQ(program().SwTab[0][2], (TSwEintrag{36, 3, 50, 10}));
+  EXPECT_EQ(f.dir.read("b.qvl"), file);  // the same table as before the gap, in the same bytes
+}
+
+TEST(ProgrammdateiLesen, QuotedTextsLoseTheirQuotesAndKeepTheirCommas) {
+  Files f;
+  fillRoundTrip(240, false);
+  program().Verwendung[0] = QStringLiteral("\"Halle, Nord\"");
+  program().Kanalname[0][0] = QStringLiteral(" \"Licht, Flur\"");
+  program().Kanalname[1][0] = QStringLiteral("\"offen");
+  const QString name = writeProgram(f.dir, f.env, "a.qvl");
+  useClockType(240);
+  ASSERT_EQ(LeseProgrammDatei(name, 0, 0), LeseErgebnis::Geladen);
+  EXPECT_EQ(program().Verwendung[0], QStringLiteral("Halle, Nord"));
+  EXPECT_EQ(program().Kanalname[0][0], QStringLiteral(" Licht, Flur"));
+  EXPECT_EQ(program().Kanalname[1][0], QStringLiteral(" offen"));
 }
 
 TEST(ProgrammdateiLesen, AReadIntoTheOwnSlotNamesTheTypeAndEnablesSaving) {
