@@ -53,10 +53,13 @@ QString Freier_Dateiname() {
 
 int Speichern_mit_Dialog(const QString& titel, bool leerMelden) {
   ProgramState& p = program();
+  // A name becomes the program's only once the program was written under it; until then it is
+  // only what the dialog proposes next.
+  const QString bisher = p.Dateiname[0];
+  QString vorschlag = bisher;
   for (;;) {
-    QString name = env().saveFileName(titel, QStringLiteral("*.qvl (*.qvl);;*.* (*)"), p.Dateiname[0]);
+    QString name = env().saveFileName(titel, QStringLiteral("*.qvl (*.qvl);;*.* (*)"), vorschlag);
     if (name.isEmpty()) {
-      // The proposed name stays for the next save and for the export.
       if (leerMelden) {
         refuse(texts().S_KeineDatei);
         env().beep();
@@ -64,7 +67,7 @@ int Speichern_mit_Dialog(const QString& titel, bool leerMelden) {
       return 0;
     }
     if (Endung_Pos(name) == 0) name += QStringLiteral(".qvl");
-    p.Dateiname[0] = name;
+    vorschlag = name;
     if (!NurAsciiZeichen(name)) {
       refuse(texts().S_keinGuelt);
       env().beep();
@@ -73,7 +76,11 @@ int Speichern_mit_Dialog(const QString& titel, bool leerMelden) {
     const std::optional<int> vorhanden = Datei_existiert(name);
     if (!vorhanden) continue;  // already reported; choose again
     if (*vorhanden == 1 && ask(texts().S_Datei + name + texts().S_bestUeber) != Answer::Yes) continue;
-    if (SchreibeProgrammDatei() == 0) return 0;
+    p.Dateiname[0] = name;
+    if (SchreibeProgrammDatei() == 0) {
+      p.Dateiname[0] = bisher;
+      return 0;
+    }
     // Saved under this name: the next Save writes there without asking.
     p.HatDateiname = 1;
     return 1;

@@ -162,6 +162,30 @@ TEST(BefehlSpeichern, SaveAsNamesOverwriteAndTheFileNameFlag) {
   EXPECT_EQ(it->buttons, Buttons::YesNo);
 }
 
+TEST(BefehlSpeichern, ADeclinedOverwriteLeavesTheNameAndItsFileAlone) {
+  Befehlstest t(240);
+  ladeBeispiel(240);
+  ProgramState& p = program();
+  t.env.answerFileDialog(t.dir.file("plan"));
+  ASSERT_EQ(Speichern_unter(), 1);
+  t.dir.write("fremd.qvl", "fremd");
+  // No to the overwrite question, then Cancel in the dialog that comes back.
+  t.env.answerFileDialog(t.dir.file("fremd.qvl"));
+  t.env.answer(Answer::No);
+  EXPECT_EQ(Speichern_unter(), 0);
+  EXPECT_EQ(p.Dateiname[0], t.dir.file("plan.qvl"));
+  p.Geaendert = 1;
+  EXPECT_EQ(Speichern(), 1);
+  EXPECT_EQ(t.dir.read("fremd.qvl"), QByteArray("fremd"));
+  EXPECT_EQ(p.Dateiname[0], t.dir.file("plan.qvl"));
+  // A name whose save the writer refuses does not stay either.
+  settings().SwRegel = 4;
+  p.AnzSw[0] = 0;
+  t.env.answerFileDialog(t.dir.file("anders"));
+  EXPECT_EQ(Speichern_unter(), 0);
+  EXPECT_EQ(p.Dateiname[0], t.dir.file("plan.qvl"));
+}
+
 TEST(BefehlOeffnen, RefusedFilesLeaveTheProgramExactlyAsItWas) {
   Befehlstest t(240);
   const QByteArray gut = t.gespeichert("gut.qvl");
