@@ -18,6 +18,8 @@ namespace {
 constexpr qsizetype kMaxFileBytes = 4 * 1024 * 1024;
 
 HolidayTable gTable;
+// The holiday file refused by the last read: whatever it holds belongs to someone else.
+QString gAbgelehnt;
 
 bool plausible(const TFeiertag& f) {
   switch (f.Art) {
@@ -124,6 +126,7 @@ QString holidayFilePath() { return QDir::current().absoluteFilePath(texts().FtDa
 
 void Lies_Feiertage() {
   resetHolidayTable();
+  gAbgelehnt.clear();
   if (texts().FtDatei.isEmpty()) return;
   const QString path = holidayFilePath();
   if (!QFile::exists(path)) return;  // a first run: no holidays yet
@@ -136,14 +139,20 @@ void Lies_Feiertage() {
     gTable = std::move(*read);
     return;
   }
-  // Keep what could not be read, so the next rewrite does not destroy it unnoticed.
-  if (!bytes.isEmpty()) writeFileAtomically(path + QStringLiteral(".bak"), bytes);
+  // The name comes from the text table and may name any file: never write over this one.
+  gAbgelehnt = path;
   env().message(texts().FtDatei + QStringLiteral(": ") + texts().S_KeineGueltDatei, Buttons::Ok,
                 Icon::Critical);
 }
 
 bool Schreib_Feiertage() {
   if (texts().FtDatei.isEmpty()) return false;
+  const Texts& t = texts();
+  if (!gAbgelehnt.isEmpty() && holidayFilePath() == gAbgelehnt && QFile::exists(gAbgelehnt)) {
+    env().message(t.S_DateiUnge + t.FtDatei + QStringLiteral(": ") + t.S_KeineGueltDatei, Buttons::Ok,
+                  Icon::Critical);
+    return false;
+  }
   if (writeFileAtomically(holidayFilePath(), encodeHolidayFile(gTable))) return true;
   // 75: the path/file access error, as the program numbers file failures.
   env().message(QStringLiteral("Error : 75"), Buttons::Ok, Icon::Critical);

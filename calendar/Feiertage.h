@@ -54,10 +54,10 @@ std::optional<HolidayTable> decodeHolidayFile(const QByteArray& bytes, QString* 
 QString holidayFilePath();
 
 // Replaces the table with the file's content. A missing file gives an empty table silently;
-// an unreadable one is copied aside to "<name>.bak", reported, and gives an empty table.
+// an unreadable one is reported, gives an empty table and is never written over (see below).
 void Lies_Feiertage();
 // Writes the table to the holiday file in one step; false (after a message) when it failed,
-// and the previous file is then left as it was.
+// and the previous file is then left as it was. A file the last read refused is not written.
 bool Schreib_Feiertage();
 
 // The text for the Easter value of an Easter-relative priority record (distance + 82): the

@@ -23,6 +23,7 @@ class FeiertageTest : public ::testing::Test {
     texts().S_Ostern = "Ostern";
     texts().S_TagE = "Tag(e)";
     texts().S_KeineGueltDatei = QString::fromUtf8("Keine gültige Datei !");
+    texts().S_DateiUnge = QStringLiteral("Datei ungespeichert ");
   }
   test::StartDir dir;
   test::ScriptedEnvironment env;
@@ -149,7 +150,7 @@ TEST_F(FeiertageTest, MissingFileGivesAnEmptyTableSilently) {
   EXPECT_TRUE(env.messages.empty());
 }
 
-TEST_F(FeiertageTest, UnreadableFileIsReportedKeptAsideAndGivesAnEmptyTable) {
+TEST_F(FeiertageTest, ARefusedFileIsReportedAndNeverWrittenOver) {
   const QByteArray bad(" 3  0 \r\nNeujahr, 0  0  1  1 \r\n");
   dir.write("deutsch.hdy", bad);
   holidayTable() = sampleTable();
@@ -158,12 +159,31 @@ TEST_F(FeiertageTest, UnreadableFileIsReportedKeptAsideAndGivesAnEmptyTable) {
   ASSERT_EQ(env.messages.size(), 1u);
   EXPECT_EQ(env.messages[0].text, QString::fromUtf8("deutsch.hdy: Keine gültige Datei !"));
   EXPECT_EQ(env.messages[0].icon, Icon::Critical);
-  EXPECT_EQ(dir.read("deutsch.hdy.bak"), bad);
 
-  // The next write replaces the unreadable file; the copy stays.
+  // A user text file may name any file as the holiday file: the save says it did not write.
+  holidayTable() = sampleTable();
+  EXPECT_FALSE(Schreib_Feiertage());
+  EXPECT_EQ(dir.read("deutsch.hdy"), bad);
+  ASSERT_EQ(env.messages.size(), 2u);
+  EXPECT_EQ(env.messages[1].text, QString::fromUtf8("Datei ungespeichert deutsch.hdy: Keine gültige Datei !"));
+  EXPECT_EQ(env.messages[1].icon, Icon::Critical);
+  EXPECT_FALSE(QFile::exists(dir.file("deutsch.hdy.bak")));
+
+  // Another language's file, or the refused one once it is gone, is written as usual.
+  texts().FtDatei = "english.hdy";
   EXPECT_TRUE(Schreib_Feiertage());
-  EXPECT_EQ(dir.read("deutsch.hdy"), QByteArray(" 0  0 \r\n"));
-  EXPECT_EQ(dir.read("deutsch.hdy.bak"), bad);
+  texts().FtDatei = "deutsch.hdy";
+  QFile::remove(dir.file("deutsch.hdy"));
+  EXPECT_TRUE(Schreib_Feiertage());
+  EXPECT_EQ(dir.read("deutsch.hdy"), encodeHolidayFile(sampleTable()));
+
+  const QByteArray ini("LPT=1\r\nDelay=5\r\n");
+  dir.write("quorvel.ini", ini);
+  texts().FtDatei = "quorvel.ini";
+  Lies_Feiertage();
+  holidayTable() = sampleTable();
+  EXPECT_FALSE(Schreib_Feiertage());
+  EXPECT_EQ(dir.read("quorvel.ini"), ini);
 }
 
 TEST_F(FeiertageTest, WritingGoesToTheStartDirectoryAndReportsFailure) {
