@@ -1,6 +1,7 @@
 #include "shell/Sprache.h"
 
 #include <QFileInfo>
+#include <algorithm>
 #include <array>
 
 #include "model/AtomicFile.h"
@@ -12,8 +13,8 @@
 namespace qv {
 namespace {
 
-// Joined texts whose outer blank an unquoted line cannot carry: reading appends one blank to
-// these ...
+// Joined texts whose outer blank an unquoted line cannot carry: reading an unquoted value
+// appends one blank to these ...
 const std::array<QString Texts::*, 26> kBlankAfter{
     &Texts::S_AendeSpei,  &Texts::S_Datei,         &Texts::S_Seite,          &Texts::S_Beginn,
     &Texts::S_Ende,       &Texts::S_Punkt,         &Texts::S_ersterTag,      &Texts::S_TageNur,
@@ -33,15 +34,23 @@ const std::array<QString Texts::*, 16> kBlankBefore{
 
 bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
 
+template <size_t N>
+bool isIn(const std::array<QString Texts::*, N>& liste, QString Texts::*member) {
+  return std::find(liste.begin(), liste.end(), member) != liste.end();
+}
+
+bool getsBlankBack(QString Texts::*member) { return isIn(kBlankAfter, member) || isIn(kBlankBefore, member); }
+
 // One line's value: a quoted value runs to its closing quote (a doubled quote inside stands for
-// one quote, whatever follows the closing quote is dropped); an unquoted value is the line
-// without its outer blanks. A comma is an ordinary character either way, so a stray comma in a
-// user's file cannot shift the texts that follow it.
-QString valueOfLine(const QString& line) {
+// one quote, whatever follows the closing quote is dropped) and is taken whole; an unquoted value
+// is the line without its outer blanks. A comma is an ordinary character either way, so a stray
+// comma in a user's file cannot shift the texts that follow it.
+QString valueOfLine(const QString& line, bool* quoted) {
   int begin = 0;
   int end = line.size();
   while (begin < end && isBlank(line[begin])) ++begin;
-  if (begin < end && line[begin] == u'"') {
+  *quoted = begin < end && line[begin] == u'"';
+  if (*quoted) {
     QString out;
     for (int i = begin + 1; i < end; ++i) {
       if (line[i] != u'"') {
@@ -98,7 +107,12 @@ const std::vector<QString Texts::*>& sprachdateiZeilen() {
 
 QByteArray sprachdateiBytes(const Texts& t) {
   ValueWriter writer;
-  for (QString Texts::*member : sprachdateiZeilen()) writer.line(ValueWriter::quotedIfNeeded(t.*member));
+  for (QString Texts::*member : sprachdateiZeilen()) {
+    const QString& v = t.*member;
+    // Quoted whenever an unquoted line would not give the text back as it stands.
+    const bool quote = getsBlankBack(member) || (!v.isEmpty() && (isBlank(v.front()) || isBlank(v.back())));
+    writer.line(quote ? ValueWriter::quoted(v) : ValueWriter::quotedIfNeeded(v));
+  }
   return writer.bytes();
 }
 
@@ -109,10 +123,15 @@ bool leseSprachdatei(const QByteArray& bytes, Texts* t, QString* error, const QS
   ValueReader reader(text);
   Texts scratch = *t;
   int zeilen = 0;
+  std::vector<QString Texts::*> unquoted;
   for (QString Texts::*member : sprachdateiZeilen()) {
     const auto line = reader.nextLine();
     if (!line) break;
-    scratch.*member = valueOfLine(*line);
+    bool quoted = false;
+    scratch.*member = valueOfLine(*line, &quoted);
+    // The later of two lines for one global decides, quotes included.
+    std::erase(unquoted, member);
+    if (!quoted) unquoted.push_back(member);
     ++zeilen;
   }
   if (zeilen < kSprachdateiZeilen) {
@@ -124,8 +143,13 @@ bool leseSprachdatei(const QByteArray& bytes, Texts* t, QString* error, const QS
     }
     return false;
   }
-  for (QString Texts::*member : kBlankAfter) scratch.*member += u' ';
-  for (QString Texts::*member : kBlankBefore) (scratch.*member).prepend(u' ');
+  auto isUnquoted = [&](QString Texts::*member) {
+    return std::find(unquoted.begin(), unquoted.end(), member) != unquoted.end();
+  };
+  for (QString Texts::*member : kBlankAfter)
+    if (isUnquoted(member)) scratch.*member += u' ';
+  for (QString Texts::*member : kBlankBefore)
+    if (isUnquoted(member)) (scratch.*member).prepend(u' ');
   *t = scratch;
   return true;
 }

@@ -5,8 +5,8 @@
 // The user text file: 422 lines of Windows-1252 text with CR LF, one value per line: line 1 the
 // holiday file name, line 2 the place file name, then the texts in table order, S_Feiertage2 at
 // lines 368 and 378 (the later one wins). A value may be enclosed in double quotes (a doubled quote
-// inside stands for one); an unquoted value loses its leading and trailing blanks, which is why
-// reading puts the blanks of 42 joined texts back.
+// inside stands for one) and is then taken whole; an unquoted value loses its leading and trailing
+// blanks, which is why reading puts the blanks of 42 joined texts back when they come unquoted.
 #include <QByteArray>
 #include <QString>
 #include <vector>
@@ -49,8 +49,9 @@ QString Entferne_Zeichen(const QString& s, const QString& zeichen);
 // The 422 globals in file order (S_Feiertage2 twice).
 const std::vector<QString Texts::*>& sprachdateiZeilen();
 
-// The file's bytes for the given texts. A value is quoted only when it holds a comma or starts
-// with a double quote, so every other text is written exactly as it stands.
+// The file's bytes for the given texts. A value is quoted when an unquoted line would not give it
+// back as it stands: it holds a comma, starts with a double quote, has an outer blank, or is one
+// of the 42 joined texts; every text then reads back unchanged.
 QByteArray sprachdateiBytes(const Texts& t);
 
 // Reads a file's bytes into *t when all 422 lines are there (then the blanks are put back);

@@ -48,8 +48,9 @@ bool setLanguageTexts(QString* error) {
     default:
       if (!Lies_Sprachdatei(fileNameIgnoringCase(QString::fromLatin1(kSprachdatei)), error))
         return false;
-      // The file holds only the first part of this menu text.
-      texts().S_mnuHilfeZu += QLatin1Char(' ') + brand().S_Titel;
+      // The file holds only the first part of this menu text; one blank joins the title.
+      if (!texts().S_mnuHilfeZu.endsWith(u' ')) texts().S_mnuHilfeZu += u' ';
+      texts().S_mnuHilfeZu += brand().S_Titel;
       return true;
   }
 }

@@ -58,29 +58,6 @@ void startWithBrand(int marke) {
   Setze_Markentexte(marke);
 }
 
-// What a value looks like after the file: outer blanks gone unless quoted, then the blanks of
-// the 42 joined texts put back.
-QString afterFile(const QString& value, const char* name) {
-  static const std::set<QByteArray> blankAfter{
-      "S_AendeSpei", "S_Datei",      "S_Seite",       "S_Beginn",        "S_Ende",          "S_Punkt",
-      "S_ersterTag", "S_TageNur",    "S_ersten",      "S_zweiten",       "S_dritten",       "S_vierten",
-      "S_letzten",   "S_ueberLPT",   "S_KopfAlle",    "S_DateiVom",      "S_DateiUnge",     "S_beleSpei",
-      "S_KeinProgLPT", "S_FehlBeimSetz", "S_FehlBeimSchr", "S_FehlBeimSend", "S_SpeiVorh", "S_Schaltzeitlist",
-      "S_Vorlage",   "S_Prioritaetslist"};
-  static const std::set<QByteArray> blankBefore{"S_sec", "S_Zeilen", "S_VerzNied", "S_Mo",   "S_Di",  "S_Mi",
-                                                "S_Do",  "S_Fr",     "S_Sa",       "S_So",   "S_C",   "S_Nord",
-                                                "S_Sued", "S_Ost",   "S_West",     "S_Grad"};
-  QString v = value;
-  const bool quoted = v.contains(u',') || v.startsWith(u'"');
-  if (!quoted) {
-    while (!v.isEmpty() && v.front() == u' ') v.remove(0, 1);
-    while (!v.isEmpty() && v.back() == u' ') v.chop(1);
-  }
-  if (blankAfter.count(name)) v += u' ';
-  if (blankBefore.count(name)) v.prepend(u' ');
-  return v;
-}
-
 // The 422 lines of a file, each value given as it is to stand in the file.
 QByteArray fileOf(const QStringList& lines, const char* lineEnd = "\r\n") {
   QByteArray out;
@@ -281,25 +258,7 @@ TEST(TexteSprachen, BrandGroupFiveUsesTheMemoryChipWording) {
   }
 }
 
-TEST(TexteDatei, EachLanguageComesBackFromTheFile) {
-  // Texts whose outer blank is not one of the 42 that reading restores. Most are joined to a
-  // following number or text; on the way through the file they keep their words only.
-  const std::set<QByteArray> common{
-      "S_UhrNichtBereit", "S_keineAntwUhr", "S_FehlRece",    "S_FehlSend",     "S_FehlerBei",  "S_Timeout",
-      "S_FalsTele",       "S_KeineGueltDaten", "S_keineVerbEIB", "S_keineVerbTeil", "S_keinBusz", "S_unbeFehl",
-      "S_setzeAdre",      "S_Antwort",      "S_schrSoWi",    "S_schrScha",     "S_leseSoWi",   "S_leseScha",
-      "S_loescScha",      "S_PruefeTeil",   "S_ForDeta",     "S_warteMask",    "S_frageSpei",  "S_BaueVerb",
-      "S_BrecVerb",       "S_LeseAppl",     "S_SchrAppl",    "S_ueberCOM",     "S_UebertrFehlCOM",
-      "S_KeineAntwAdapter", "S_TagEVor",    "S_TagENach"};
-  std::map<TextLanguage, std::set<QByteArray>> changed{
-      {kDeutsch,
-       {"S_SoWiTabe", "S_EingSoWi", "S_AendeSoWi", "S_KopiSoWi", "S_NameFeie", "S_SetLoesc", "S_ZugrUeber",
-        "S_UhrzHh", "S_bestUeber"}},
-      {kEnglisch, {"S_KopiSoWi", "S_ersterTag", "S_bestUeber"}},
-      {kFranzoesisch, {"S_evtlVerz", "S_mnuHilfeZu"}},
-  };
-  for (auto& [lang, names] : changed) names.insert(common.begin(), common.end());
-
+TEST(TexteDatei, EachLanguageComesBackFromTheFileUnchanged) {
   for (int marke : {1, 5}) {
     for (const Language& lang : languages()) {
       SCOPED_TRACE(std::string(lang.name) + " brand " + std::to_string(marke));
@@ -317,17 +276,26 @@ TEST(TexteDatei, EachLanguageComesBackFromTheFile) {
       EXPECT_EQ(read.S_Version, "Version  2.1 V1.5");
       for (const TextRow& row : textRows()) {
         if (lang.index == kFranzoesisch && row.text[kFranzoesisch] == nullptr) continue;
-        const QString& before = written.*row.member;
-        const QString& after = read.*row.member;
-        EXPECT_EQ(after, afterFile(before, row.name)) << row.name;
-        EXPECT_EQ(after != before, changed[lang.index].count(row.name) == 1)
-            << row.name << ": [" << before.toStdString() << "] -> [" << after.toStdString() << "]";
-      }
-      if (lang.index == kEnglisch) {
-        EXPECT_EQ(read.S_ersterTag, "1st ");
+        EXPECT_EQ(read.*row.member, written.*row.member) << row.name;
       }
     }
   }
+  // Joined texts with blanks of their own, in and outside the restored ones.
+  startWithBrand(1);
+  test::StartDir dir;
+  Setze_TexteDeutsch();
+  ASSERT_TRUE(Schreib_Sprachdatei(QString::fromLatin1(kSprachdatei)));
+  Setze_TexteEnglisch();
+  ASSERT_TRUE(Lies_Sprachdatei(QString::fromLatin1(kSprachdatei)));
+  EXPECT_EQ(texts().S_ZugrUeber, QString::fromUtf8(" Zugriff über"));
+  EXPECT_EQ(texts().S_UhrzHh, " Uhrzeit (hh:mm:ss)");
+  EXPECT_EQ(texts().S_bestUeber, QString::fromUtf8(" besteht bereits! Überschreiben ?"));
+  EXPECT_EQ(texts().S_Datei + "a.qvl" + texts().S_bestUeber, QString::fromUtf8("Datei a.qvl besteht bereits! Überschreiben ?"));
+  EXPECT_EQ(texts().S_Mo, " Mo");
+  Setze_TexteEnglisch();
+  ASSERT_TRUE(Schreib_Sprachdatei(QString::fromLatin1(kSprachdatei)));
+  ASSERT_TRUE(Lies_Sprachdatei(QString::fromLatin1(kSprachdatei)));
+  EXPECT_EQ(texts().S_ersterTag, "1st");
 }
 
 TEST(TexteDatei, AShortMissingOrUnreadableFileChangesNothing) {
@@ -371,7 +339,7 @@ TEST(TexteDatei, ValuesOnePerLineAndTheRestoredBlanks) {
   lines[lineOf("S_Dienstag") - 1] = "\"a, b\"";
   lines[lineOf("S_Mittwoch") - 1] = "c, d";  // a stray comma stays in its own line
   lines[lineOf("S_Donnerstag") - 1] = "\"say \"\"hi\"\"\" rest";
-  lines[lineOf("S_Mo") - 1] = "\" Mo\"";  // the restored blank comes on top of a quoted one
+  lines[lineOf("S_Mo") - 1] = "\" Mo\"";  // quoted: taken whole, no blank on top
   lines[lineOf("S_Datei") - 1] = "";
   lines[lineOf("S_Sa") - 1] = "  ";
   lines[367] = "Erster";
@@ -384,7 +352,7 @@ TEST(TexteDatei, ValuesOnePerLineAndTheRestoredBlanks) {
   EXPECT_EQ(t.S_Dienstag, "a, b");
   EXPECT_EQ(t.S_Mittwoch, "c, d");
   EXPECT_EQ(t.S_Donnerstag, "say \"hi\"");
-  EXPECT_EQ(t.S_Mo, "  Mo");
+  EXPECT_EQ(t.S_Mo, " Mo");
   EXPECT_EQ(t.S_Datei, " ");
   EXPECT_EQ(t.S_Sa, " ");
   EXPECT_EQ(t.S_Feiertage2, "Zweiter");
@@ -414,7 +382,7 @@ TEST(TexteDatei, ValuesOnePerLineAndTheRestoredBlanks) {
   EXPECT_EQ(back.S_Montag, "Montag, der erste");
 }
 
-TEST(TexteDatei, WrittenAsWindows1252LinesWithoutQuotes) {
+TEST(TexteDatei, WrittenAsWindows1252LinesQuotedOnlyWhereBlanksCount) {
   startWithBrand(1);
   test::StartDir dir;
   Setze_TexteDeutsch();
@@ -428,10 +396,12 @@ TEST(TexteDatei, WrittenAsWindows1252LinesWithoutQuotes) {
   EXPECT_EQ(lines[0], "deutsch.hdy\r");
   EXPECT_EQ(lines[1], "deutsch.ord\r");
   EXPECT_EQ(lines[9], "t\xE4glich\r");
-  EXPECT_EQ(lines[60], "Datei \r");
-  EXPECT_EQ(lines[lineOf("S_Mo") - 1], " Mo\r");
+  EXPECT_EQ(lines[60], "\"Datei \"\r");
+  EXPECT_EQ(lines[lineOf("S_Mo") - 1], "\" Mo\"\r");
+  EXPECT_EQ(lines[lineOf("S_ZugrUeber") - 1], "\" Zugriff \xFC" "ber\"\r");
   EXPECT_EQ(lines[247], "&Hilfe zu Quorvel 2.1\r");
-  EXPECT_FALSE(bytes.contains('"'));
+  Setze_TexteEnglisch();
+  EXPECT_EQ(sprachdateiBytes(texts()).split('\n')[lineOf("S_ersterTag") - 1], "\"1st\"\r");
 
   Setze_TexteFranzoesisch();
   EXPECT_EQ(sprachdateiBytes(texts()).split('\n')[lineOf("S_Nr") - 1], "N\xB0\r");
