@@ -1,10 +1,12 @@
 #include <QApplication>
 
 #include "calendar/ui/Kalenderfenster.h"
+#include "entry/ui/FrmEingSz.h"
 #include "model/Environment.h"
 #include "model/Hooks.h"
 #include "shell/ui/FrmStartbild.h"
 #include "shell/ui/WidgetEnvironment.h"
+#include "views/ui/Fensteraufrufe.h"
 #include "views/ui/Rahmen.h"
 
 int main(int argc, char* argv[]) {
@@ -16,6 +18,7 @@ int main(int argc, char* argv[]) {
 
   qv::hooks().Zeige_Rahmen = &qv::Oeffne_Rahmen;
   qv::Kalenderfenster_anmelden();
+  qv::fensteraufrufe().frmEingSz = &qv::Oeffne_EingSz;
   // "New" in the main window: the start-up window again, or the end when the brand has gone.
   qv::hooks().Zeige_Startbild = [] {
     if (!qv::Zeige_Startbild()) QCoreApplication::exit(1);

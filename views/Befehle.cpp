@@ -295,6 +295,7 @@ Loeschausgang Loeschen(const GridSelection& auswahl) {
     Astrozeiten_bearbeiten(auswahl, 0);
     return Loeschausgang::Astro;
   }
+  if (offeneEingabeformen() > 0) return Loeschausgang::Nichts;
   if (p.AktSpeicher != 0 || v.AktAnsicht < 0 || v.AktAnsicht > 2 || !Ganze_Datenzeilen(auswahl, v.AnzGridZeilen))
     return Loeschausgang::Nichts;
   const Zeilenbereich z = Auswahl_begrenzen(auswahl, v.AnzGridZeilen);
@@ -323,6 +324,7 @@ bool Auswahl_uebernehmen(const GridSelection& auswahl, int modus) {
   ViewState& v = viewState();
   const int slot = program().AktSpeicher;
   if ((modus == 1 && slot != 0) || (modus == 2 && slot != 1)) return false;
+  if (offeneEingabeformen() > 0) return false;
   if (!Ganze_Datenzeilen(auswahl, v.AnzGridZeilen)) return false;
   const Zeilenbereich z = Auswahl_begrenzen(auswahl, v.AnzGridZeilen);
   v.SelVon = static_cast<int16_t>(z.von - 1);

@@ -45,6 +45,7 @@ void Zustand_Bearbeiten(MenuState& m, const GridSelection& auswahl) {
     m.mnuBaAend.enabled = eigenes;
     m.mnuBaKop.enabled = !eigenes;
   }
+  if (offeneEingabeformen() > 0 && v.AktAnsicht != 3) m.mnuBaLoe.enabled = m.mnuBaAend.enabled = m.mnuBaKop.enabled = false;
   switch (profile().Uhrentyp) {
     case 280:
     case 309:

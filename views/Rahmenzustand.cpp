@@ -10,6 +10,11 @@ FrameState& frameState() {
   return s;
 }
 
+int& offeneEingabeformen() {
+  static int n = 0;
+  return n;
+}
+
 void resetFrameState() {
   frameState() = FrameState{};
   ViewState& v = viewState();

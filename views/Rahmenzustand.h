@@ -14,6 +14,9 @@ struct FrameState {
 };
 
 FrameState& frameState();
+// The entry forms open at the moment. While one is, the main window neither deletes, changes nor
+// copies records, so that the records the form works on stay where they are.
+int& offeneEingabeformen();
 // As the frame finds it when it loads: initial captions, first channel 1, view 0 of slot 0.
 void resetFrameState();
 

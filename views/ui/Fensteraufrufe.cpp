@@ -24,7 +24,6 @@ struct Eintrag {
 };
 
 const Eintrag kFenster[] = {
-    {&Fensteraufrufe::frmEingSz, "frmEingSz", "frmEingSz"},
     {&Fensteraufrufe::frmEingPZ, "frmEingPZ", "frmEingPZ"},
     {&Fensteraufrufe::frmEinSW, "frmEinSW", "frmEinSW"},
     {&Fensteraufrufe::frmAutoEinst, "frmAutoEinst", "frmAutoEinst"},

@@ -9,6 +9,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "entry/ui/FrmEingSz.h"
 #include "model/Hooks.h"
 #include "model/Zustand.h"
 #include "shell/Marke.h"
@@ -41,6 +42,7 @@ struct Rahmentest {
     resetViewState();
     resetFrameState();
     fensteraufrufe() = Fensteraufrufe{};
+    fensteraufrufe().frmEingSz = &Oeffne_EingSz;
     Setze_Markentexte(1);
     Setze_TexteDeutsch();
     settings().Sprache = 1;
