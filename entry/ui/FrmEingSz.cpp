@@ -20,7 +20,6 @@
 #include "entry/Eingabeautomatik.h"
 #include "entry/Eingaberegeln.h"
 #include "entry/ui/Eingabefelder.h"
-#include "entry/ui/Szautomatik.h"
 #include "model/Environment.h"
 #include "model/Hooks.h"
 #include "model/Satz.h"
@@ -32,11 +31,6 @@
 #include "views/ui/MDIForm1.h"
 
 namespace qv {
-
-SzAutomatik& szAutomatik() {
-  static SzAutomatik a;
-  return a;
-}
 
 namespace {
 
@@ -326,9 +320,9 @@ void FrmEingSz::verbinde() {
   });
   connect(imgoldSzdown, &Bildknopf::clicked, this, &FrmEingSz::imgoldSzdown_Click);
   connect(imgoldSZup, &Bildknopf::clicked, this, &FrmEingSz::imgoldSzup_click);
-  connect(Chkautopil, &QCheckBox::toggled, this, [this] { callHook(szAutomatik().chkautopil_Click, *this); });
-  connect(Cmd1xauto, &QPushButton::clicked, this, [this] { callHook(szAutomatik().Automatik_Schritt, *this); });
-  connect(cmdneuassi, &QPushButton::clicked, this, [this] { callHook(szAutomatik().cmdneuassi_Click, *this); });
+  connect(Chkautopil, &QCheckBox::toggled, this, &FrmEingSz::chkautopil_Click);
+  connect(Cmd1xauto, &QPushButton::clicked, this, &FrmEingSz::Automatik_Schritt);
+  connect(cmdneuassi, &QPushButton::clicked, this, &FrmEingSz::cmdneuassi_Click);
 
   connect(cmdEinAus, &QPushButton::clicked, this, &FrmEingSz::cmdEinAus_Click);
   connect(liststd, &QListWidget::currentRowChanged, this, &FrmEingSz::Liststd_Click);
@@ -421,8 +415,6 @@ void FrmEingSz::Bestaetige() {
   imgSzok->show();
   Timer1->start();
 }
-
-void FrmEingSz::Automatik_Schritt() { callHook(szAutomatik().Automatik_Schritt, *this); }
 
 void FrmEingSz::Ansicht_Schaltzeiten() {
   if (MDIForm1* rahmen = MDIForm1::instance())

@@ -47,6 +47,10 @@ class FrmEingSz : public QWidget, private SzFormular {
   void Zeige_AltSz(int index) override;
   void imgoldSzdown_Click();
   void imgoldSzup_click();
+  // The input automation frame.
+  void chkautopil_Click();
+  void Automatik_Schritt() override;
+  void cmdneuassi_Click();
 
   // Controls, named as the form's own.
   QListWidget *liststd = nullptr, *listmin = nullptr, *listimp = nullptr, *Listtag = nullptr, *LstMonat = nullptr,
@@ -87,7 +91,6 @@ class FrmEingSz : public QWidget, private SzFormular {
   bool Pruefe_Fokusfeld() override;
   void Fokus_auf(SzFeld feld) override;
   void Bestaetige() override;
-  void Automatik_Schritt() override;
   void Ansicht_Schaltzeiten() override;
   void Alleok_weiter() override;
   void Schliessen() override;
