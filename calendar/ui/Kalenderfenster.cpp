@@ -1,5 +1,6 @@
 #include "calendar/ui/Kalenderfenster.h"
 
+#include "calendar/ui/FrmEinSW.h"
 #include "calendar/ui/FrmFeiertage.h"
 #include "views/ui/Fensteraufrufe.h"
 
@@ -8,6 +9,7 @@ namespace qv {
 void Kalenderfenster_anmelden() {
   Fensteraufrufe& f = fensteraufrufe();
   f.frmfeiertage = &Oeffne_frmfeiertage;
+  f.frmEinSW = &Oeffne_frmEinSW;
 }
 
 }  // namespace qv

@@ -25,7 +25,6 @@ struct Eintrag {
 
 const Eintrag kFenster[] = {
     {&Fensteraufrufe::frmEingPZ, "frmEingPZ", "frmEingPZ"},
-    {&Fensteraufrufe::frmEinSW, "frmEinSW", "frmEinSW"},
     {&Fensteraufrufe::frmAutoEinst, "frmAutoEinst", "frmAutoEinst"},
     {&Fensteraufrufe::frmastro, "frmastro", "Astro"},
     {&Fensteraufrufe::FrmGrafik, "FrmGrafik", "Grafik"},

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "calendar/ui/Kalenderfenster.h"
 #include "model/Programmdatei.h"
 #include "model/Sortierung.h"
 #include "tests/views/ViewFixtures.h"
@@ -207,6 +208,7 @@ class TstHauptmenue : public QObject {
 
   void doubleClickShortcutsAndRefillAfterAnEntryWindow() {
     Rahmentest t(4);
+    Kalenderfenster_anmelden();
     fuenfSchaltzeiten(t, "e.qvl");
     GrdDisplSz* g = t.grid();
     QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, t.zelle(3, 2));
