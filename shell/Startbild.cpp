@@ -126,13 +126,15 @@ bool demoVisibleAtLoad() {
 
 StartWindowContent loadStartWindow() {
   startState().Programmverzeichnis = QDir::currentPath();
-  // The reader keeps defaults for whatever the file does not give, so the load goes on.
+  // Without a whole settings file the load ends here: the window shows no clock type to choose,
+  // so nothing goes on with settings the file did not give.
+  StartWindowContent c;
   const SettingsReadResult r = readSettingsFile();
   if (r.status == SettingsReadStatus::Short || r.status == SettingsReadStatus::Unreadable)
     refuse(r.message);
+  if (r.status != SettingsReadStatus::Complete) return c;
   resetProgramAndOptions();
 
-  StartWindowContent c;
   c.Uhrentypen = offeredClockTypes();
   if (!c.Uhrentypen.isEmpty())
     c.Vorauswahl = preselectedEntry(c.Uhrentypen, presetClockTypeName(profile()));

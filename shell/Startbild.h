@@ -32,8 +32,9 @@ struct StartWindowContent {
 };
 
 // The load after the brand check and the window's own set-up: takes the start directory, reads
-// the settings file (a missing one silently, a short or unreadable one with a message, and goes on
-// either way), resets program and options and works out the list and the Demo button.
+// the settings file, resets program and options and works out the list and the Demo button.
+// Without a whole settings file (a missing one silently, a short or unreadable one with a message)
+// it ends after the read with an empty list.
 StartWindowContent loadStartWindow();
 
 // The empty program and the options every load starts from (counts of slot 0, header bytes,

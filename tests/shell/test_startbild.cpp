@@ -103,7 +103,8 @@ TEST_F(StartbildTest, BrandFileFoundWhateverItsCaseAndRefusedWhenMissing) {
   EXPECT_EQ(brand().Markengruppe, 6);
 }
 
-TEST_F(StartbildTest, LoadWithoutSettingsFileStillOffersTheClockTypes) {
+TEST_F(StartbildTest, LoadResetsTheProgramAndOffersTheClockTypes) {
+  dir.write("quorvel.ini", iniFor(1, 0, 240, 0, 0));
   // What the previous program left must not survive the load.
   program().AnzGesamt[0] = 12;
   program().AnzSz[0] = 10;
@@ -157,18 +158,24 @@ TEST_F(StartbildTest, LoadWithoutSettingsFileStillOffersTheClockTypes) {
   EXPECT_EQ(texts().S_unbekannt, "unbekannt");
 }
 
-TEST_F(StartbildTest, ShortSettingsFileIsReportedAndTheLoadGoesOn) {
+TEST_F(StartbildTest, AShortOrMissingSettingsFileEndsTheLoadBeforeTheList) {
   QList<QByteArray> lines = kExampleIni.split('\n');
-  dir.write("quorvel.ini", lines.mid(0, 5).join('\n'));
-  const StartWindowContent c = load();
-  ASSERT_EQ(env.messages.size(), 1u);
-  EXPECT_EQ(env.messages[0].icon, Icon::Critical);
-  EXPECT_EQ(c.Uhrentypen.size(), 15);
-  // Four channels, movable holidays, 240: the lines that were there preselect "MX 240 S".
-  EXPECT_EQ(c.Uhrentypen[c.Vorauswahl], "MX 240 S");
-  // The delay is multiplied once, by the reader.
-  EXPECT_EQ(settings().Delay, 20);
-  EXPECT_EQ(settings().Delay2, 1000);
+  for (const bool kurz : {true, false}) {
+    SCOPED_TRACE(kurz ? "short" : "missing");
+    env.messages.clear();
+    if (kurz) dir.write("quorvel.ini", lines.mid(0, 5).join('\n'));
+    else QFile::remove(dir.file("quorvel.ini"));
+    program().AnzGesamt[0] = 7;
+    const StartWindowContent c = load();
+    ASSERT_EQ(env.messages.size(), kurz ? 1u : 0u);
+    if (kurz) {
+      EXPECT_EQ(env.messages[0].icon, Icon::Critical);
+    }
+    EXPECT_TRUE(c.Uhrentypen.isEmpty());
+    EXPECT_EQ(c.Vorauswahl, -1);
+    EXPECT_FALSE(c.DemoSichtbar);
+    EXPECT_EQ(program().AnzGesamt[0], 7);  // the steps after the read did not run
+  }
 }
 
 TEST_F(StartbildTest, PreselectionFollowsTheStoredClockType) {
