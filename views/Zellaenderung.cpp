@@ -38,7 +38,8 @@ int Neue_Zellenzeit(int alt) {
   if (v.GridDlgOption == 0 || v.GridDlgOption == 1) {
     neu = v.GridDlgZeit;
   } else {
-    if (alt >= kTagMinuten) return alt;
+    // A day without time keeps it, and its state, under a shift.
+    if (alt >= kTagMinuten) return -1;
     neu = (alt + v.GridDlgVerschiebung) % kTagMinuten;
   }
   if ((neu < 0 || neu >= kTagMinuten) && neu != profile().KeineZeit) return -1;

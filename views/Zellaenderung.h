@@ -12,7 +12,7 @@ void Oeffne_Zellendialog(int art, int zeit, int option, int wert);
 
 // The new minute of a cell whose stored minute is alt: -1 when the dialog was cancelled (or the
 // result is no valid time); the dialog's time after delete or change; alt shifted, modulo one
-// day, after a shift. A cell without time (1440 and above) keeps it under a shift.
+// day, after a shift. A cell without time (1440 and above) is left as it is under a shift (-1).
 int Neue_Zellenzeit(int alt);
 
 // Presets of the dialog's hour and minute lists, -1 = no entry selected.

@@ -69,9 +69,9 @@ TEST(Zellaenderung, NewCellTimeByOption) {
   EXPECT_EQ(Neue_Zellenzeit(1380), 30);
   v.GridDlgVerschiebung = 0;
   EXPECT_EQ(Neue_Zellenzeit(733), 733);
-  // A day without time stays without time under a shift.
+  // A day without time is left as it is under a shift.
   v.GridDlgVerschiebung = 60;
-  EXPECT_EQ(Neue_Zellenzeit(1535), 1535);
+  EXPECT_EQ(Neue_Zellenzeit(1535), -1);
   // No valid time to store: nothing changes.
   v.GridDlgOption = 1;
   v.GridDlgZeit = 6039;
@@ -136,7 +136,8 @@ TEST(Zellaenderung, ShiftOfOneHourMovesOnlyTheShownChannel) {
   waehleUhrentyp(280);
   fuelleKanal(0, 400, 1200);
   fuelleKanal(2, 410, 1210);
-  astro().AstroTab[2][10].Aufgang = 1535;  // day 11 has no sunrise time
+  astro().AstroTab[2][10].Aufgang = 1535;  // day 11 has no sunrise time, and a state of its own
+  astro().AstroTab[2][10].ZustandAuf = 1;
   viewState().firstChannelShown = 3;
   FakeDialog dlg;
   dlg.action = [] { cellDialogOk(2, 1, 0); };
@@ -151,6 +152,8 @@ TEST(Zellaenderung, ShiftOfOneHourMovesOnlyTheShownChannel) {
   const auto& k2 = astro().AstroTab[2];
   EXPECT_EQ(k2[9].Aufgang, 470);
   EXPECT_EQ(k2[10].Aufgang, 1535);
+  EXPECT_EQ(k2[10].ZustandAuf, 1);
+  EXPECT_EQ(k2[9].ZustandAuf, 0);
   EXPECT_EQ(k2[11].Aufgang, 470);
   for (int d : {9, 10, 11}) EXPECT_EQ(k2[d].Untergang, 1270) << d;
   EXPECT_EQ(k2[8], (TAstroTag{410, 1210, 0, 1}));
