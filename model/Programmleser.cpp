@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "calendar/Astrotabelle.h"
 #include "model/Abbild.h"
 #include "model/Dateinamen.h"
 #include "model/Environment.h"
@@ -192,7 +193,8 @@ LeseErgebnis decode(const AbbildFormat& f, const TAbbild& b, int m, Arbeitsstand
         if (t.Aufgang != f.keineZeit || t.Untergang != f.keineZeit) a.AstroAktiv[v + 1] = a.AstroAktiv[0] = -1;
       }
       const TAstroTag g = fromTripleA(&b[adr::kGrenzen280 + 3 * v]);
-      a.AstroGrenzen[v] = TAstroEinst{g.Aufgang, g.Untergang, g.ZustandAuf, g.ZustandUnter};
+      // A limit out of range (a sunset limit of 1440, say) would hide the times in the astro view.
+      a.AstroGrenzen[v] = normalisedLimits(TAstroEinst{g.Aufgang, g.Untergang, g.ZustandAuf, g.ZustandUnter});
     }
   } else if (typ == 309) {
     // The astro type always carries its astro channel, whatever its times.

@@ -318,6 +318,18 @@ TEST(ProgrammdateiLesen, HeaderFieldsOutsideTheirRanges) {
   EXPECT_TRUE(f.env.messages.empty());
 }
 
+TEST(ProgrammdateiLesen, AstroLimitsOutOfRangeAreBroughtIntoRange) {
+  Files f;
+  fillRoundTrip(280, true);
+  astro().AstroGrenzen[1] = TAstroEinst{300, 1440, 1, 1};
+  astro().AstroGrenzen[2] = TAstroEinst{721, 1439, 0, 1};
+  const QString name = writeProgram(f.dir, f.env, "a.qvl");
+  useClockType(280);
+  ASSERT_EQ(LeseProgrammDatei(name, 0, 0), LeseErgebnis::Geladen);
+  EXPECT_EQ(astro().AstroGrenzen[1], (TAstroEinst{300, 1439, 1, 1}));
+  EXPECT_EQ(astro().AstroGrenzen[2], (TAstroEinst{0, 1439, 0, 1}));
+}
+
 TEST(ProgrammdateiLesen, UsedChangeoverEntriesAfterAGapAreKeptOnTheNextSave) {
   Files f;
   fillRoundTrip(240, true);
