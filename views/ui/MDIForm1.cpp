@@ -53,6 +53,8 @@ MDIForm1::MDIForm1() {
   spalte->addWidget(Picture1_);
   mdi_ = new QMdiArea(zentral);
   mdi_->setObjectName(QStringLiteral("mdiArea"));
+  // A child window opens at its own size; the maximized main window stays as it is.
+  mdi_->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
   spalte->addWidget(mdi_, 1);
   setCentralWidget(zentral);
   resize(1000, 720);

@@ -16,6 +16,7 @@
 #include "shell/Uhrenprofil.h"
 #include "tests/support/ScriptedEnvironment.h"
 #include "tests/views/ViewFixtures.h"
+#include "tests/views/ui/Rahmentest.h"
 #include "views/Rahmenzustand.h"
 
 using namespace qv;
@@ -305,6 +306,42 @@ class TstEingSz : public QObject {
     QVERIFY(t.env.messages.empty());
     QTRY_VERIFY(t.f.isNull());
     QCOMPARE(bytes(program().Sz[0][0]), bytes(datumSz(600, 24, 12, 6, 0, 0, true)));
+  }
+
+  void inTheFrame() {
+    Rahmentest t(4);
+    setzeSlot(0, {wochenSz(60, 1, 1, 1), wochenSz(120, 1, 1, 1)}, {periodePz(5, 1, 9, 20, 4, 1)});
+    callHook(hooks().Fuelle_Grid, 0);
+    t.grid()->setzeAuswahl(1, 1, 0, 7);
+    t.action("mnuAnsPz")->trigger();
+    t.action("mnuBaSz")->trigger();
+    QMdiSubWindow* sub = t.rahmen->mdiArea()->currentSubWindow();
+    QCOMPARE(sub->objectName(), QStringLiteral("frmEingSz"));
+    QCOMPARE(sub->windowTitle(), texts().S_EingScha);
+    QVERIFY(t.haupt()->subWindow()->isMaximized());
+    // While the form is open the main window changes no records.
+    t.oeffneMenue("mnuBa");
+    QVERIFY(!t.action("mnuBal\u00f6")->isEnabled());
+    QVERIFY(!t.action("mnuBa\u00c4nd")->isEnabled());
+
+    auto* f = qobject_cast<FrmEingSz*>(sub->widget());
+    QVERIFY(f);
+    f->chkKan[0]->click();
+    f->chkWochentag[4]->click();
+    f->liststd->setCurrentRow(9);
+    f->cmdSzok_Click();
+    QCOMPARE(program().AnzGesamt[0], int16_t(4));
+    QCOMPARE(viewState().AktAnsicht, int16_t(0));
+    QVERIFY(t.action("mnuAnsSZ")->isChecked());
+    // Closing sorts the new time among the switching times and the grid shows it.
+    f->cmdSzEnd_Click();
+    QCoreApplication::processEvents();
+    QCOMPARE(t.rahmen->mdiArea()->currentSubWindow(), t.haupt()->subWindow());
+    QCOMPARE(Sz_Art(program().Sz[0][3]), 2);
+    QCOMPARE(t.grid()->Text(3, 0), QStringLiteral("  3"));
+    t.grid()->setzeAuswahl(1, 1, 0, 7);
+    t.oeffneMenue("mnuBa");
+    QVERIFY(t.action("mnuBal\u00f6")->isEnabled());
   }
 };
 
