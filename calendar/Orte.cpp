@@ -123,18 +123,14 @@ std::optional<std::vector<Place>> readPlaceFile(int* error) {
     return std::nullopt;
   }
   const QString path = placeFilePath();
-  QFile f(path);
-  if (!f.exists()) {
+  if (!QFile::exists(path)) {
     setError(error, kPlaceNotFound);
     return std::nullopt;
   }
-  if (f.size() > kMaxFileBytes) {
-    setError(error, kPlaceTooLarge);
-    return std::nullopt;
-  }
   QByteArray bytes;
-  if (!readWholeFile(path, &bytes)) {
-    setError(error, kPlaceAccess);
+  QString why;
+  if (!readWholeFile(path, &bytes, &why, kMaxFileBytes)) {
+    setError(error, why == tooLargeReason() ? kPlaceTooLarge : kPlaceAccess);
     return std::nullopt;
   }
   return decodePlaceFile(bytes, error);

@@ -1,10 +1,17 @@
 #pragma once
 // Every file the program writes goes through here: the bytes are written to a temporary file
 // beside the target and renamed into place, so a failed write leaves the old file as it was.
+// Every file it reads comes in here too, in bounded pieces, so an endless input (a device file,
+// a pipe) is refused instead of filling the memory.
 #include <QByteArray>
 #include <QString>
 
 namespace qv {
+
+// What a reader takes in at the most: a program file or device image holds a few dozen KB, the
+// settings, text, brand, holiday and place files a few hundred lines.
+constexpr qint64 kMaxProgramFileBytes = 256 * 1024;
+constexpr qint64 kMaxTextFileBytes = 4 * 1024 * 1024;
 
 // True on success; on failure *error (when given) holds the reason and the target is untouched.
 bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error = nullptr);
@@ -12,7 +19,17 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
 // Appends to a file by rewriting it whole (old contents + bytes), with the same guarantee.
 bool appendFileAtomically(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
-// Reads a file whole; false (and *error) when it cannot be read.
-bool readWholeFile(const QString& path, QByteArray* bytes, QString* error = nullptr);
+// Reads a file whole; false (and *error) when it cannot be read or holds more than maxBytes.
+bool readWholeFile(const QString& path, QByteArray* bytes, QString* error = nullptr,
+                   qint64 maxBytes = kMaxTextFileBytes);
+
+// The reason readWholeFile gives for an input longer than its bound.
+QString tooLargeReason();
+
+// Failures that root and a full disk cause but a test cannot make on demand: the next atomic
+// write fails at the given step (Commit: after the temporary file was written whole), then
+// writes work again.
+enum class WriteFault { None, Open, Write, Commit };
+void injectWriteFault(WriteFault fault);
 
 }  // namespace qv

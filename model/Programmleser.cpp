@@ -5,6 +5,7 @@
 
 #include "calendar/Astrotabelle.h"
 #include "model/Abbild.h"
+#include "model/AtomicFile.h"
 #include "model/Dateinamen.h"
 #include "model/Environment.h"
 #include "model/Hooks.h"
@@ -232,7 +233,7 @@ LeseErgebnis LeseProgrammDatei(const QString& dateiname, int OhneTexte, int Spei
   if (Datei_existiert(dateiname) != 1) return LeseErgebnis::Fehlt;
 
   const AbbildFormat* f = imageFormat(profile().Uhrentyp);
-  std::optional<ValueReader> reader = ValueReader::open(dateiname);
+  std::optional<ValueReader> reader = ValueReader::open(dateiname, nullptr, kMaxProgramFileBytes);
   if (!f || !reader) return LeseErgebnis::Ungueltig;
 
   TAbbild stored;

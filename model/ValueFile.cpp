@@ -2,19 +2,17 @@
 
 #include <QFile>
 
+#include "model/AtomicFile.h"
 #include "model/Cp1252.h"
 
 namespace qv {
 
 ValueReader::ValueReader(const QByteArray& fileBytes) : text_(cp1252::decode(fileBytes)) {}
 
-std::optional<ValueReader> ValueReader::open(const QString& path, QString* error) {
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) {
-    if (error) *error = f.errorString();
-    return std::nullopt;
-  }
-  return ValueReader(f.readAll());
+std::optional<ValueReader> ValueReader::open(const QString& path, QString* error, qint64 maxBytes) {
+  QByteArray bytes;
+  if (!readWholeFile(path, &bytes, error, maxBytes)) return std::nullopt;
+  return ValueReader(bytes);
 }
 
 bool ValueReader::atEnd() const {

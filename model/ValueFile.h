@@ -12,8 +12,9 @@ namespace qv {
 class ValueReader {
  public:
   explicit ValueReader(const QByteArray& fileBytes);
-  // Reads a file whole; empty when it cannot be opened.
-  static std::optional<ValueReader> open(const QString& path, QString* error = nullptr);
+  // Reads a file whole; empty when it cannot be read or is longer than maxBytes.
+  static std::optional<ValueReader> open(const QString& path, QString* error = nullptr,
+                                         qint64 maxBytes = 4 * 1024 * 1024);
 
   bool atEnd() const;
   // The rest of the current line, without its line end.

@@ -1,0 +1,33 @@
+// The holiday and place files given an endless input: refused at their bound, nothing changed.
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include "calendar/Feiertage.h"
+#include "calendar/Orte.h"
+#include "model/Zustand.h"
+#include "shell/Texte.h"
+#include "tests/support/ScriptedEnvironment.h"
+#include "tests/support/StartDir.h"
+
+using namespace qv;
+
+TEST(Grenzen, HolidayAndPlaceFilesReadingEndlessZerosAreRefused) {
+  test::StartDir dir;
+  test::ScriptedEnvironment env;
+  resetAllState();
+  texts().FtDatei = "deutsch.hdy";
+  texts().OrtDatei = "deutsch.ord";
+  ASSERT_TRUE(QFile::link("/dev/zero", dir.file("deutsch.hdy")));
+  ASSERT_TRUE(QFile::link("/dev/zero", dir.file("deutsch.ord")));
+
+  Lies_Feiertage();
+  EXPECT_EQ(holidayTable().AnzFt, 0);
+  ASSERT_EQ(env.messages.size(), 1u);
+  EXPECT_EQ(env.messages[0].icon, Icon::Critical);
+  EXPECT_FALSE(QFile::exists(dir.file("deutsch.hdy.bak")));
+
+  int error = 0;
+  EXPECT_FALSE(readPlaceFile(&error).has_value());
+  EXPECT_EQ(error, kPlaceTooLarge);
+}

@@ -1,0 +1,29 @@
+// The start-up files given an endless input: each reader stops at its bound and changes nothing.
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include "model/Zustand.h"
+#include "shell/Einstellungsdatei.h"
+#include "shell/Markendatei.h"
+#include "shell/Sprache.h"
+#include "shell/Texte.h"
+#include "tests/support/StartDir.h"
+
+using namespace qv;
+
+TEST(Grenzen, StartUpFilesReadingEndlessZerosAreRefused) {
+  test::StartDir dir;
+  for (const char* name : {kEinstellungsdatei, kMarkendatei, kSprachdatei})
+    ASSERT_TRUE(QFile::link("/dev/zero", dir.file(QString::fromLatin1(name))));
+
+  EXPECT_EQ(readSettingsFile().status, SettingsReadStatus::Unreadable);
+  EXPECT_EQ(readBrandFile(), std::nullopt);
+
+  Setze_TexteDeutsch();
+  const QString monday = texts().S_Montag;
+  QString error;
+  EXPECT_FALSE(Lies_Sprachdatei(QString::fromLatin1(kSprachdatei), &error));
+  EXPECT_FALSE(error.isEmpty());
+  EXPECT_EQ(texts().S_Montag, monday);
+}
