@@ -1,6 +1,8 @@
 #include <QApplication>
 
 #include "calendar/ui/Kalenderfenster.h"
+#include "entry/ui/FrmAutoEinst.h"
+#include "entry/ui/FrmEingPZ.h"
 #include "entry/ui/FrmEingSz.h"
 #include "model/Environment.h"
 #include "model/Hooks.h"
@@ -19,6 +21,8 @@ int main(int argc, char* argv[]) {
   qv::hooks().Zeige_Rahmen = &qv::Oeffne_Rahmen;
   qv::Kalenderfenster_anmelden();
   qv::fensteraufrufe().frmEingSz = &qv::Oeffne_EingSz;
+  qv::fensteraufrufe().frmEingPZ = &qv::Oeffne_EingPZ;
+  qv::fensteraufrufe().frmAutoEinst = &qv::Oeffne_AutoEinst;
   // "New" in the main window: the start-up window again, or the end when the brand has gone.
   qv::hooks().Zeige_Startbild = [] {
     if (!qv::Zeige_Startbild()) QCoreApplication::exit(1);

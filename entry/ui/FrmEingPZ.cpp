@@ -20,6 +20,7 @@
 #include "model/Sortierung.h"
 #include "shell/Texte.h"
 #include "views/Ansicht.h"
+#include "views/Rahmenzustand.h"
 #include "views/Zelltexte.h"
 #include "views/ui/MDIForm1.h"
 
@@ -45,6 +46,7 @@ QListWidget* liste(QWidget* parent, const char* name, int hoehe = 96) {
 
 FrmEingPZ::FrmEingPZ(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("frmEingPZ"));
+  ++offeneEingabeformen();
   baue();
   verbinde();
 }
@@ -414,6 +416,7 @@ void FrmEingPZ::closeEvent(QCloseEvent* e) {
 void FrmEingPZ::Form_Unload() {
   if (entladen_) return;
   entladen_ = true;
+  --offeneEingabeformen();
   PzFormState& s = pzFormState();
   viewState().EingabeModus = 0;
   s.AlleOk = 0;

@@ -24,8 +24,6 @@ struct Eintrag {
 };
 
 const Eintrag kFenster[] = {
-    {&Fensteraufrufe::frmEingPZ, "frmEingPZ", "frmEingPZ"},
-    {&Fensteraufrufe::frmAutoEinst, "frmAutoEinst", "frmAutoEinst"},
     {&Fensteraufrufe::frmastro, "frmastro", "Astro"},
     {&Fensteraufrufe::FrmGrafik, "FrmGrafik", "Grafik"},
     {&Fensteraufrufe::frmIRAccess, "frmIRAccess", nullptr},

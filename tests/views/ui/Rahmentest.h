@@ -9,6 +9,8 @@
 #include <QtTest>
 #include <memory>
 
+#include "entry/ui/FrmAutoEinst.h"
+#include "entry/ui/FrmEingPZ.h"
 #include "entry/ui/FrmEingSz.h"
 #include "model/Hooks.h"
 #include "model/Zustand.h"
@@ -43,6 +45,8 @@ struct Rahmentest {
     resetFrameState();
     fensteraufrufe() = Fensteraufrufe{};
     fensteraufrufe().frmEingSz = &Oeffne_EingSz;
+    fensteraufrufe().frmEingPZ = &Oeffne_EingPZ;
+    fensteraufrufe().frmAutoEinst = &Oeffne_AutoEinst;
     Setze_Markentexte(1);
     Setze_TexteDeutsch();
     settings().Sprache = 1;
