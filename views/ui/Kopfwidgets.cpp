@@ -129,6 +129,12 @@ void Filterschalter::zeige(bool filterAn) {
 
 bool Filterschalter::filterbildSichtbar() const { return !imgfilt_->isHidden(); }
 
+void Filterschalter::mousePressEvent(QMouseEvent* e) {
+  QFrame::mousePressEvent(e);
+  // A new click: the release that ended a double click may have gone to the window it opened.
+  if (e->button() == Qt::LeftButton) nachDoppelklick_ = false;
+}
+
 void Filterschalter::mouseReleaseEvent(QMouseEvent* e) {
   QFrame::mouseReleaseEvent(e);
   if (e->button() != Qt::LeftButton) return;

@@ -59,6 +59,7 @@ class Filterschalter : public QFrame {
   void doubleClicked();
 
  protected:
+  void mousePressEvent(QMouseEvent* e) override;
   void mouseReleaseEvent(QMouseEvent* e) override;
   void mouseDoubleClickEvent(QMouseEvent* e) override;
 

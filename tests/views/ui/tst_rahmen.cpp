@@ -218,6 +218,17 @@ class TstRahmen : public QObject {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(schalter->isVisibleTo(t.rahmen));
     QVERIFY(t.w<QWidget>("AniButton3")->isVisibleTo(t.rahmen));
+    // A double click whose last release went to the dialog it opened: the next click toggles.
+    QTest::mouseClick(schalter, Qt::LeftButton);
+    QTest::mouseDClick(schalter, Qt::LeftButton);
+    QCOMPARE(viewState().filter.FilterAn, int16_t(-1));
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->objectName() == QStringLiteral("frmfilter") && w->isVisible()) w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QTest::mouseClick(schalter, Qt::LeftButton);
+    QCOMPARE(viewState().filter.FilterAn, int16_t(0));
+    QTest::mouseClick(schalter, Qt::LeftButton);
+    QCOMPARE(viewState().filter.FilterAn, int16_t(-1));
 
     auto* schutz = t.w<QToolButton>("AniSchreibschutz");
     QVERIFY(schutz->isVisibleTo(t.rahmen));
