@@ -12,6 +12,7 @@
 #include "shell/Einstellungsdatei.h"
 #include "shell/Marke.h"
 #include "shell/Marken.h"
+#include "shell/QtSprache.h"
 #include "shell/Markendatei.h"
 #include "shell/Sprache.h"
 #include "shell/Startverzeichnis.h"
@@ -40,7 +41,7 @@ std::optional<bool> hiddenForMarlun() {
 
 // Texts of the chosen language. The user text file is read whole or not at all, so a failure
 // leaves the texts as they were.
-bool setLanguageTexts(QString* error) {
+bool setLanguageTextsOnly(QString* error) {
   switch (settings().Sprache) {
     case 1: Setze_TexteDeutsch(); return true;
     case 2: Setze_TexteEnglisch(); return true;
@@ -53,6 +54,13 @@ bool setLanguageTexts(QString* error) {
       texts().S_mnuHilfeZu += brand().S_Titel;
       return true;
   }
+}
+
+// The texts, then Qt's own texts in the same language.
+bool setLanguageTexts(QString* error) {
+  if (!setLanguageTextsOnly(error)) return false;
+  Setze_Qt_Sprache(settings().Sprache);
+  return true;
 }
 
 void clearAstroTable() {
@@ -133,6 +141,7 @@ StartWindowContent loadStartWindow() {
   if (r.status == SettingsReadStatus::Short || r.status == SettingsReadStatus::Unreadable)
     refuse(r.message);
   if (r.status != SettingsReadStatus::Complete) return c;
+  Setze_Qt_Sprache(settings().Sprache);
   resetProgramAndOptions();
 
   c.Uhrentypen = offeredClockTypes();
@@ -145,16 +154,19 @@ StartWindowContent loadStartWindow() {
 
 std::optional<bool> chooseGerman() {
   settings().Sprache = 1;
+  Setze_Qt_Sprache(1);
   return introductionAvailable();
 }
 
 std::optional<bool> chooseEnglish() {
   settings().Sprache = 2;
+  Setze_Qt_Sprache(2);
   return hiddenForMarlun();
 }
 
 std::optional<bool> chooseFrench() {
   settings().Sprache = 3;
+  Setze_Qt_Sprache(3);
   return hiddenForMarlun();
 }
 

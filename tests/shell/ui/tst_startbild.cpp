@@ -1,6 +1,7 @@
 // The start-up window on the offscreen platform, in a temporary start directory.
 #include <QApplication>
 #include <QComboBox>
+#include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
@@ -15,6 +16,7 @@
 #include "model/Zustand.h"
 #include "shell/Marke.h"
 #include "shell/Marken.h"
+#include "shell/QtSprache.h"
 #include "shell/Startbild.h"
 #include "shell/Texte.h"
 #include "shell/ui/FrmStartbild.h"
@@ -182,6 +184,27 @@ class TstStartbild : public QObject {
       QCOMPARE(dir->read("quorvel.ini"), kurz ? QByteArray("LPT=1\r\n") : QByteArray());
       delete w;
     }
+  }
+
+  void qtsOwnButtonsFollowTheLanguage() {
+    auto knopftexte = [] {
+      QMessageBox box(QMessageBox::Question, QString(), QString(), QMessageBox::Cancel | QMessageBox::No);
+      return box.button(QMessageBox::Cancel)->text() + u'/' + box.button(QMessageBox::No)->text();
+    };
+    dir->copyShipped("quorvel.ini");  // German
+    QPointer<FrmStartbild> w = openWindow();
+    QVERIFY(w);
+    QCOMPARE(knopftexte(), QStringLiteral("Abbrechen/&Nein"));
+    QTest::mouseClick(child<QToolButton>(w, "AniEnglisch"), Qt::LeftButton);
+    QCOMPARE(knopftexte(), QStringLiteral("Cancel/&No"));
+    QTest::mouseClick(child<QToolButton>(w, "AniFrance"), Qt::LeftButton);
+    QCOMPARE(knopftexte(), QStringLiteral("Annuler/&Non"));
+    QTest::mouseClick(child<QPushButton>(w, "cmd_ok"), Qt::LeftButton);
+    QCOMPARE(framesOpened, 1);
+    QCOMPARE(knopftexte(), QStringLiteral("Annuler/&Non"));
+    // The user text file keeps Qt's own texts.
+    QVERIFY(Setze_Qt_Sprache(4));
+    QCOMPARE(knopftexte(), QStringLiteral("Cancel/&No"));
   }
 
   void okStaysOffWithoutAClockType() {
