@@ -1,0 +1,314 @@
+#include "tests/support/EibSimulator.h"
+
+#include <poll.h>
+#include <unistd.h>
+
+#include "transfer/EibSeriell.h"
+
+namespace qv::test {
+namespace {
+
+constexpr uint16_t kKasten = 206;
+constexpr uint16_t kEigeneAdresse = 0x11FF;
+
+uint8_t b(const QByteArray& a, int i) { return static_cast<uint8_t>(a[i]); }
+
+QByteArray datenNachricht(uint16_t quelle, const QByteArray& apdu) {
+  QByteArray m;
+  m.append(char(0x39)).append(char(0xB0));
+  m.append(static_cast<char>(quelle >> 8)).append(static_cast<char>(quelle & 255));
+  m.append(static_cast<char>(kEigeneAdresse >> 8)).append(static_cast<char>(kEigeneAdresse & 255));
+  m.append(static_cast<char>(0x60 | ((apdu.size() - 1) & 15))).append(apdu);
+  return m;
+}
+
+}  // namespace
+
+// ---- devices --------------------------------------------------------------------------------
+
+SimGeraet::SimGeraet(uint16_t a) : adresse(a) {
+  // A bus coupler of brand 1's first device type.
+  speicher[0x104] = 0xE1;
+  speicher[0x105] = 0x24;
+  speicher[0x106] = 0x01;
+  for (int i = 0x107; i < 0x200; ++i) speicher[i] = static_cast<uint8_t>(i * 7 + 3);
+}
+
+std::vector<QByteArray> SimGeraet::verarbeite(const QByteArray& apdu) {
+  if (stumm || apdu.size() < 2) return {};
+  const int apci = ((b(apdu, 0) & 3) << 8) | b(apdu, 1);
+  const int n = apci & 15;
+  // Answers carry transport control bits (numbered data, sequence) in their first byte.
+  const auto kopf = [&](int code) {
+    folge_ = static_cast<uint8_t>((folge_ + 1) & 15);
+    QByteArray k;
+    k.append(static_cast<char>(0x40 | (folge_ << 2) | (code >> 8))).append(static_cast<char>(code & 255));
+    return k;
+  };
+  switch (apci & 0x3C0) {
+    case 0x300: {
+      QByteArray a = kopf(0x340);
+      a.append(static_cast<char>(maske[0])).append(static_cast<char>(maske[1]));
+      return {a};
+    }
+    case 0x200: {
+      if (apdu.size() < 4) return {};
+      const uint16_t adr = static_cast<uint16_t>(b(apdu, 2) * 256 + b(apdu, 3));
+      wirdGelesen(adr, n);
+      QByteArray a = kopf((fremderDienst ? 0x2C0 : 0x240) | n);
+      a.append(apdu.mid(2, 2));
+      for (int i = 0; i < n; ++i) a.append(static_cast<char>(speicher[(adr + i) % speicher.size()]));
+      return {a};
+    }
+    case 0x280: {
+      if (apdu.size() < 4 + n) return {};
+      const uint16_t adr = static_cast<uint16_t>(b(apdu, 2) * 256 + b(apdu, 3));
+      ++memoryWrites;
+      if (!schreibtNicht) {
+        for (int i = 0; i < n; ++i) speicher[(adr + i) % speicher.size()] = b(apdu, 4 + i);
+        geschrieben(adr, n);
+      }
+      return {};
+    }
+    default:
+      return {};
+  }
+}
+
+SimSchaltuhr::SimSchaltuhr(uint16_t a) : SimGeraet(a) {
+  for (auto& e : sw) e.fill(255);
+}
+
+void SimSchaltuhr::geschrieben(uint16_t adr, int anzahl) {
+  if (adr > kKasten || adr + anzahl <= kKasten || speicher[kKasten] != 1) return;
+  befehle.push_back(QByteArray(reinterpret_cast<const char*>(&speicher[kKasten + 2]), speicher[kKasten + 1]));
+  offen_ = true;
+  warte_ = beschaeftigt;
+  speicher[kKasten] = 2;
+}
+
+void SimSchaltuhr::wirdGelesen(uint16_t adr, int anzahl) {
+  if (!offen_ || adr > kKasten || adr + anzahl <= kKasten) return;
+  if (warte_ > 0) {
+    --warte_;
+    return;
+  }
+  offen_ = false;
+  fuehreAus();
+}
+
+void SimSchaltuhr::fuehreAus() {
+  uint8_t* m = &speicher[kKasten];
+  const uint8_t befehl = m[2];
+  const std::array<uint8_t, 6> d{m[3], m[4], m[5], m[6], m[7], m[8]};
+  m[0] = 0;
+  if (befehl & 0x80) {
+    if (nimmtNicht > 0) {
+      --nimmtNicht;
+      return;
+    }
+    if (befehl == 0xC4 && d[0] == 0) swKopf = d[1];
+    else if (befehl == 0xC4 && d[0] >= 1 && d[0] <= 20) sw[d[0] - 1] = {d[1], d[2], d[3], d[4]};
+    else if (befehl == 0xE5 && d[0] == 0x55) saetze.clear();
+    else if (befehl == 0xE0) saetze.push_back({d[0], d[1], 0, static_cast<uint8_t>(d[3] & 127), d[4], d[5]});
+    for (int i = 1; i < 9; ++i) m[i] = 255;
+    return;
+  }
+  for (int i = 1; i < 9; ++i) m[i] = 0;
+  m[1] = (befehl == 0x60 || befehl == 0x61) ? 7 : 6;
+  if (nichtBereit > 0) {
+    --nichtBereit;
+    return;
+  }
+  m[2] = 255;
+  if (befehl == 0x44) {
+    m[7] = regel;
+  } else if (befehl == 0x40) {
+    if (d[0] == 0) m[4] = swKopf;
+    else if (d[0] <= 20) std::copy(sw[d[0] - 1].begin(), sw[d[0] - 1].end(), m + 4);
+  } else if (befehl == 0x60 || befehl == 0x61) {
+    zeiger_ = befehl == 0x60 ? 0 : zeiger_ + 1;
+    if (ketteEndlos && !saetze.empty()) zeiger_ %= saetze.size();
+    if (zeiger_ >= saetze.size()) {
+      for (int i = 2; i < 9; ++i) m[i] = 255;
+      return;
+    }
+    const Satz& s = saetze[zeiger_];
+    const size_t link = zeiger_ + 1 < saetze.size() || ketteEndlos ? zeiger_ + 2 : 0;
+    m[3] = static_cast<int>(zeiger_) == kaputterSatz ? 92 : s[0];
+    m[4] = s[1];
+    m[5] = static_cast<uint8_t>(link & 255);
+    m[6] = static_cast<uint8_t>((s[3] & 127) | ((link >> 8) & 1) << 7);
+    m[7] = s[4];
+    m[8] = s[5];
+  }
+}
+
+// ---- the coupler ----------------------------------------------------------------------------
+
+KopplerKern::KopplerKern() { lokal[0x116] = 5; }
+
+SimGeraet* KopplerKern::geraet(uint16_t adresse) {
+  for (auto& g : geraete)
+    if (g->adresse == adresse) return g.get();
+  return nullptr;
+}
+
+std::vector<QByteArray> KopplerKern::verarbeite(const QByteArray& n) {
+  empfangen.push_back(n);
+  if (n.isEmpty()) return {};
+  const auto adr = [&] { return static_cast<uint16_t>(b(n, 2) * 256 + b(n, 3)); };
+  switch (b(n, 0)) {
+    case 0x4C: {
+      if (n.size() < 4 || keineBestaetigung) return {};
+      QByteArray a = n.left(4);
+      a[0] = char(0x4B);
+      for (int i = 0; i < (b(n, 1) & 15); ++i) a.append(static_cast<char>(lokal[(adr() + i) % lokal.size()]));
+      return {a};
+    }
+    case 0x46: {
+      if (n.size() < 4) return {};
+      for (int i = 0; i < b(n, 1) && 4 + i < n.size(); ++i) lokal[(adr() + i) % lokal.size()] = b(n, 4 + i);
+      if (adr() == 0x60 && n.size() > 4) {
+        // The coupler's mode byte: C0h resets it, which also ends any transport connection.
+        layer = b(n, 4) == 0xC0 ? 0 : b(n, 4);
+        if (b(n, 4) == 0xC0) verbindung = -1;
+      }
+      return {};
+    }
+    case 0x23:
+      if (layer == 150 && n.size() >= 6) verbindung = b(n, 4) * 256 + b(n, 5);
+      return {};
+    case 0x24:
+      verbindung = -1;
+      return {};
+    case 0x21: {
+      if (layer != 150 || verbindung < 0 || n.size() < 8) return {};
+      SimGeraet* g = geraet(static_cast<uint16_t>(verbindung));
+      if (!g) return {};
+      std::vector<QByteArray> aus;
+      for (const QByteArray& apdu : g->verarbeite(n.mid(7, b(n, 6) + 1))) {
+        if (fremdeNachrichten) {
+          aus.push_back(datenNachricht(static_cast<uint16_t>(g->adresse + 1), apdu));
+          aus.push_back(QByteArray("\x4B\x01\x01\x16\x00", 5));
+        }
+        aus.push_back(datenNachricht(g->adresse, apdu));
+      }
+      return aus;
+    }
+    default:
+      return {};
+  }
+}
+
+// ---- the in-process driver ------------------------------------------------------------------
+
+int16_t SimulierterKoppler::EIB_Open(int16_t, int16_t, int16_t, int16_t, int16_t) {
+  if (openFehler) return openFehler;
+  offen_ = true;
+  ++geoeffnet;
+  ausgang_.clear();
+  return 0;
+}
+
+int16_t SimulierterKoppler::EIB_ResetAst() { return offen_ ? resetAstFehler : eibfehler::NichtOffen; }
+
+int16_t SimulierterKoppler::EIB_ResetBcu() {
+  if (!offen_) return eibfehler::NichtOffen;
+  if (resetBcuFehler) return resetBcuFehler;
+  kern.verarbeite(QByteArray("\x46\x01\x00\x60\xC0", 5));
+  return 0;
+}
+
+int16_t SimulierterKoppler::EIB_SetLayer(int16_t layer) {
+  if (!offen_) return eibfehler::NichtOffen;
+  QByteArray n("\x46\x01\x00\x60", 4);
+  kern.verarbeite(n.append(static_cast<char>(layer)));
+  return 0;
+}
+
+int16_t SimulierterKoppler::EIB_Send(const QByteArray& t) {
+  if (!offen_) return eibfehler::NichtOffen;
+  if (t.size() < 2 || b(t, 0) != t.size() - 1) return eibfehler::Nachricht;
+  for (const QByteArray& a : kern.verarbeite(t.mid(1))) ausgang_.push_back(QByteArray(1, static_cast<char>(a.size())) + a);
+  return 0;
+}
+
+int16_t SimulierterKoppler::EIB_SendStatus(int16_t& a, int16_t& bb, int16_t& fertig) {
+  a = bb = 0;
+  if (!offen_) return eibfehler::NichtOffen;
+  fertig = sendNieFertig ? 1 : 0;
+  return 0;
+}
+
+int16_t SimulierterKoppler::EIB_Receive(EibPuffer& p, int16_t& laenge) {
+  p.fill(0);
+  laenge = 0;
+  if (!offen_) return eibfehler::NichtOffen;
+  while (!eingeschoben.empty()) {
+    ausgang_.push_front(eingeschoben.back());
+    eingeschoben.pop_back();
+  }
+  if (ausgang_.empty()) return 0;
+  if (warte_ < verzoegerung) {
+    ++warte_;
+    return 0;
+  }
+  warte_ = 0;
+  const QByteArray m = ausgang_.front();
+  ausgang_.pop_front();
+  if (m.size() > static_cast<qsizetype>(p.size())) return 0;  // too long for the buffer: dropped
+  std::copy(m.begin(), m.end(), p.begin());
+  laenge = static_cast<int16_t>(m.size());
+  return 0;
+}
+
+int16_t SimulierterKoppler::EIB_Close() {
+  offen_ = false;
+  ausgang_.clear();
+  return 0;
+}
+
+// ---- the coupler behind a pseudo-terminal ---------------------------------------------------
+
+Ft12Koppler::Ft12Koppler() : t_([this] { lauf(); }) {}
+
+Ft12Koppler::~Ft12Koppler() {
+  ende_ = true;
+  t_.join();
+}
+
+void Ft12Koppler::lauf() {
+  QByteArray puffer;
+  while (!ende_) {
+    const QByteArray neu = pty_.read(5);
+    if (neu.isEmpty()) continue;
+    puffer += neu;
+    while (std::optional<ft12::Stueck> s = ft12::Zerlege(puffer)) {
+      if (s->art == ft12::Stueck::Quittung) continue;
+      if (keineQuittung) continue;
+      pty_.write(QByteArray(1, static_cast<char>(ft12::Quittung)));
+      if (s->art == ft12::Stueck::Fest) {
+        fcb_ = true;
+        continue;
+      }
+      std::vector<QByteArray> antworten;
+      {
+        std::lock_guard<std::mutex> l(m_);
+        antworten = kern_.verarbeite(s->daten);
+      }
+      for (const QByteArray& a : antworten) {
+        QByteArray r = ft12::Rahmen(fcb_ ? 0xF3 : 0xD3, a);
+        fcb_ = !fcb_;
+        if (kaputteRahmen > 0) {
+          --kaputteRahmen;
+          ++falscheRahmen;
+          r[r.size() - 2] = static_cast<char>(r[r.size() - 2] + 1);
+        }
+        pty_.write(r);
+      }
+    }
+  }
+}
+
+}  // namespace qv::test

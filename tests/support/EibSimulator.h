@@ -1,0 +1,144 @@
+#pragma once
+// A simulated bus: the local coupler with its memory, bus devices with memory and mask version,
+// and time switches with their mailbox firmware. The same coupler core serves the in-process
+// driver (SimulierterKoppler) and, behind a pseudo-terminal speaking FT1.2, the real serial
+// driver (Ft12Koppler). Every knob scripts one fault.
+#include <QByteArray>
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "tests/support/PtyPair.h"
+#include "transfer/EibTreiber.h"
+
+namespace qv::test {
+
+class SimGeraet {
+ public:
+  explicit SimGeraet(uint16_t adresse);
+  virtual ~SimGeraet() = default;
+  // The answers (APDUs) to one APDU from the bus.
+  std::vector<QByteArray> verarbeite(const QByteArray& apdu);
+
+  uint16_t adresse;
+  std::array<uint8_t, 2> maske{0x00, 0x12};
+  std::array<uint8_t, 0x200> speicher{};
+  bool stumm = false;          // answers nothing
+  bool schreibtNicht = false;  // memory ignores writes
+  bool fremderDienst = false;  // answers memory reads with another service
+  int memoryWrites = 0;
+
+ protected:
+  virtual void geschrieben(uint16_t, int) {}
+  virtual void wirdGelesen(uint16_t, int) {}
+
+ private:
+  uint8_t folge_ = 0;
+};
+
+class SimSchaltuhr : public SimGeraet {
+ public:
+  explicit SimSchaltuhr(uint16_t adresse);
+  using Satz = std::array<uint8_t, 6>;
+  std::vector<Satz> saetze;
+  uint8_t swKopf = 255;
+  std::array<std::array<uint8_t, 4>, 20> sw{};
+  uint8_t regel = 0;
+  std::vector<QByteArray> befehle;  // every mailbox command taken: command byte, then its data
+
+  int beschaeftigt = 1;     // reads that find the mailbox busy after each request
+  int nichtBereit = 0;      // read requests answered "not ready"
+  int nimmtNicht = 0;       // write requests left in the mailbox instead of taken
+  bool ketteEndlos = false; // the last record links back to the first
+  int kaputterSatz = -1;    // the record at this chain position answers with an invalid first byte
+
+ protected:
+  void geschrieben(uint16_t adresse, int anzahl) override;
+  void wirdGelesen(uint16_t adresse, int anzahl) override;
+
+ private:
+  void fuehreAus();
+  bool offen_ = false;
+  int warte_ = 0;
+  size_t zeiger_ = 0;
+};
+
+class KopplerKern {
+ public:
+  KopplerKern();
+  // One message (without its count byte) from the host; the coupler's messages in return.
+  std::vector<QByteArray> verarbeite(const QByteArray& nachricht);
+  template <typename T = SimGeraet>
+  T& neu(uint16_t adresse) {
+    geraete.push_back(std::make_unique<T>(adresse));
+    return static_cast<T&>(*geraete.back());
+  }
+  SimGeraet* geraet(uint16_t adresse);
+
+  std::array<uint8_t, 0x200> lokal{};  // the local coupler's memory; &H116 address-table length
+  std::vector<std::unique_ptr<SimGeraet>> geraete;
+  std::vector<QByteArray> empfangen;   // every message from the host
+  int layer = 0;
+  int verbindung = -1;                  // device of the transport connection
+  bool keineBestaetigung = false;       // local reads are not confirmed
+  bool fremdeNachrichten = false;       // other senders and codes before each answer
+};
+
+class SimulierterKoppler final : public EibTreiber {
+ public:
+  KopplerKern kern;
+  int16_t openFehler = 0, resetAstFehler = 0, resetBcuFehler = 0;
+  bool sendNieFertig = false;
+  int verzoegerung = 1;  // empty receive polls before each message
+  std::deque<QByteArray> eingeschoben;  // messages (with count byte) delivered before any reply
+
+  int16_t EIB_Open(int16_t port, int16_t baud, int16_t p3, int16_t p4, int16_t p5) override;
+  int16_t EIB_ResetAst() override;
+  int16_t EIB_ResetBcu() override;
+  int16_t EIB_SetLayer(int16_t layer) override;
+  int16_t EIB_Send(const QByteArray& telegramm) override;
+  int16_t EIB_SendStatus(int16_t& a, int16_t& b, int16_t& fertig) override;
+  int16_t EIB_Receive(EibPuffer& puffer, int16_t& laenge) override;
+  int16_t EIB_Close() override;
+  bool offen() const { return offen_; }
+  int geoeffnet = 0;
+
+ private:
+  bool offen_ = false;
+  int warte_ = 0;
+  std::deque<QByteArray> ausgang_;
+};
+
+// The coupler core behind a pseudo-terminal: the program opens slavePath() with the serial
+// driver; a thread answers FT1.2 frames on the master side.
+class Ft12Koppler {
+ public:
+  Ft12Koppler();
+  ~Ft12Koppler();
+  QString slavePath() const { return pty_.slavePath(); }
+  // Runs f on the core while the thread is held.
+  template <typename F>
+  auto mit(F f) {
+    std::lock_guard<std::mutex> l(m_);
+    return f(kern_);
+  }
+  std::atomic<bool> keineQuittung{false};  // frames from the host are not acknowledged
+  std::atomic<int> kaputteRahmen{0};       // the next n frames to the host carry a wrong sum
+  std::atomic<int> falscheRahmen{0};       // frames with a wrong sum that reached the host
+
+ private:
+  void lauf();
+  PtyPair pty_;
+  KopplerKern kern_;
+  std::mutex m_;
+  std::atomic<bool> ende_{false};
+  bool fcb_ = true;
+  std::thread t_;
+};
+
+}  // namespace qv::test

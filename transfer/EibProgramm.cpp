@@ -1,0 +1,195 @@
+#include "transfer/EibProgramm.h"
+
+#include <algorithm>
+
+#include "model/Environment.h"
+#include "model/Zustand.h"
+#include "shell/Texte.h"
+#include "transfer/EibFehler.h"
+#include "transfer/EibGeraet.h"
+
+namespace qv {
+namespace {
+
+uint8_t at(const QByteArray& a, int pos) { return static_cast<uint8_t>(a[pos - 1]); }
+
+// Length byte and ready marker; a string shorter than its length byte says is a wrong length.
+int16_t pruefeKopf(const QByteArray& antwort, int m) {
+  if (antwort.size() < 2 || at(antwort, 1) != m || antwort.size() < m + 1) return 103;
+  if (at(antwort, 2) != 255) return 101;
+  return 0;
+}
+
+QByteArray bytes(std::initializer_list<int> werte) {
+  QByteArray b;
+  for (int w : werte) b.append(static_cast<char>(w));
+  return b;
+}
+
+int16_t schreiben(BusSitzung& s, uint16_t phys) {
+  const ProgramState& p = program();
+  const Texts& t = texts();
+  if (p.AnzSw[0] > 0) {
+    s.messerMaximum(21);
+    s.logUndStatus(t.S_schrSoWi);
+    s.messerWert(1);
+    if (int16_t r = Schreibe_Satz(s, phys, uhrbefehl::SoWiSchreiben, bytes({0, p.SwKopf[0] & 255, 0, 0, 0}))) return r;
+    for (int i = 0; i < kSwEntries; ++i) {
+      BusSitzung::Nachgeben();
+      s.logUndStatus(t.S_schrSoWi + QString::number(i + 1));
+      s.messerWert(i + 2);
+      const TSwEintrag& e = p.SwTab[0][i];
+      const QByteArray d = i < p.AnzSw[0] ? bytes({i + 1, e.w0, e.w1, e.w2, e.w3}) : bytes({i + 1, 255, 255, 255, 255});
+      if (int16_t r = Schreibe_Satz(s, phys, uhrbefehl::SoWiSchreiben, d)) return r;
+    }
+  }
+  s.messerWert(0);
+  s.messerMaximum(8);
+  s.messerWert(0);
+  s.logUndStatus(t.S_loescScha);
+  if (int16_t r = Schreibe_Satz(s, phys, uhrbefehl::Loeschen, bytes({0x55}))) return r;
+  for (int k = 1; k <= 8; ++k) {
+    // The clock needs these seconds to clear; what the reads give is not looked at.
+    s.Pause_s(1);
+    uint16_t a = 0;
+    QByteArray d;
+    if (Frage_Speicher(s, kBriefkasten, 1) == 0) Erwarte_Speicher(s, phys, a, d);
+    s.messerWert(k);
+  }
+  const int anzahl = std::clamp<int>(p.AnzGesamt[0], 0, kRecordsPerSlot);
+  if (anzahl > 0) {
+    s.messerWert(0);
+    s.messerMaximum(anzahl);
+    for (int i = 0; i < anzahl; ++i) {
+      BusSitzung::Nachgeben();
+      s.logUndStatus(t.S_schrScha + QString::number(i + 1));
+      s.messerWert(i + 1);
+      const TSz& z = p.Sz[0][i];
+      if (int16_t r = Schreibe_Satz(s, phys, uhrbefehl::SatzSchreiben, bytes({z.w0, z.w1, z.w2, z.w3, z.w4, z.w5})))
+        return r;
+    }
+  }
+  s.messerWert(s.messerMaximum());
+  return 0;
+}
+
+int16_t lesen(BusSitzung& s, uint16_t phys) {
+  ProgramState& p = program();
+  const Texts& t = texts();
+  p.AnzGesamt[0] = p.AnzSz[0] = p.AnzPz[0] = p.AnzSw[0] = 0;
+  // A clock without a table header must not keep the header of the program edited before.
+  p.SwKopf[0] = 0;
+  p.SwProJahr[0] = 0;
+  s.messerWert(0);
+  s.messerMaximum(22);
+  s.logUndStatus(t.S_leseSoWi);
+  s.messerWert(1);
+  QByteArray a;
+  int16_t r = Lese_Satz(s, phys, uhrbefehl::RegelLesen, QByteArray(5, 0), a);
+  if (r == 0) r = Dekodiere_BusRegel(a);
+  if (r != 0) return r;
+  for (int i = 0; i <= kSwEntries; ++i) {
+    BusSitzung::Nachgeben();
+    s.log(t.S_leseSoWi + QString::number(i));
+    s.status(t.S_leseSoWi + QString::number(i + 1));
+    s.messerWert(i + 2);
+    r = Lese_Satz(s, phys, uhrbefehl::SoWiLesen, bytes({i, 0, 0, 0, 0}), a);
+    if (r == 0) r = Dekodiere_BusSw(i, a);
+    if (r != 0) return r;
+  }
+  const int kapazitaet = std::clamp<int>(profile().MaxSz, 1, kRecordsPerSlot);
+  s.messerMaximum(kapazitaet);
+  s.logUndStatus(t.S_leseScha + QStringLiteral("1"));
+  s.messerWert(1);
+  if (int16_t e = Lese_Satz(s, phys, uhrbefehl::ErsterSatz, QByteArray(6, 0), a)) return e;
+  if (Nicht_Alles_FF(a)) {
+    if (int16_t e = Dekodiere_BusSz(0, a)) return e;
+    bool ende = Ist_Listenende(a);
+    int i = 0;
+    while (!ende) {
+      // At most the capacity in all: a chain that goes on beyond it is not a valid program.
+      if (i + 1 >= kapazitaet) return 104;
+      BusSitzung::Nachgeben();
+      ++i;
+      s.logUndStatus(t.S_leseScha + QString::number(i + 1));
+      s.messerWert(i + 1);
+      if (int16_t e = Lese_Satz(s, phys, uhrbefehl::NaechsterSatz, QByteArray(6, 0), a)) return e;
+      if (int16_t e = Dekodiere_BusSz(i, a)) return e;
+      ende = Ist_Listenende(a);
+    }
+  }
+  s.messerWert(kapazitaet);
+  return 0;
+}
+
+}  // namespace
+
+int16_t Dekodiere_BusRegel(const QByteArray& antwort) {
+  if (int16_t r = pruefeKopf(antwort, 6)) return r;
+  if (at(antwort, 7) < 5) settings().SwRegel = at(antwort, 7);
+  return 0;
+}
+
+int16_t Dekodiere_BusSw(int nr, const QByteArray& antwort) {
+  if (int16_t r = pruefeKopf(antwort, 6)) return r;
+  if (nr < 0 || nr > kSwEntries) return 104;
+  ProgramState& p = program();
+  if (at(antwort, 4) == 255) {
+    // An empty position reads empty, so no entry of the program edited before stays behind.
+    if (nr > 0) p.SwTab[0][nr - 1] = {255, 255, 255, 255};
+    return 0;
+  }
+  if (nr == 0) {
+    p.SwKopf[0] = at(antwort, 4);
+    p.SwProJahr[0] = (at(antwort, 4) >> 6) & 1;
+    return 0;
+  }
+  ++p.AnzSw[0];
+  p.SwTab[0][nr - 1] = {at(antwort, 4), at(antwort, 5), at(antwort, 6), at(antwort, 7)};
+  return 0;
+}
+
+int16_t Dekodiere_BusSz(int nr, const QByteArray& antwort) {
+  if (int16_t r = pruefeKopf(antwort, 7)) return r;
+  if (nr < 0 || nr >= kRecordsPerSlot) return 104;
+  ProgramState& p = program();
+  TSz& z = p.Sz[0][nr];
+  z = {at(antwort, 3), at(antwort, 4), 0, static_cast<uint8_t>(at(antwort, 6) & 127), at(antwort, 7), at(antwort, 8)};
+  const int w0 = z.w0;
+  if (w0 <= 89 || (w0 >= 128 && w0 <= 217)) ++p.AnzSz[0];
+  else if (w0 >= 96 && w0 <= 127) ++p.AnzPz[0];
+  else return 104;
+  p.AnzGesamt[0] = static_cast<int16_t>(p.AnzSz[0] + p.AnzPz[0]);
+  return 0;
+}
+
+bool Ist_Listenende(const QByteArray& antwort) {
+  return antwort.size() >= 6 && at(antwort, 5) == 0 && (at(antwort, 6) & 128) == 0;
+}
+
+bool Nicht_Alles_FF(const QByteArray& antwort) {
+  for (int pos = 2; pos <= 8; ++pos)
+    if (pos > antwort.size() || at(antwort, pos) != 255) return true;
+  return false;
+}
+
+int16_t Bus_Programm_Uebertragen(BusSitzung& s, uint16_t phys, int modus) {
+  BusyCursor sanduhr;
+  int16_t r = s.Bus_Oeffnen(s.EIB_ComPort, 9600);
+  if (r != 0) {
+    s.logUndStatus(texts().S_FehlerBei + texts().S_instAST + u'(' + QString::number(r) + u')');
+  } else {
+    r = Baue_Verbindung(s, phys);
+    if (r == 0) r = modus == 1 ? schreiben(s, phys) : lesen(s, phys);
+  }
+  if (r == 0) {
+    // Closing the link ends the transport connection.
+    s.Bus_Schliessen();
+    return 0;
+  }
+  Zeige_Busfehler(s, r);
+  s.Bus_Schliessen();
+  return 1;
+}
+
+}  // namespace qv
