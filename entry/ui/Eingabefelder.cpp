@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QSignalBlocker>
 #include <QTimer>
+#include <utility>
 
 #include "entry/Eingaberegeln.h"
 #include "model/Environment.h"
@@ -72,12 +73,17 @@ void NumericField::contextMenuEvent(QContextMenuEvent* e) { e->ignore(); }
 Bildknopf::Bildknopf(QWidget* parent) : QLabel(parent) {}
 
 void Bildknopf::mouseReleaseEvent(QMouseEvent* e) {
-  if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) emit clicked();
+  // The release that ends a double click is no click of its own.
+  const bool nachDoppelklick = std::exchange(nachDoppelklick_, false);
+  if (e->button() == Qt::LeftButton && !nachDoppelklick && rect().contains(e->position().toPoint())) emit clicked();
   QLabel::mouseReleaseEvent(e);
 }
 
 void Bildknopf::mouseDoubleClickEvent(QMouseEvent* e) {
-  if (e->button() == Qt::LeftButton) emit clicked();
+  if (e->button() == Qt::LeftButton) {
+    nachDoppelklick_ = true;
+    emit clicked();
+  }
   QLabel::mouseDoubleClickEvent(e);
 }
 

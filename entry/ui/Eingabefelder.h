@@ -62,6 +62,9 @@ class Bildknopf : public QLabel {
  protected:
   void mouseReleaseEvent(QMouseEvent* e) override;
   void mouseDoubleClickEvent(QMouseEvent* e) override;
+
+ private:
+  bool nachDoppelklick_ = false;
 };
 
 // Fill a list or combo without running its handlers; both are left with no position, and a list

@@ -72,9 +72,8 @@ inline void setzeSlot(int slot, std::initializer_list<TSz> schalt, std::initiali
   p.AnzGesamt[slot] = static_cast<int16_t>(i);
 }
 
-// The profile of a clock type: 240 (4 channels), 280 (16 channels) or 309 (astro, 2 channels).
-inline void waehleUhrentyp(int uhrentyp) {
-  const int slot = uhrentyp == 280 ? 15 : uhrentyp == 309 ? 20 : 4;
+// The profile of a brand slot's clock type, family 0.
+inline void waehleProfil(int slot) {
   const ProfileRow& r = profileRow(slot);
   Uhrenprofil& p = profile();
   p.Kanalzahl = r.Kanalzahl;
@@ -85,7 +84,12 @@ inline void waehleUhrentyp(int uhrentyp) {
   p.Bewft = r.Bewft;
   p.SpeicherGroesse = r.SpeicherGroesse;
   p.Geraetefamilie = 0;
-  p.KeineZeit = uhrentyp == 280 ? 1535 : uhrentyp == 309 ? 1791 : 0;
+}
+
+// The profile of a clock type: 240 (4 channels), 280 (16 channels) or 309 (astro, 2 channels).
+inline void waehleUhrentyp(int uhrentyp) {
+  waehleProfil(uhrentyp == 280 ? 15 : uhrentyp == 309 ? 20 : 4);
+  profile().KeineZeit = static_cast<int16_t>(uhrentyp == 280 ? 1535 : uhrentyp == 309 ? 1791 : 0);
 }
 
 // 1 German, 2 English.

@@ -18,6 +18,7 @@
 #include "tests/views/ViewFixtures.h"
 #include "tests/views/ui/Rahmentest.h"
 #include "views/Rahmenzustand.h"
+#include "views/Zelltexte.h"
 
 using namespace qv;
 using namespace qv::test;
@@ -33,13 +34,7 @@ struct Formtest {
   explicit Formtest(int slot, int modus = 0) {
     frisch();
     waehleSprache(1);
-    const ProfileRow& r = profileRow(slot);
-    Uhrenprofil& p = profile();
-    p.Kanalzahl = r.Kanalzahl;
-    p.Uhrentyp = r.Uhrentyp;
-    p.MaxSz = r.MaxSz;
-    p.Evu = r.Evu;
-    p.Geraetefamilie = 0;
+    waehleProfil(slot);
     szFormState() = SzFormState{};
     inputAutomation() = InputAutomation{};
     viewState().EingabeModus = static_cast<int16_t>(modus);
@@ -244,6 +239,27 @@ class TstEingSz : public QObject {
       QCOMPARE(t.f->cbokanal->count(), 16);
       QVERIFY(!t.f->chkKan[0]->isVisibleTo(t.f));
     }
+  }
+
+  void arrowsStepThroughTheStoredSwitchingTimes() {
+    Formtest t(4);
+    setzeSlot(0, {wochenSz(60, 1, 1, 1), wochenSz(120, 1, 1, 1), wochenSz(180, 1, 1, 1, 5), wochenSz(240, 1, 1, 1)},
+              {periodePz(5, 1, 9, 20, 4, 1)});
+    QVERIFY(t.oeffne());
+    QTest::mouseClick(t.f->imgoldSzdown, Qt::LeftButton);
+    QCOMPARE(szFormState().AltSatz, int16_t(3));
+    QCOMPARE(t.f->lbloldtime->text(), Uhrzeit_Text(240));
+    // A double click (click, double click, release) steps twice.
+    QTest::mouseClick(t.f->imgoldSzdown, Qt::LeftButton);
+    QTest::mouseDClick(t.f->imgoldSzdown, Qt::LeftButton);
+    QTest::mouseRelease(t.f->imgoldSzdown, Qt::LeftButton);
+    QCOMPARE(szFormState().AltSatz, int16_t(1));
+    QTest::mouseClick(t.f->imgoldSZup, Qt::LeftButton);
+    QCOMPARE(t.f->lbloldimp->text(), QStringLiteral("5  sec"));
+    QCOMPARE(t.env.beeps, 0);
+    QTest::mouseClick(t.f->imgoldSZup, Qt::LeftButton);
+    QTest::mouseClick(t.f->imgoldSZup, Qt::LeftButton);
+    QCOMPARE(t.env.beeps, 1);
   }
 
   void fullProgramOpensNoNewEntry() {
