@@ -1,5 +1,6 @@
 #include "views/ui/Fensteraufrufe.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -113,6 +114,13 @@ QWidget* Zeige_Platzhalter(const QString& name, const QString& tag, bool mdiKind
 
 void Melde_nicht_gebaut(const QString& name) {
   env().message(QStringLiteral("\u201e%1\u201c ist noch nicht gebaut.").arg(name), Buttons::Ok, Icon::Information);
+}
+
+void Beende_Programm(QWidget* ausser) {
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w != ausser && w->isVisible()) w->close();
+  if (fensteraufrufe().Programmende) fensteraufrufe().Programmende();
+  else QCoreApplication::exit(0);
 }
 
 }  // namespace qv

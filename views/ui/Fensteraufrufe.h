@@ -37,4 +37,8 @@ QWidget* Zeige_Platzhalter(const QString& name, const QString& tag, bool mdiKind
 // A placeholder for an operation that has no window: a message that it is not built yet.
 void Melde_nicht_gebaut(const QString& name);
 
+// The end of the program: every other window still shown is closed, then Programmende runs (or
+// the event loop ends with code 0), so no window stays behind on its own.
+void Beende_Programm(QWidget* ausser);
+
 }  // namespace qv

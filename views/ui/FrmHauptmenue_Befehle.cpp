@@ -91,8 +91,7 @@ void FrmHauptmenue::mnuDatBend_Click() {
   rahmen_->Uebernimm_Kopffelder();
   if (!Beenden_vorbereiten()) return;
   // The program ends at once; no window asks again.
-  if (fensteraufrufe().Programmende) fensteraufrufe().Programmende();
-  else QCoreApplication::exit(0);
+  Beende_Programm(rahmen_);
 }
 
 // ---- Edit ----------------------------------------------------------------------------------

@@ -166,6 +166,8 @@ void MDIForm1::closeEvent(QCloseEvent* e) {
     return;
   }
   e->accept();
+  // Closing the frame ends the program: the windows of their own (editors, dialogs) go with it.
+  Beende_Programm(this);
 }
 
 }  // namespace qv

@@ -157,6 +157,24 @@ class TstHauptmenue : public QObject {
     hooks().Zeige_Startbild = nullptr;
   }
 
+  void closingTheFrameEndsTheProgram() {
+    Rahmentest t(4);
+    // A window of its own, as the holiday editor is, must not stay behind alone.
+    QPointer<QWidget> eigen = Zeige_Platzhalter(QStringLiteral("frmfeiertage"), QString(), false);
+    QVERIFY(eigen && eigen->isVisible());
+    // The real end: the event loop the program runs in returns with 0.
+    QTimer::singleShot(0, t.rahmen.data(), [&] { t.rahmen->close(); });
+    QTimer notbremse;  // only so that a failing run ends: the loop is left with 2
+    notbremse.setSingleShot(true);
+    connect(&notbremse, &QTimer::timeout, [] { QCoreApplication::exit(2); });
+    notbremse.start(20000);
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(eigen.isNull() || !eigen->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(t.rahmen.isNull());
+    for (QWidget* w : QApplication::topLevelWidgets()) QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
+  }
+
   void deleteKeyHeaderSortAndWholeRows() {
     Rahmentest t(4);
     fuenfSchaltzeiten(t, "d.qvl");
