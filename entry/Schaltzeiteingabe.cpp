@@ -129,7 +129,7 @@ void cmdSzok(SzFormState& s, SzFormular& form) {
   ProgramState& p = program();
   ViewState& v = viewState();
   const Texts& t = texts();
-  const int modus = v.EingabeModus;
+  const int modus = s.Modus;
   bool fertig = false;
   // Every pass, refused or not, leaves the main window on the program's switching times.
   auto abschluss = [&] {

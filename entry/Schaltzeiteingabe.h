@@ -46,6 +46,8 @@ Konflikt Finde_Konflikt(int slot, const TSz& neu, int ausser = -1);
 // Form-level state: kept from one opening of the form to the next.
 struct SzFormState {
   int16_t EingabeArt = 0;  // 0 none, 1 weekday, 2 date
+  // The mode the form opened in: the main window may set EingabeModus for another form meanwhile.
+  int16_t Modus = 0;
   int16_t AktZeile = 0;    // display row of the record in the fields (change, copy)
   int16_t AltSatz = 0;     // index in slot 0 of the record shown as already entered
   int16_t AlleOk = 0;      // 1 while the accept-all run goes on

@@ -252,6 +252,7 @@ bool FrmEingSz::Form_Load() {
   InputAutomation& a = inputAutomation();
   const Texts& t = texts();
 
+  s.Modus = v.EingabeModus;
   callHook(hooks().setFilterSwitchAndButtonsVisible, false);
   Fuelle_Liste(Listtag, Tagesliste());
   Fuelle_Liste(liststd, Stundenliste());
@@ -362,7 +363,7 @@ void FrmEingSz::Zeige_Sz_in_Feldern(int nr, int speicher) {
   } else {
     for (int k = 0; k < 7; ++k) chkWochentag[k]->setChecked(Bit_Feld(k, k, tage) == 1);
   }
-  if (viewState().EingabeModus == 1) {
+  if (szFormState().Modus == 1) {
     const int art = Sz_Art(rec);
     // A family-1 record holds a channel number, the others a mask (the 16-channel type a number).
     const int kanal = Sz_Kanal(rec);

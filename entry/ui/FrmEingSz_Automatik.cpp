@@ -7,7 +7,6 @@
 #include "entry/ui/Eingabefelder.h"
 #include "entry/ui/FrmEingSz.h"
 #include "model/Environment.h"
-#include "views/Ansicht.h"
 #include "views/ui/Fensteraufrufe.h"
 
 namespace qv {
@@ -56,7 +55,7 @@ void FrmEingSz::chkautopil_Click() {
   InputAutomation& a = inputAutomation();
   a.AutoAktiv = a.AutoAktiv2 = static_cast<int16_t>(Chkautopil->wert());
   // Accept-all goes with the automation in change mode only.
-  Cmdalleok->setVisible(Chkautopil->isChecked() && viewState().EingabeModus == 1);
+  Cmdalleok->setVisible(Chkautopil->isChecked() && szFormState().Modus == 1);
 }
 
 void FrmEingSz::Automatik_Schritt() {

@@ -135,7 +135,7 @@ class Annahme : public ::testing::Test {
   // The rows of the display list lead to the records of the slot in order.
   void auswahl(int modus, int von, int bis, int speicher) {
     ViewState& v = viewState();
-    v.EingabeModus = static_cast<int16_t>(modus);
+    v.EingabeModus = szFormState().Modus = static_cast<int16_t>(modus);
     v.AnzAnzeige = program().AnzGesamt[speicher];
     for (int z = 0; z < v.AnzAnzeige; ++z) v.ZeileZuSz[z] = static_cast<int16_t>(z);
     v.SelVon = static_cast<int16_t>(von);
@@ -270,6 +270,8 @@ TEST_F(Annahme, ChangeRunWalksTheSnapshotAndEnds) {
   auswahl(1, 0, 1, 0);
   // A redraw of the main window rebuilds the row map: the form keeps its own.
   viewState().ZeileZuSz[1] = 2;
+  // A command for another form has set the mode meanwhile: this form stays in change mode.
+  viewState().EingabeModus = 0;
   form.Zeige_Sz_in_Feldern(0, 0);
   form.felder.kanalfeld = 1;
   szFormState().AlleOk = 1;
