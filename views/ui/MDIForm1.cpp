@@ -107,33 +107,48 @@ void MDIForm1::baueKopfpanel() {
     return l;
   };
 
-  // First line: program number, usage text, clock type, save line.
+  // Each label stands a little apart from its box; the groups further apart.
+  constexpr int kAbstand = 6;
+  constexpr int kGruppe = 18;
+  auto zeile = [] {
+    auto* z = new QHBoxLayout;
+    z->setSpacing(kAbstand);
+    return z;
+  };
+  auto zeichenBreite = [this](int n) { return Picture1_->fontMetrics().averageCharWidth() * n; };
+
+  // First line: usage text and program number; the usage box takes the room there is.
   lblProgrammnummer_ = label(QStringLiteral("lblProgrammnummer"));
   txtProgrammnummer_ = new KopfFeld(QStringLiteral("txtProgrammnummer"), 6, Picture1_);
-  txtProgrammnummer_->setMaximumWidth(70);
+  txtProgrammnummer_->setFixedWidth(txtProgrammnummer_->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 14);
   txtProgrammnummer_->erlaubt = Zeichen_erlaubt_Nummer;
   txtProgrammnummer_->verlassen = [this] { txtProgrammnummer_->setText(Pruefe_Programmnummer(txtProgrammnummer_->text())); };
   lblStandort_ = label(QStringLiteral("lblStandort"));
   Txtverwendung_ = new KopfFeld(QStringLiteral("Txtverwendung"), 60, Picture1_);
+  Txtverwendung_->setMinimumWidth(zeichenBreite(16));
   Txtverwendung_->erlaubt = Zeichen_erlaubt_Text;
   Txtverwendung_->verlassen = [this] { Speichere_Verwendung(Txtverwendung_->text()); };
   lbl_uhrentyp_ = label(QStringLiteral("lbl_uhrentyp"));
   lblspeicherzeit_ = label(QStringLiteral("lblspeicherzeit"));
 
-  auto* zeile1 = new QHBoxLayout;
-  zeile1->addWidget(lblProgrammnummer_);
-  zeile1->addWidget(txtProgrammnummer_);
-  zeile1->addSpacing(12);
+  auto* zeile1 = zeile();
   zeile1->addWidget(lblStandort_);
   zeile1->addWidget(Txtverwendung_, 1);
-  zeile1->addSpacing(12);
-  zeile1->addWidget(lbl_uhrentyp_);
-  zeile1->addSpacing(12);
-  zeile1->addWidget(lblspeicherzeit_);
+  zeile1->addSpacing(kGruppe);
+  zeile1->addWidget(lblProgrammnummer_);
+  zeile1->addWidget(txtProgrammnummer_);
   g->addLayout(zeile1, 0, 0);
 
-  // Second line: channel paging and the four channel boxes.
-  auto* zeile2 = new QHBoxLayout;
+  // Second line: clock type and the time of saving.
+  auto* zeile2 = zeile();
+  zeile2->addWidget(lbl_uhrentyp_);
+  zeile2->addSpacing(kGruppe);
+  zeile2->addWidget(lblspeicherzeit_);
+  zeile2->addStretch(1);
+  g->addLayout(zeile2, 1, 0);
+
+  // Third line: channel paging and the four channel boxes.
+  auto* zeile3 = zeile();
   Image1_[0] = new QToolButton(Picture1_);
   Image1_[0]->setObjectName(QStringLiteral("Image1_0"));
   Image1_[0]->setArrowType(Qt::LeftArrow);
@@ -142,17 +157,19 @@ void MDIForm1::baueKopfpanel() {
   Image1_[1]->setArrowType(Qt::RightArrow);
   connect(Image1_[0], &QToolButton::clicked, this, [this] { Image1_Click(0); });
   connect(Image1_[1], &QToolButton::clicked, this, [this] { Image1_Click(1); });
-  zeile2->addWidget(Image1_[0]);
+  zeile3->addWidget(Image1_[0]);
   for (int i = 0; i < 4; ++i) {
     lblCnam_[i] = label(QStringLiteral("lblCnam%1").arg(i));
     txtkannam_[i] = new KopfFeld(QStringLiteral("txtkannam%1").arg(i), 20, Picture1_);
+    txtkannam_[i]->setMinimumWidth(zeichenBreite(8));
     txtkannam_[i]->erlaubt = Zeichen_erlaubt_Text;
     txtkannam_[i]->verlassen = [this, i] { txtkannam_LostFocus(i); };
-    zeile2->addWidget(lblCnam_[i]);
-    zeile2->addWidget(txtkannam_[i], 1);
+    if (i > 0) zeile3->addSpacing(kGruppe - kAbstand);
+    zeile3->addWidget(lblCnam_[i]);
+    zeile3->addWidget(txtkannam_[i], 1);
   }
-  zeile2->addWidget(Image1_[1]);
-  g->addLayout(zeile2, 1, 0);
+  zeile3->addWidget(Image1_[1]);
+  g->addLayout(zeile3, 2, 0);
 
   // Right: gauge, filter switch, write protection, save and print.
   picanzSz_ = new QWidget(Picture1_);
@@ -194,7 +211,8 @@ void MDIForm1::baueKopfpanel() {
   rechts->addWidget(AniSchreibschutz_);
   rechts->addWidget(AniButton3_);
   rechts->addWidget(AniButton2_);
-  g->addLayout(rechts, 0, 1, 2, 1);
+  rechts->setSpacing(kAbstand);
+  g->addLayout(rechts, 0, 1, 3, 1);
   g->setColumnStretch(0, 1);
 }
 

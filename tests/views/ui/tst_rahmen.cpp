@@ -240,6 +240,47 @@ class TstRahmen : public QObject {
     QVERIFY(schutz->isChecked());
   }
 
+  void headerPanelLayoutAtTheDefaultAndANarrowSize() {
+    Rahmentest t(19);  // with the program number box
+    const QString text = QString::fromUtf8("Sporthalle Nord mit Turnhalle Aula Flur und Außenanlage West");
+    QCOMPARE(text.size(), 60);
+    program().Verwendung[0] = text;
+    namen(4);
+    callHook(hooks().Zeige_Kopfdaten, 0);
+    const char* paare[][2] = {{"lblStandort", "Txtverwendung"}, {"lblProgrammnummer", "txtProgrammnummer"},
+                              {"lblCnam0", "txtkannam0"},       {"lblCnam1", "txtkannam1"},
+                              {"lblCnam2", "txtkannam2"},       {"lblCnam3", "txtkannam3"}};
+    const char* alle[] = {"lblStandort", "Txtverwendung", "lblProgrammnummer", "txtProgrammnummer", "lbl_uhrentyp",
+                          "lblspeicherzeit", "lblCnam0", "txtkannam0", "lblCnam1", "txtkannam1", "lblCnam2",
+                          "txtkannam2", "lblCnam3", "txtkannam3", "picanzSz", "picfilter", "AniSchreibschutz",
+                          "AniButton3", "AniButton2"};
+    auto pruefe = [&](bool standard) {
+      QCoreApplication::processEvents();
+      auto* v = t.w<QLineEdit>("Txtverwendung");
+      if (standard) QVERIFY2(v->fontMetrics().horizontalAdvance(text) + 8 <= v->width(), qPrintable(QString::number(v->width())));
+      for (const auto& paar : paare) {
+        auto* l = t.w<QLabel>(paar[0]);
+        auto* f = t.w<QLineEdit>(paar[1]);
+        QVERIFY2(l->geometry().right() + 3 < f->x(), paar[0]);
+        QVERIFY2(l->width() >= l->sizeHint().width(), paar[0]);
+        QVERIFY2(f->width() >= f->fontMetrics().averageCharWidth() * 6, paar[1]);
+      }
+      const QRect panel = t.w<QWidget>("Picture1")->rect();
+      for (size_t i = 0; i < std::size(alle); ++i) {
+        QWidget* a = t.w<QWidget>(alle[i]);
+        QVERIFY2(panel.contains(a->geometry().translated(a->parentWidget()->mapTo(t.w<QWidget>("Picture1"), QPoint()))), alle[i]);
+        for (size_t j = i + 1; j < std::size(alle); ++j) {
+          QWidget* b = t.w<QWidget>(alle[j]);
+          if (a->parentWidget() == b->parentWidget()) QVERIFY2(!a->geometry().intersects(b->geometry()), alle[j]);
+        }
+      }
+    };
+    QCOMPARE(t.rahmen->size(), QSize(1000, 720));
+    pruefe(true);
+    t.rahmen->resize(320, 400);
+    pruefe(false);
+  }
+
   void saveButton() {
     Rahmentest t(4);
     auto* knopf = t.w<QToolButton>("AniButton3");
