@@ -191,8 +191,7 @@ void FrmEingPZ::chk_bew_Feiertage_Click() {
                      static_cast<QWidget*>(LblUesbis), static_cast<QWidget*>(LblUesTg[0]),
                      static_cast<QWidget*>(LblUesTg[1]), static_cast<QWidget*>(LblUesMon[0]),
                      static_cast<QWidget*>(LblUesMon[1]), static_cast<QWidget*>(txtbisMon),
-                     static_cast<QWidget*>(txtvonTag), static_cast<QWidget*>(txtbistag),
-                     static_cast<QWidget*>(LblbisUz)})
+                     static_cast<QWidget*>(txtvonTag), static_cast<QWidget*>(txtbistag)})
     w->setVisible(!an);
   lst_bew_Feiertage->setVisible(an);
   cbo_Ft_sets->setVisible(an);

@@ -219,19 +219,4 @@ TEST(Automatik, DialogValues) {
   EXPECT_EQ(Werttext(5), QStringLiteral("Zust.:   5"));
 }
 
-TEST(Automatik, StartValues) {
-  InputAutomation& a = inputAutomation();
-  a = InputAutomation{};
-  a.IncStd = 3;
-  a.AutoAktiv = 1;
-  setInputAutomationStartValues();
-  EXPECT_EQ(a.IncMin, 1);
-  EXPECT_EQ(a.IncZustand, 1);
-  EXPECT_EQ(a.SwRegelVon, 4);
-  EXPECT_EQ(a.SwWtagBis, 6);
-  EXPECT_EQ(a.IncStd, 3);
-  EXPECT_EQ(a.AutoAktiv, 1);
-  a = InputAutomation{};
-}
-
 }  // namespace
