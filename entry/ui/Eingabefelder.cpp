@@ -4,6 +4,8 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QPointer>
@@ -13,6 +15,7 @@
 
 #include "entry/Eingaberegeln.h"
 #include "model/Environment.h"
+#include "views/ui/MDIForm1.h"
 
 namespace qv {
 
@@ -85,6 +88,32 @@ void Bildknopf::mouseDoubleClickEvent(QMouseEvent* e) {
     emit clicked();
   }
   QLabel::mouseDoubleClickEvent(e);
+}
+
+QWidget* Aktiviere_offene_Form(const QString& name) {
+  MDIForm1* rahmen = MDIForm1::instance();
+  if (!rahmen) return nullptr;
+  QMdiSubWindow* offen = rahmen->kindfenster(name);
+  if (offen) rahmen->mdiArea()->setActiveSubWindow(offen);
+  return offen;
+}
+
+QWidget* Zeige_Form(QWidget* form) {
+  MDIForm1* rahmen = MDIForm1::instance();
+  if (!rahmen) {
+    form->setAttribute(Qt::WA_DeleteOnClose);
+    form->show();
+    return form;
+  }
+  QMdiSubWindow* sub = rahmen->addChild(form, form->objectName());
+  sub->setWindowTitle(form->windowTitle());
+  sub->resize(sub->sizeHint());
+  return sub;
+}
+
+void Schliesse_Form(QWidget* form) {
+  if (auto* sub = qobject_cast<QMdiSubWindow*>(form->parentWidget())) sub->close();
+  else form->close();
 }
 
 void Fuelle_Liste(QListWidget* liste, const QStringList& eintraege) {

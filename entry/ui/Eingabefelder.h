@@ -67,6 +67,14 @@ class Bildknopf : public QLabel {
   bool nachDoppelklick_ = false;
 };
 
+// The entry form of that name already open in the frame, made the active child; else nullptr.
+QWidget* Aktiviere_offene_Form(const QString& name);
+// Shows a loaded form as a child of the frame at its own size (its object name is its tag), or
+// without a frame as a window of its own that deletes itself on close. Returns the window.
+QWidget* Zeige_Form(QWidget* form);
+// Closes the form together with its child window.
+void Schliesse_Form(QWidget* form);
+
 // Fill a list or combo without running its handlers; both are left with no position, and a list
 // takes the focus only by a click.
 void Fuelle_Liste(QListWidget* liste, const QStringList& eintraege);

@@ -7,8 +7,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QListWidget>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTimer>
 #include <type_traits>
@@ -22,7 +20,6 @@
 #include "views/Ansicht.h"
 #include "views/Rahmenzustand.h"
 #include "views/Zelltexte.h"
-#include "views/ui/MDIForm1.h"
 
 namespace qv {
 
@@ -403,10 +400,7 @@ bool FrmEingPZ::Naechster_Feiertag() {
 
 void FrmEingPZ::Starte_Alleok() { Tmalleok->start(); }
 
-void FrmEingPZ::Schliessen() {
-  if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->close();
-  else close();
-}
+void FrmEingPZ::Schliessen() { Schliesse_Form(this); }
 
 void FrmEingPZ::closeEvent(QCloseEvent* e) {
   Form_Unload();
@@ -427,25 +421,11 @@ void FrmEingPZ::Form_Unload() {
 }
 
 QWidget* Oeffne_EingPZ() {
-  MDIForm1* rahmen = MDIForm1::instance();
-  if (rahmen) {
-    if (QMdiSubWindow* offen = rahmen->kindfenster(QStringLiteral("frmEingPZ"))) {
-      rahmen->mdiArea()->setActiveSubWindow(offen);
-      return offen;
-    }
-  }
+  if (QWidget* offen = Aktiviere_offene_Form(QStringLiteral("frmEingPZ"))) return offen;
   if (Pz_Speicher_voll_bei_Neu()) return nullptr;
   auto* form = new FrmEingPZ;
   form->Form_Load();
-  if (!rahmen) {
-    form->setAttribute(Qt::WA_DeleteOnClose);
-    form->show();
-    return form;
-  }
-  QMdiSubWindow* sub = rahmen->addChild(form, QStringLiteral("frmEingPZ"));
-  sub->setWindowTitle(form->windowTitle());
-  sub->resize(sub->sizeHint());
-  return sub;
+  return Zeige_Form(form);
 }
 
 }  // namespace qv

@@ -428,10 +428,7 @@ void FrmEingSz::Alleok_weiter() {
 
 void FrmEingSz::cmdSzEnd_Click() { Schliessen(); }
 
-void FrmEingSz::Schliessen() {
-  if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->close();
-  else close();
-}
+void FrmEingSz::Schliessen() { Schliesse_Form(this); }
 
 void FrmEingSz::closeEvent(QCloseEvent* e) {
   Form_Unload();
@@ -451,13 +448,7 @@ void FrmEingSz::Form_Unload() {
 }
 
 QWidget* Oeffne_EingSz() {
-  MDIForm1* rahmen = MDIForm1::instance();
-  if (rahmen) {
-    if (QMdiSubWindow* offen = rahmen->kindfenster(QStringLiteral("frmEingSz"))) {
-      rahmen->mdiArea()->setActiveSubWindow(offen);
-      return offen;
-    }
-  }
+  if (QWidget* offen = Aktiviere_offene_Form(QStringLiteral("frmEingSz"))) return offen;
   if (Speicher_voll_bei_Neu()) return nullptr;
   auto* form = new FrmEingSz;
   if (!form->Form_Load()) {
@@ -467,15 +458,7 @@ QWidget* Oeffne_EingSz() {
     viewState().EingabeModus = 0;
     return nullptr;
   }
-  if (!rahmen) {
-    form->setAttribute(Qt::WA_DeleteOnClose);
-    form->show();
-    return form;
-  }
-  QMdiSubWindow* sub = rahmen->addChild(form, QStringLiteral("frmEingSz"));
-  sub->setWindowTitle(form->windowTitle());
-  sub->resize(sub->sizeHint());
-  return sub;
+  return Zeige_Form(form);
 }
 
 }  // namespace qv
