@@ -331,6 +331,65 @@ class TstEingPZ : public QObject {
     QCOMPARE(viewState().EingabeModus, int16_t(0));
   }
 
+  void changeToAWeekdayHolidayKeepsTheOtherRow() {
+    ProgramState& p = program();
+    const TSz erste = Pz_Zeitraum_Satz({1, 3, 5, 3, 0, 0, 3, 0, 1}, 0);
+    const TSz zweite = Pz_Zeitraum_Satz({1, 7, 5, 7, 0, 0, 4, 0, 1}, 0);
+    p.Sz[0][0] = erste;
+    p.Sz[0][1] = zweite;
+    p.AnzPz[0] = 2;
+    p.AnzGesamt[0] = 2;
+    ViewState& v = viewState();
+    v.ZeileZuSz[0] = 0;
+    v.ZeileZuSz[1] = 1;
+    v.SelVon = 0;
+    v.SelBis = 1;
+    FrmEingPZ* f = oeffne(1);
+    f->chk_bew_Feiertage->setChecked(true);
+    f->lst_bew_Feiertage->setCurrentRow(2);  // Buß- und Bettag, 14 years
+    f->cmdPzOk_Click();
+    // The first year replaces the row, the others are added; the second row is the next one.
+    QCOMPARE(anzahl(), 15);
+    QCOMPARE(Pz_Beginn_Tag(p.Sz[0][0], 2026), 18);
+    QCOMPARE(worte(p.Sz[0][1]), worte(zweite));
+    QCOMPARE(pzFormState().AktZeile, int16_t(1));
+    QVERIFY(!f->chk_bew_Feiertage->isChecked());
+    QCOMPARE(f->txtvonMon->text(), QStringLiteral("Juli"));
+  }
+
+  void copyFromTheTemplate() {
+    ProgramState& p = program();
+    p.Sz[1][0] = Pz_Zeitraum_Satz({1, 3, 5, 3, 0, 0, 3, 0, 1}, 0);
+    p.Sz[1][1] = Pz_Zeitraum_Satz({1, 7, 5, 7, 0, 0, 4, 0, 1}, 0);
+    p.AnzPz[1] = 2;
+    p.AnzGesamt[1] = 2;
+    ViewState& v = viewState();
+    v.ZeileZuSz[0] = 0;
+    v.ZeileZuSz[1] = 1;
+    v.SelVon = 0;
+    v.SelBis = 1;
+    FrmEingPZ* f = oeffne(2);
+    QCOMPARE(f->windowTitle(), QStringLiteral("Kopieren von Prioritätszeiten"));
+    QVERIFY(!f->Cmdalleok->isHidden());
+    // The rows go to the channels ticked in the form.
+    f->chkKan[3]->setChecked(true);
+    f->Cmdalleok_Click();
+    QTRY_VERIFY(!form_);
+    QCOMPARE(anzahl(), 2);
+    QCOMPARE(p.Sz[0][0].w4 & 15, 8);
+    QCOMPARE(p.Sz[0][1].w4 & 15, 8);
+
+    // Into a full program nothing is copied, and the form says so.
+    profile().MaxSz = 2;
+    f = oeffne(2);
+    f->chkKan[0]->setChecked(true);
+    f->cmdPzOk_Click();
+    QCOMPARE(anzahl(), 2);
+    QCOMPARE(env_->messages.back().text, QStringLiteral("Kein weiterer Speicher mehr frei !"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!form_);
+  }
+
   void automationProposesTheNextPeriod() {
     InputAutomation& a = inputAutomation();
     a.IncTag = 15;
