@@ -228,6 +228,17 @@ class TstEingPZ : public QObject {
     f->txtAnzPrio->setText(QStringLiteral("8"));
     QVERIFY(f->txtAnzPrio->runLeaveCheck());
     QCOMPARE(f->txtAnzPrio->text(), QStringLiteral("Programm P8"));
+    // Keys: the program field takes no "0"; with the binding on the name field takes none.
+    piep = env_->beeps;
+    QTest::keyClick(f->txtAnzPrio, Qt::Key_0);
+    QCOMPARE(env_->beeps, piep + 1);
+    f->chk_bew_Feiertage->setChecked(true);
+    QTest::keyClick(f->txtvonMon, Qt::Key_3);
+    QTest::keyClick(f->txtvonMon, Qt::Key_Backspace);
+    QCOMPARE(f->txtvonMon->text(), QStringLiteral("Neujahr"));
+    QCOMPARE(env_->beeps, piep + 3);
+    QVERIFY(f->txtvonMon->runLeaveCheck());
+    f->chk_bew_Feiertage->setChecked(false);
     // Emptied, the program list has no position and OK refuses.
     f->txtAnzPrio->clear();
     QVERIFY(f->txtAnzPrio->runLeaveCheck());
@@ -236,6 +247,38 @@ class TstEingPZ : public QObject {
     f->cmdPzOk_Click();
     QCOMPARE(anzahl(), 0);
     QCOMPARE(env_->beeps, piep + 1);
+  }
+
+  void clockTypesAndLanguage() {
+    // The two-channel astro type: channels 1 and 2 exclude each other; no year list.
+    profile().Uhrentyp = 309;
+    profile().Kanalzahl = 2;
+    FrmEingPZ* f = oeffne(0);
+    QVERIFY(f->chkKan[2]->isHidden());
+    QVERIFY(f->lstvonJahr->isHidden());
+    QVERIFY(!f->chk1x->isHidden());
+    f->chkKan[1]->setChecked(true);
+    f->chkKan[0]->setChecked(true);
+    QVERIFY(!f->chkKan[1]->isChecked());
+    QCOMPARE(f->chkKan[1]->colour(), QColor(192, 192, 192));
+    // Without a year list the one-off box marks the entry.
+    f->chk1x->setChecked(true);
+    f->cmdPzOk_Click();
+    QCOMPARE(program().Sz[0][0].w3, uint8_t(1 + 64));
+    schliesse();
+    // One channel, family 1 and French: the set-up's own colon, the literal one in new mode.
+    profile().Uhrentyp = 240;
+    profile().Kanalzahl = 1;
+    profile().Geraetefamilie = 1;
+    viewState().EingabeModus = 1;
+    Setze_TexteFranzoesisch();
+    f = oeffne(1);
+    QVERIFY(f->chkKan[0]->isChecked());
+    QCOMPARE(f->LstPrio->count(), 8);
+    QCOMPARE(f->LblvonUz->text(), QStringLiteral("00h00 ") + texts().S_Uhr);
+    schliesse();
+    f = oeffne(0);
+    QCOMPARE(f->LblvonUz->text(), QStringLiteral("00:00 ") + texts().S_Uhr);
   }
 
   void holidaysOneByOneAndAll() {
