@@ -8,6 +8,7 @@
 #include "model/Hooks.h"
 #include "shell/ui/FrmStartbild.h"
 #include "shell/ui/WidgetEnvironment.h"
+#include "transfer/ui/FrmBusaccess.h"
 #include "views/ui/Fensteraufrufe.h"
 #include "views/ui/Rahmen.h"
 
@@ -23,6 +24,7 @@ int main(int argc, char* argv[]) {
   qv::fensteraufrufe().frmEingSz = &qv::Oeffne_EingSz;
   qv::fensteraufrufe().frmEingPZ = &qv::Oeffne_EingPZ;
   qv::fensteraufrufe().frmAutoEinst = &qv::Oeffne_AutoEinst;
+  qv::fensteraufrufe().FrmBusaccess = &qv::Oeffne_Busaccess;
   // "New" in the main window: the start-up window again, or the end when the brand has gone.
   qv::hooks().Zeige_Startbild = [] {
     if (!qv::Zeige_Startbild()) QCoreApplication::exit(1);

@@ -28,7 +28,6 @@ const Eintrag kFenster[] = {
     {&Fensteraufrufe::frmastro, "frmastro", "Astro"},
     {&Fensteraufrufe::FrmGrafik, "FrmGrafik", "Grafik"},
     {&Fensteraufrufe::frmIRAccess, "frmIRAccess", nullptr},
-    {&Fensteraufrufe::FrmBusaccess, "FrmBusaccess", nullptr},
     {&Fensteraufrufe::frmDruck, "frmDruck", nullptr},
     {&Fensteraufrufe::frmGeraetEinst, "frmGer\u00e4tEinst", nullptr},
     {&Fensteraufrufe::FrmMaster, "FrmMaster", nullptr},
