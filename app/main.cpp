@@ -9,6 +9,7 @@
 #include "shell/ui/FrmStartbild.h"
 #include "shell/ui/WidgetEnvironment.h"
 #include "transfer/ui/FrmBusaccess.h"
+#include "transfer/ui/Transferfenster.h"
 #include "views/ui/Fensteraufrufe.h"
 #include "views/ui/Rahmen.h"
 
@@ -25,6 +26,7 @@ int main(int argc, char* argv[]) {
   qv::fensteraufrufe().frmEingPZ = &qv::Oeffne_EingPZ;
   qv::fensteraufrufe().frmAutoEinst = &qv::Oeffne_AutoEinst;
   qv::fensteraufrufe().FrmBusaccess = &qv::Oeffne_Busaccess;
+  qv::Installiere_Transferfenster();
   // "New" in the main window: the start-up window again, or the end when the brand has gone.
   qv::hooks().Zeige_Startbild = [] {
     if (!qv::Zeige_Startbild()) QCoreApplication::exit(1);

@@ -1,0 +1,81 @@
+#pragma once
+// Set-up shared by the transfer tests: an application object for the event loop, a fresh state
+// with German texts and a clock type, short waits, a start directory and a recording environment.
+#include <QCoreApplication>
+#include <QFile>
+#include <vector>
+
+#include "model/Programmdatei.h"
+#include "model/Zustand.h"
+#include "shell/Sprache.h"
+#include "shell/Uhrenprofil.h"
+#include "tests/support/ScriptedEnvironment.h"
+#include "tests/support/StartDir.h"
+#include "transfer/Wartezeiten.h"
+
+namespace qv::test {
+
+inline void ensureApp() {
+  if (QCoreApplication::instance()) return;
+  static int argc = 1;
+  static char name[] = "test_transfer";
+  static char* argv[] = {name, nullptr};
+  new QCoreApplication(argc, argv);
+}
+
+inline void waehleTyp(int uhrentyp) {
+  const ProfileRow& r = profileRow(uhrentyp == 280 ? 15 : uhrentyp == 309 ? 20 : 4);
+  Uhrenprofil& p = profile();
+  p.Kanalzahl = r.Kanalzahl;
+  p.Uhrentyp = r.Uhrentyp;
+  p.Geraetecode = r.Geraetecode;
+  p.MaxSz = r.MaxSz;
+  p.Evu = r.Evu;
+  p.Bewft = r.Bewft;
+  p.SpeicherGroesse = r.SpeicherGroesse;
+  p.KeineZeit = uhrentyp == 280 ? 1535 : uhrentyp == 309 ? 1791 : 0;
+}
+
+// Three weekday switching times in slot 0, saved as prog1.qvl.
+inline void speichereProgramm() {
+  ProgramState& p = program();
+  for (int i = 0; i < 3; ++i) p.Sz[0][i] = {uint8_t(128 + (360 + 90 * i) / 16), 0, 0, 31, 1, uint8_t(i % 2)};
+  p.AnzSz[0] = p.AnzGesamt[0] = 3;
+  p.Dateiname[0] = QStringLiteral("prog1.qvl");
+  SchreibeProgrammDatei();
+}
+
+// The first n whole numbers of a text file.
+inline std::vector<uint8_t> werte(const QByteArray& text, int n) {
+  std::vector<uint8_t> v;
+  for (const QByteArray& w : text.simplified().replace(',', ' ').split(' '))
+    if (!w.isEmpty() && int(v.size()) < n) v.push_back(uint8_t(w.toInt()));
+  return v;
+}
+
+struct TransferTest {
+  TransferTest(int uhrentyp = 240) {
+    ensureApp();
+    resetAllState();
+    Setze_TexteDeutsch();
+    settings().Sprache = 1;
+    waehleTyp(uhrentyp);
+    Wartezeiten& w = wartezeiten();
+    w = Wartezeiten{};
+    w.antwortMs = 150;
+    w.ruheMs = 60;
+    w.pauseMs = 0;
+    w.irSchrittMs = 20;
+    w.irNachlaufMs = 200;
+  }
+  ~TransferTest() { wartezeiten() = Wartezeiten{}; }
+  QStringList texte() const {
+    QStringList l;
+    for (const ShownMessage& m : env.messages) l << m.text;
+    return l;
+  }
+  StartDir dir;
+  ScriptedEnvironment env;
+};
+
+}  // namespace qv::test

@@ -1,0 +1,166 @@
+// The serial road of the key transfer, end to end: the real port code on a pseudo-terminal with
+// the simulated adapter, from the menu's entry point to the key's memory, "card.dat" and slot 0.
+#include <gtest/gtest.h>
+
+#include "model/AtomicFile.h"
+#include "shell/Texte.h"
+#include "tests/support/KeyAdapterSim.h"
+#include "tests/transfer/TransferFixtures.h"
+#include "transfer/Austauschdateien.h"
+#include "transfer/Kartenzugriff.h"
+#include "transfer/Schnittstelle.h"
+#include "transfer/SeriellerZugriff.h"
+
+namespace qv::test {
+namespace {
+
+struct Strecke : TransferTest {
+  explicit Strecke(int typ) : TransferTest(typ), sim(typ == 280 ? 8192 : 2048) {
+    qputenv("QUORVEL_COM1", sim.device().toLocal8Bit());
+    settings().Lpt = 4;
+    speichereProgramm();
+  }
+  ~Strecke() { qunsetenv("QUORVEL_COM1"); }
+  std::vector<uint8_t> programmabbild() const { return werte(dir.read(QStringLiteral("prog1.qvl")), sim.speicher().size() == 8192 ? 8192 : 2048); }
+  void lies() {
+    program().ImportAktiv = 1;
+    KartenZugriff(QStringLiteral("l"));
+  }
+  KeyAdapterSim sim;
+};
+
+TEST(SeriellerZugriff, FramesCarryTheBlockAddressAsTheKeySizeWants) {
+  EXPECT_EQ(Schreibrahmen(1024, 2048, QByteArray(16, 7)).left(3), QByteArray("\x12\xA8\x00", 3));
+  EXPECT_EQ(Schreibrahmen(1024, 2048, QByteArray(16, 7)).size(), 19);
+  EXPECT_EQ(Leserahmen(8176, 8192), QByteArray("\x04\xA1\x1F\xF0\x10", 5));
+  EXPECT_EQ(Leserahmen(0, 2048), QByteArray("\x03\xA1\x00\x10", 4));
+  EXPECT_EQ(Protokollzeile(Leserahmen(0, 2048)), QByteArray(" 3 A1 0 10\r\n"));
+}
+
+TEST(SeriellerZugriff, WriteThenReadGivesTheSameImageForBothKeySizes) {
+  for (int typ : {240, 280}) {
+    SCOPED_TRACE(typ);
+    Strecke t(typ);
+    const int groesse = typ == 280 ? 8192 : 2048;
+    KartenZugriff(QStringLiteral("s"));
+    EXPECT_TRUE(t.env.messages.empty()) << t.texte().join(u'|').toStdString();
+    EXPECT_EQ(t.sim.speicher(), t.programmabbild());
+    EXPECT_EQ(program().Geaendert, 0);
+
+    t.lies();
+    EXPECT_TRUE(t.env.messages.empty()) << t.texte().join(u'|').toStdString();
+    const QByteArray karte = t.dir.read(QStringLiteral("card.dat"));
+    EXPECT_EQ(karte.count("\r\n"), groesse == 8192 ? 1369 : 345);
+    EXPECT_EQ(werte(karte, groesse), t.programmabbild());
+    EXPECT_EQ(program().AnzSz[0], 3);
+    EXPECT_EQ(program().Geaendert, 1);
+    EXPECT_EQ(program().Verwendung[0], texts().S_unbekannt);
+    EXPECT_EQ(program().Dateiname[0], QStringLiteral("SzTab1.qvl"));
+    EXPECT_EQ(program().ImportAktiv, 0);
+    // The log holds two lines per try of the last block loop.
+    EXPECT_EQ(t.dir.read(QStringLiteral("rsproto.txt")).count("\r\n"), 2 * groesse / 16);
+  }
+}
+
+TEST(SeriellerZugriff, EveryScriptedFaultGivesItsMessageAndFailure) {
+  const Texts& x = texts();
+  struct Fall {
+    const char* name;
+    const char* richtung;
+    std::vector<Stoerung> plan;
+    QString meldung;
+  };
+  const Stoerung schweigt{Stoerung::Schweigen};
+  const Fall faelle[] = {
+      {"no key stops at once", "s", {{Stoerung::KeinChip}}, x.S_KeinChipAdapter2},
+      {"silent key three times", "s", {{Stoerung::ChipStumm}, {Stoerung::ChipStumm}, {Stoerung::ChipStumm}}, x.S_ChipAntwNicht},
+      {"line errors", "s", {{Stoerung::Leitungsfehler}, {Stoerung::Leitungsfehler}, {Stoerung::Leitungsfehler}}, x.S_UebertrFehlCOM},
+      {"foreign answers", "s", {{Stoerung::Fremd}, {Stoerung::Fremd}, {Stoerung::Fremd}}, x.S_unbeMeld},
+      {"no answer", "s", {schweigt, schweigt, schweigt}, x.S_KeineAntwAdapter},
+      // Read: the key-type check takes the first frame, then block 0.
+      {"read: short data answers", "l", {{}, {Stoerung::Kurz}, {Stoerung::Kurz}, {Stoerung::Kurz}}, x.S_unbeMeld},
+      {"read: no answer", "l", {{}, schweigt, schweigt, schweigt}, x.S_KeineAntwAdapter},
+      {"read: no key", "l", {{}, {Stoerung::KeinChip}}, x.S_KeinChipAdapter2},
+  };
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.name);
+    Strecke t(240);
+    t.dir.write(QStringLiteral("card.dat"), "old");
+    t.sim.plane(f.plan);
+    if (QString::fromLatin1(f.richtung) == u'l') t.lies();
+    else KartenZugriff(QStringLiteral("s"));
+    EXPECT_EQ(t.texte(), QStringList({f.meldung, x.S_ZugrNichtErfo}));
+    EXPECT_EQ(program().ImportAktiv, 0);
+    // A read removes what an earlier read left, so a failed one never loads it; a write keeps it.
+    if (QString::fromLatin1(f.richtung) == u'l') {
+      EXPECT_FALSE(QFile::exists(QStringLiteral("card.dat")));
+      EXPECT_EQ(program().AnzSz[0], 0);
+    } else {
+      EXPECT_EQ(t.dir.read(QStringLiteral("card.dat")), "old");
+    }
+  }
+}
+
+TEST(SeriellerZugriff, LostTriesThatRecoverStillSucceedAndSplitAnswersCountAsOne) {
+  Strecke t(240);
+  t.sim.plane({{Stoerung::Schweigen}, {Stoerung::ChipStumm}, {Stoerung::Geteilt, 30, 2}});
+  KartenZugriff(QStringLiteral("s"));
+  EXPECT_TRUE(t.env.messages.empty()) << t.texte().join(u'|').toStdString();
+  EXPECT_EQ(t.sim.speicher(), t.programmabbild());
+  // A data answer in three pieces 30 ms apart is one answer.
+  t.sim.plane({{}, {Stoerung::Geteilt, 30, 3}, {Stoerung::Geteilt, 30, 3}});
+  t.lies();
+  EXPECT_TRUE(t.env.messages.empty()) << t.texte().join(u'|').toStdString();
+  EXPECT_EQ(program().AnzSz[0], 3);
+}
+
+TEST(SeriellerZugriff, AnAnswerLateForItsTryIsNeverTakenForTheNextBlock) {
+  Strecke t(240);
+  KartenZugriff(QStringLiteral("s"));
+  // Block 0 answers after the time-out; its late answer must be dropped, not read as block 16.
+  t.sim.plane({{}, {Stoerung::Keine, 250}});
+  t.lies();
+  EXPECT_TRUE(t.env.messages.empty()) << t.texte().join(u'|').toStdString();
+  EXPECT_EQ(werte(t.dir.read(QStringLiteral("card.dat")), 2048), t.programmabbild());
+}
+
+TEST(SeriellerZugriff, KeysAndAdaptersOfTheWrongKindAreRefused) {
+  {
+    Strecke t(280);
+    t.sim.setAlt(true);
+    KartenZugriff(QStringLiteral("s"));
+    EXPECT_EQ(t.texte(), QStringList({texts().S_SchaBenoe, texts().S_ZugrNichtErfo}));
+    EXPECT_EQ(t.sim.rahmen(), 1);
+  }
+  {
+    // A 2 KB key read on a clock type that wants 8 KB.
+    Strecke t(280);
+    std::vector<uint8_t> klein(8192, 0);
+    klein[1] = 73;
+    t.sim.setSpeicher(klein);
+    t.lies();
+    EXPECT_EQ(t.texte(), QStringList({texts().S_benoeAnde, texts().S_ZugrNichtErfo}));
+  }
+  {
+    // A program file that is no image never reaches the key.
+    Strecke t(240);
+    t.dir.write(QStringLiteral("prog1.qvl"), " 300 1 2\r\n");
+    KartenZugriff(QStringLiteral("s"));
+    EXPECT_EQ(t.texte(), QStringList({texts().S_KeineGueltDatei, texts().S_ZugrNichtErfo}));
+    EXPECT_EQ(t.sim.rahmen(), 0);
+  }
+}
+
+TEST(SeriellerZugriff, AMissingPortIsReportedAtOnce) {
+  TransferTest t;
+  settings().Lpt = 4;
+  qputenv("QUORVEL_COM1", "/dev/quorvel-no-such-port");
+  speichereProgramm();
+  KartenZugriff(QStringLiteral("s"));
+  qunsetenv("QUORVEL_COM1");
+  ASSERT_EQ(t.env.messages.size(), 2u);
+  EXPECT_TRUE(t.env.messages[0].text.startsWith(QStringLiteral("error in serial communication :")));
+}
+
+}  // namespace
+}  // namespace qv::test

@@ -1,0 +1,117 @@
+#include "transfer/Kartenzugriff.h"
+
+#include <QFile>
+
+#include "model/AtomicFile.h"
+#include "model/Dateinamen.h"
+#include "model/Environment.h"
+#include "model/Hooks.h"
+#include "model/Programmleser.h"
+#include "model/Zustand.h"
+#include "shell/Texte.h"
+#include "transfer/Austauschdateien.h"
+#include "transfer/Programmstart.h"
+#include "transfer/SeriellerZugriff.h"
+#include "views/Befehle.h"
+
+namespace qv {
+namespace {
+
+const QString kAntwort = QStringLiteral("card.msg");
+const QString kAbbild = QStringLiteral("card.dat");
+
+void ohneDaten() {
+  ProgramState& p = program();
+  p.AnzSz[0] = p.AnzPz[0] = p.AnzSw[0] = p.AnzGesamt[0] = 0;
+}
+
+void plain(const QString& text) { env().message(text, Buttons::Ok, Icon::None); }
+
+// The exchange copy of the parallel road; false (reported) when it cannot be made.
+bool Austauschkopie(const QString& quelle, const QString& ziel) {
+  QString fehler;
+  QByteArray inhalt;
+  if (ziel.trimmed().isEmpty() || ziel.contains(u'/')) fehler = ziel;
+  else if (QFile(quelle).fileName() == ziel) return true;
+  else if (!readWholeFile(quelle, &inhalt, &fehler) || !writeFileAtomically(ziel, inhalt, &fehler)) {
+  }
+  if (fehler.isEmpty()) return true;
+  refuse(texts().S_ZugrNichtErfo + QStringLiteral("\n") + fehler);
+  return false;
+}
+
+// The parallel road: true when the helper program reported no failure.
+bool Parallel() {
+  QFile::remove(kAntwort);
+  if (!Starte_Programm(QStringLiteral("kelvor.exe"))) return false;
+  plain(texts().S_ZugrBeendet);
+  QByteArray roh;
+  const std::optional<Kartenantwort> a = readWholeFile(kAntwort, &roh) ? Lies_Kartenantwort(roh) : std::nullopt;
+  if (!a) {
+    plain(texts().S_ZugrNichtErfo);
+    return false;
+  }
+  const QString text = Kartenantwort_Text(*a, settings().Lpt);
+  if (!text.isEmpty()) refuse(text);
+  return text.isEmpty();
+}
+
+void Lade_Kartenabbild() {
+  ProgramState& p = program();
+  p.Dateiname[0] = kAbbild;
+  const LeseErgebnis r = LeseProgrammDatei(kAbbild, 1, 0);
+  p.Verwendung[0] = texts().S_unbekannt;
+  p.Dateiname[0] = Freier_Dateiname();
+  if (r != LeseErgebnis::Geladen) {
+    refuse(Lesefehler_Text(r, 0));
+    ohneDaten();
+    return;
+  }
+  p.HatDateiname = 0;
+  p.Geaendert = 1;
+  p.AktSpeicher = 0;
+  callHook(hooks().setSaveCommandEnabled, true);
+}
+
+}  // namespace
+
+std::function<int()>& serielleStrecke() {
+  static std::function<int()> f;
+  return f;
+}
+
+void KartenZugriff(const QString& richtung) {
+  ProgramState& p = program();
+  const DeviceSettings& s = settings();
+  const bool lesen = p.ImportAktiv == 1;
+  const bool parallel = s.Lpt < 4;
+  // A read must never present what an earlier read left behind.
+  if (lesen) QFile::remove(kAbbild);
+
+  Anfrage a{richtung, s.Lpt, s.Delay, s.Delay2, s.Sprache, p.Dateiname[0]};
+  bool ok = true;
+  if (parallel) {
+    a.datei = texts().S_Datei;
+    if (richtung == u's') ok = Austauschkopie(p.Dateiname[0], a.datei);
+  }
+  QString fehler;
+  if (ok && !writeFileAtomically(QStringLiteral("quorvel.msg"), Schreibe_Anfrage(a), &fehler)) {
+    refuse(texts().S_ZugrNichtErfo + QStringLiteral("\n") + fehler);
+    ok = false;
+  }
+  if (ok && parallel) {
+    ok = Parallel();
+  } else if (ok) {
+    const int r = serielleStrecke() ? serielleStrecke()() : SeriellerZugriff();
+    ok = r == 0;
+    if (!ok) plain(texts().S_ZugrNichtErfo);
+  }
+  if (lesen) {
+    if (ok) Lade_Kartenabbild();
+    else ohneDaten();
+  }
+  p.ImportAktiv = 0;
+  callHook(hooks().Fuelle_Grid, p.AktSpeicher);
+}
+
+}  // namespace qv
