@@ -1,5 +1,5 @@
 #pragma once
-// The serial line to the key adapter: a small byte-link interface, its QSerialPort binding, the
+// The serial line to the key adapter: a small byte-link interface, its QSerialPort binding and
 // the receive of one answer.
 #include <QByteArray>
 #include <QString>
