@@ -25,7 +25,6 @@ struct Eintrag {
 };
 
 const Eintrag kFenster[] = {
-    {&Fensteraufrufe::frmastro, "frmastro", "Astro"},
     {&Fensteraufrufe::FrmGrafik, "FrmGrafik", "Grafik"},
     {&Fensteraufrufe::frmIRAccess, "frmIRAccess", nullptr},
     {&Fensteraufrufe::frmDruck, "frmDruck", nullptr},

@@ -298,6 +298,7 @@ class TstHauptmenue : public QObject {
 
   void astroTimesOfTheChannelShown() {
     Rahmentest t(15);
+    Kalenderfenster_anmelden();
     AstroState& a = astro();
     for (int k = 0; k < 4; ++k)
       for (int d = 0; d < kAstroDays; ++d) a.AstroTab[k][d] = TAstroTag{int16_t(400 + k), int16_t(1000 + k), 0, 1};
@@ -314,13 +315,14 @@ class TstHauptmenue : public QObject {
     QTest::keyClick(t.grid(), Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(aktiv(t)->property("Tag").toString(), QStringLiteral("Astro"));
     QVERIFY(!t.w<QWidget>("txtkannam1")->isVisibleTo(t.rahmen));
+    // It opens on the first channel without astro times.
+    QCOMPARE(viewState().firstChannelShown, int16_t(2));
     aktiv(t)->close();
     QCoreApplication::processEvents();
     QCOMPARE(aktiv(t), t.haupt()->subWindow());
 
     // Astro view on channel 3.
     t.action("mnuAnsAsz")->trigger();
-    QTest::mouseClick(t.w<QWidget>("Image1_1"), Qt::LeftButton);
     QTest::mouseClick(t.w<QWidget>("Image1_1"), Qt::LeftButton);
     QCOMPARE(viewState().firstChannelShown, int16_t(3));
     GrdDisplSz* g = t.grid();

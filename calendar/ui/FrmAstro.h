@@ -1,0 +1,64 @@
+#pragma once
+// The astro settings dialog (frmastro, tag "Astro"), a child of the frame: latitude, longitude,
+// time zone and the sunrise and sunset corrections with the list of stored places, and on the
+// 16-channel type the limits and states of one astro channel. OK computes the channel's astro
+// times; "Beenden" closes without taking anything over. Its objects carry the system's names.
+#include <QWidget>
+
+#include "calendar/Astroeinstellung.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+
+namespace qv {
+
+class FrmAstro : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit FrmAstro(QWidget* parent = nullptr);
+  ~FrmAstro() override;
+
+ private:
+  struct Regler {
+    QLabel* lbl = nullptr;
+    QScrollBar* bar = nullptr;
+    QLineEdit* txt = nullptr;
+  };
+
+  void buildControls();
+  Regler baue(const char* lbl, const char* bar, const char* txt, int min, int max, int gross);
+  void Form_Load();
+  void Zeige_Texte();
+  void cmd_astro_ok_Click();
+  void cmd_astro_end_Click();
+  void Lade_Ortliste();
+  void Fuelle_Ortliste(const std::vector<Place>& orte, int auswahl);
+  void cboort_Click();
+  void cmdspeichern_Click();
+  void cmd_delete_ort_Click();
+  AstroRegler regler() const;
+  void setzeRegler(const AstroRegler& r);
+  void schliessen();
+
+  Regler breite_, laenge_, zeitzone_, offsetAuf_, offsetUnter_, limitAuf_, limitUnter_;
+  QLabel* lbl_Zustand_Aufgang_ = nullptr;
+  QComboBox* cbo_Zustand_Aufgang_ = nullptr;
+  QLabel* lbl_Zustand_Untergang_ = nullptr;
+  QComboBox* cbo_Zustand_untergang_ = nullptr;
+  QGroupBox* fra_ort_ = nullptr;
+  QComboBox* cboort_ = nullptr;
+  QPushButton* cmdspeichern_ = nullptr;
+  QPushButton* cmd_delete_ort_ = nullptr;
+  QPushButton* cmd_astro_ok_ = nullptr;
+  QPushButton* cmd_astro_end_ = nullptr;
+};
+
+// Opens the astro dialog inside the frame, or brings it forward when it is open.
+QWidget* Oeffne_frmastro();
+
+}  // namespace qv
