@@ -9,6 +9,7 @@ namespace qv {
 
 const std::vector<std::pair<const char*, ItemState MenuState::*>>& menuItems() {
   static const std::vector<std::pair<const char*, ItemState MenuState::*>> kItems{
+      {"mnuDat\u00d6ff", &MenuState::mnuDatOeff}, {"mnuDatVorl", &MenuState::mnuDatVorl},
       {"mnuDatSpei", &MenuState::mnuDatSpei},     {"mnuDatVorlSchl", &MenuState::mnuDatVorlSchl},
       {"mnuDatExp", &MenuState::mnuDatExp},       {"mnuDatImp", &MenuState::mnuDatImp},
       {"mnuIRAccess", &MenuState::mnuIRAccess},   {"mnuBusAccess", &MenuState::mnuBusAccess},
@@ -29,9 +30,11 @@ void Zustand_Datei(MenuState& m) {
   m.mnuDatSpei.enabled = p.HatDateiname == 1;
   m.mnuIRAccess.enabled = profile().Evu == 1;
   m.mnuDatExp.enabled = true;
-  m.mnuDatImp.enabled = true;
   m.mnuBusAccess.visible = profile().Busprog != 0;
-  m.mnuDatVorlSchl.enabled = frameState().vorlageOffen;
+  // An open entry form works on records of the program and the template: neither is replaced.
+  const bool keineEingabe = offeneEingabeformen() == 0;
+  m.mnuDatOeff.enabled = m.mnuDatImp.enabled = m.mnuDatVorl.enabled = keineEingabe;
+  m.mnuDatVorlSchl.enabled = frameState().vorlageOffen && keineEingabe;
 }
 
 void Zustand_Bearbeiten(MenuState& m, const GridSelection& auswahl) {

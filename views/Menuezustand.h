@@ -21,7 +21,7 @@ struct ItemState {
 // ASCII; menuItems() gives the object names.
 struct MenuState {
   // File
-  ItemState mnuDatSpei, mnuDatVorlSchl{false}, mnuDatExp, mnuDatImp, mnuIRAccess, mnuBusAccess;
+  ItemState mnuDatOeff, mnuDatSpei, mnuDatVorl, mnuDatVorlSchl{false}, mnuDatExp, mnuDatImp, mnuIRAccess, mnuBusAccess;
   // Edit
   ItemState mnuBaSz, mnuBaPz, mnuBaAstro, mnuBaSw, mnuBaLoe, mnuBaAend, mnuBaKop;
   // View
@@ -35,7 +35,8 @@ struct MenuState {
 const std::vector<std::pair<const char*, ItemState MenuState::*>>& menuItems();
 
 // Opening the file menu: save only with a file name, infrared only for types with a program
-// number, the bus window only for bus types, the template close while a template is open.
+// number, the bus window only for bus types, the template close while a template is open; open,
+// read and the template items off while an entry form is open.
 void Zustand_Datei(MenuState& m);
 // Opening the edit menu: delete and change on whole data rows of the own program, copy on whole
 // data rows of the template; the entry items and the astro edit by clock type.

@@ -339,6 +339,9 @@ class TstEingSz : public QObject {
     t.oeffneMenue("mnuBa");
     QVERIFY(!t.action("mnuBal\u00f6")->isEnabled());
     QVERIFY(!t.action("mnuBa\u00c4nd")->isEnabled());
+    t.oeffneMenue("mnuDat");
+    QVERIFY(!t.action("mnuDat\u00d6ff")->isEnabled());
+    QVERIFY(!t.action("mnuDatVorl")->isEnabled());
 
     auto* f = qobject_cast<FrmEingSz*>(sub->widget());
     QVERIFY(f);
@@ -358,6 +361,7 @@ class TstEingSz : public QObject {
     t.grid()->setzeAuswahl(1, 1, 0, 7);
     t.oeffneMenue("mnuBa");
     QVERIFY(t.action("mnuBal\u00f6")->isEnabled());
+    QVERIFY(t.action("mnuDat\u00d6ff")->isEnabled());
   }
 };
 
