@@ -44,7 +44,8 @@ const QString kApplOld = QStringLiteral("appl.old");
 
 Feldwert Pruefe_Bereichsfeld(const QString& text, int grenze, const QString& ersatz) {
   const double v = Val(text);
-  if (v > grenze || v < 0) return {Val(ersatz) < 0 ? QStringLiteral("0") : ersatz, true};
+  if (v > grenze) return {ersatz, true};
+  if (v < 0) return {QStringLiteral("0"), true};
   return {QString::number(static_cast<int>(std::floor(v))), false};
 }
 
