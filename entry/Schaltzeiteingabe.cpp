@@ -176,6 +176,7 @@ void cmdSzok(SzFormState& s, SzFormular& form) {
     ziel = s.Satz_der_Zeile(s.AktZeile);
     if (ziel < 0 || ziel >= p.AnzGesamt[0]) {
       // The row no longer leads to a record: the run ends, nothing is stored.
+      Laufzeitfehler(9);
       form.Schliessen();
       return;
     }

@@ -1,6 +1,6 @@
 // The switching-time entry logic: record bytes per device family, the kind and range checks, the
 // OK procedure over a stand-in form (duplicates, conflicts, capacity, change and copy runs), the
-// channel controls per clock type, the frame of the stored record and its arrows.
+// channel controls per clock type and the frame of the stored record.
 #include <gtest/gtest.h>
 
 #include "entry/Eingabeautomatik.h"
@@ -288,22 +288,16 @@ TEST_F(Annahme, ChangeRunWalksTheSnapshotAndEnds) {
   EXPECT_EQ(viewState().EingabeModus, 0);
 }
 
-TEST_F(Annahme, CopyOfThreeTemplateRowsAppendsThree) {
-  test::setzeSlot(0, {wochenSz(60, 1, 1, 1)}, {});
-  test::setzeSlot(1, {wochenSz(1, 1, 1, 1), wochenSz(2, 1, 1, 1), wochenSz(3, 1, 1, 1), wochenSz(600, 2, 1, 1),
-                      wochenSz(660, 4, 1, 0), wochenSz(720, 8, 1, 1)},
-                  {});
-  auswahl(2, 3, 5, 1);
-  form.Zeige_Sz_in_Feldern(3, 1);
-  form.felder.kanalfeld = 8;
-  for (int i = 0; i < 3; ++i) cmdSzok(szFormState(), form);
-  EXPECT_EQ(p.AnzGesamt[0], 4);
-  EXPECT_EQ(p.AnzSz[0], 4);
-  for (int i = 1; i <= 3; ++i) {
-    EXPECT_EQ(Sz_Minuten(p.Sz[0][i]), Sz_Minuten(p.Sz[1][i + 2]));
-    EXPECT_EQ(Sz_Kanal(p.Sz[0][i]), 8);
-  }
+TEST_F(Annahme, ChangedRecordThatIsGoneEndsTheRun) {
+  test::setzeSlot(0, {wochenSz(60, 1, 1, 1), wochenSz(120, 2, 1, 1)}, {});
+  auswahl(1, 1, 1, 0);
+  p.AnzSz[0] = p.AnzGesamt[0] = 1;
+  form.felder = wochentag(3, 0, 1, 1, 1);
+  cmdSzok(szFormState(), form);
+  EXPECT_EQ(letzte(), QStringLiteral("Error : 9"));
+  EXPECT_EQ(env.messages.back().icon, Icon::None);
   EXPECT_EQ(form.geschlossen, 1);
+  EXPECT_EQ(Sz_Minuten(p.Sz[0][1]), 120);
 }
 
 TEST_F(Annahme, SelectionThatLeadsToNoSwitchingTimeIsRefused) {
@@ -348,7 +342,7 @@ TEST(Schaltzeitformular, ChannelPlans) {
   }
 }
 
-TEST(Schaltzeitformular, StoredRecordFrameAndArrows) {
+TEST(Schaltzeitformular, StoredRecordFrame) {
   test::frisch();
   test::waehleSprache(1);
   test::waehleUhrentyp(240);
@@ -361,18 +355,6 @@ TEST(Schaltzeitformular, StoredRecordFrameAndArrows) {
   EXPECT_EQ(d.prio, QStringLiteral(" "));
   EXPECT_TRUE(d.imp.isEmpty());
   EXPECT_TRUE(d.kan.endsWith(QStringLiteral("1x")));
-
-  // Back from behind the last record finds the dated time, skipping the priority time.
-  program().Sz[0][3] = wochenSz(700, 1, 1, 1);
-  program().AnzSz[0] = 3;
-  program().AnzGesamt[0] = 4;
-  int16_t pos = 3;
-  EXPECT_EQ(Schritt_zurueck(pos), 1);
-  EXPECT_EQ(Schritt_zurueck(pos), 0);
-  EXPECT_EQ(Schritt_zurueck(pos), std::nullopt);
-  EXPECT_EQ(Schritt_vor(pos), 1);
-  EXPECT_EQ(Schritt_vor(pos), 3);
-  EXPECT_EQ(Schritt_vor(pos), std::nullopt);
 }
 
 }  // namespace

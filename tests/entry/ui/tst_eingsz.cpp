@@ -219,28 +219,6 @@ class TstEingSz : public QObject {
     QVERIFY(!t.f->chk1x->isChecked());
   }
 
-  void channelsPerClockType() {
-    {
-      Formtest t(1);
-      QVERIFY(t.oeffne());
-      QVERIFY(t.f->chkKan[0]->isChecked());
-      QVERIFY(t.f->chkKan[0]->isEnabled());
-      QVERIFY(!t.f->chkKan[1]->isVisibleTo(t.f));
-      QCOMPARE(t.f->LstPrio->count(), 10);
-    }
-    {
-      Formtest t(6);
-      QVERIFY(t.oeffne());
-      QVERIFY(!t.f->chkKan[0]->isEnabled());
-    }
-    {
-      Formtest t(15);
-      QVERIFY(t.oeffne());
-      QCOMPARE(t.f->cbokanal->count(), 16);
-      QVERIFY(!t.f->chkKan[0]->isVisibleTo(t.f));
-    }
-  }
-
   void arrowsStepThroughTheStoredSwitchingTimes() {
     Formtest t(4);
     setzeSlot(0, {wochenSz(60, 1, 1, 1), wochenSz(120, 1, 1, 1), wochenSz(180, 1, 1, 1, 5), wochenSz(240, 1, 1, 1)},
