@@ -62,7 +62,7 @@ struct TransferTest {
     waehleTyp(uhrentyp);
     Wartezeiten& w = wartezeiten();
     w = Wartezeiten{};
-    w.antwortMs = 150;
+    w.antwortMs = 300;
     w.ruheMs = 60;
     w.pauseMs = 0;
     w.irSchrittMs = 20;

@@ -118,7 +118,7 @@ TEST(SeriellerZugriff, AnAnswerLateForItsTryIsNeverTakenForTheNextBlock) {
   Strecke t(240);
   KartenZugriff(QStringLiteral("s"));
   // Block 0 answers after the time-out; its late answer must be dropped, not read as block 16.
-  t.sim.plane({{}, {Stoerung::Keine, 250}});
+  t.sim.plane({{}, {Stoerung::Keine, 450}});
   t.lies();
   EXPECT_TRUE(t.env.messages.empty()) << t.texte().join(u'|').toStdString();
   EXPECT_EQ(werte(t.dir.read(QStringLiteral("card.dat")), 2048), t.programmabbild());
