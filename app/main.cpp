@@ -7,6 +7,7 @@
 #include "model/Environment.h"
 #include "model/Hooks.h"
 #include "shell/ui/FrmStartbild.h"
+#include "shell/ui/Geraetefenster.h"
 #include "shell/ui/WidgetEnvironment.h"
 #include "transfer/ui/FrmBusaccess.h"
 #include "transfer/ui/Transferfenster.h"
@@ -27,6 +28,9 @@ int main(int argc, char* argv[]) {
   qv::fensteraufrufe().frmAutoEinst = &qv::Oeffne_AutoEinst;
   qv::fensteraufrufe().FrmBusaccess = &qv::Oeffne_Busaccess;
   qv::Installiere_Transferfenster();
+  qv::fensteraufrufe().frmGeraetEinst = &qv::Zeige_Geraeteeinstellungen;
+  qv::fensteraufrufe().FrmMaster = &qv::Zeige_Codierung;
+  qv::fensteraufrufe().Frminfo = &qv::Zeige_Info;
   // "New" in the main window: the start-up window again, or the end when the brand has gone.
   qv::hooks().Zeige_Startbild = [] {
     if (!qv::Zeige_Startbild()) QCoreApplication::exit(1);

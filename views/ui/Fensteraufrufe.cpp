@@ -28,9 +28,6 @@ const Eintrag kFenster[] = {
     {&Fensteraufrufe::FrmGrafik, "FrmGrafik", "Grafik"},
     {&Fensteraufrufe::frmIRAccess, "frmIRAccess", nullptr},
     {&Fensteraufrufe::frmDruck, "frmDruck", nullptr},
-    {&Fensteraufrufe::frmGeraetEinst, "frmGer\u00e4tEinst", nullptr},
-    {&Fensteraufrufe::FrmMaster, "FrmMaster", nullptr},
-    {&Fensteraufrufe::Frminfo, "Frminfo", nullptr},
 };
 
 const Eintrag* finde(std::function<QWidget*()> Fensteraufrufe::*fenster) {

@@ -1,0 +1,88 @@
+#pragma once
+// The device windows of the settings menu and the help menu: the device settings dialog
+// (frmGerätEinst), the device coding dialog (FrmMaster) and the about box (Frminfo). Each is one
+// modeless instance that deletes itself when closed; opening it again raises the open one.
+#include <QDialog>
+#include <QVector>
+
+#include "shell/Geraeteeinstellungen.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+
+namespace qv {
+
+class FrmGeraetEinst : public QDialog {
+  Q_OBJECT
+ public:
+  explicit FrmGeraetEinst(QWidget* parent = nullptr);
+  // What the controls show now.
+  Einstellstellung stellung() const;
+
+ protected:
+  void closeEvent(QCloseEvent* e) override;
+  bool eventFilter(QObject* o, QEvent* e) override;
+  void reject() override { close(); }
+
+ private:
+  void buildControls();
+  void Form_Load();
+  void cbolpt_Click();
+  void cboMessKan_Click();
+  void cboMessPeriode_Click();
+  void CmdEinstOk_Click();
+  void cmdeinstSpei_Click();
+
+  QGroupBox *fraKarte_, *frazeilzahl_, *fraswregel_, *Frasprache_, *FraAstros_auf_, *Framessimp_;
+  QComboBox *cbolpt_, *cboswregel_, *cbosprache_, *cboMessKan_, *cboMessPeriode_, *cboMessImpDauer_,
+      *cboMessZustand_, *cboMessImpLage_;
+  QScrollBar *hsbverz_, *Hsbzeilen_;
+  QLabel *lblverzfakt_, *lblKopfzeil_, *lblzeilen_;
+  QPushButton *cmdA4_, *CmdEinstOk_, *cmdeinstSpei_, *cmdEinstend_;
+  QRadioButton *optastroC1_, *optastroC1undC2_;
+  QVector<int> kanaele_;  // channel of each cboMessKan entry
+  int astro_ = -1;        // the astro selection value
+};
+
+class FrmMaster : public QDialog {
+  Q_OBJECT
+ public:
+  explicit FrmMaster(QWidget* parent = nullptr);
+
+ protected:
+  void closeEvent(QCloseEvent* e) override;
+  void reject() override { close(); }
+
+ private:
+  void Check_Click(int bit);
+  void Aenderung();
+
+  QCheckBox* Check_[8]{};
+  int wert_[8]{};  // the value of each box's bit, 0 or 2^k
+};
+
+class Frminfo : public QDialog {
+  Q_OBJECT
+ public:
+  explicit Frminfo(QWidget* parent = nullptr);
+  ~Frminfo() override;
+
+ protected:
+  void closeEvent(QCloseEvent* e) override;
+  void reject() override { close(); }
+};
+
+// Open (or raise) the windows; each returns its window.
+QWidget* Zeige_Geraeteeinstellungen();
+QWidget* Zeige_Codierung();
+QWidget* Zeige_Info();
+
+// Shows or hides the frame's header panel (the about box hides it while it is open).
+void Zeige_Kopfpanel(bool sichtbar);
+
+}  // namespace qv
