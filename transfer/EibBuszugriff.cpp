@@ -1,5 +1,6 @@
 #include "transfer/EibBuszugriff.h"
 
+#include <QFile>
 #include <cmath>
 
 #include "model/Dateinamen.h"
@@ -112,6 +113,9 @@ int Buszugriff::transfer(const QString& text, Richtung richtung) {
   if (r == 0) {
     r = Lese_Applikation(s_, adresse);
     if (r != 0) s_.Bus_Schliessen();
+    // A clock still running the transfer application of an interrupted run is refused here;
+    // its own application can still be put back from the saved file.
+    if (r == 113 && QFile::exists(Applikationsdatei())) wiederherstellSichtbar(true);
   }
   if (r == 0) {
     for (int k = 0; k < 3; ++k) {

@@ -1,6 +1,7 @@
 #include "transfer/EibProgramm.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "model/Environment.h"
 #include "model/Zustand.h"
@@ -174,7 +175,7 @@ bool Nicht_Alles_FF(const QByteArray& antwort) {
 }
 
 int16_t Bus_Programm_Uebertragen(BusSitzung& s, uint16_t phys, int modus) {
-  BusyCursor sanduhr;
+  std::optional<BusyCursor> sanduhr(std::in_place);
   int16_t r = s.Bus_Oeffnen(s.EIB_ComPort, 9600);
   if (r != 0) {
     s.logUndStatus(texts().S_FehlerBei + texts().S_instAST + u'(' + QString::number(r) + u')');
@@ -187,6 +188,7 @@ int16_t Bus_Programm_Uebertragen(BusSitzung& s, uint16_t phys, int modus) {
     s.Bus_Schliessen();
     return 0;
   }
+  sanduhr.reset();
   Zeige_Busfehler(s, r);
   s.Bus_Schliessen();
   return 1;

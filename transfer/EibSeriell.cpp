@@ -1,7 +1,6 @@
 #include "transfer/EibSeriell.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
+#include "transfer/Wartezeiten.h"
 
 namespace qv {
 
@@ -120,15 +119,13 @@ void SerielleEibSchnittstelle::pumpe() {
 }
 
 int16_t SerielleEibSchnittstelle::warteQuittung() {
-  QElapsedTimer uhr;
-  uhr.start();
-  while (quittungOffen_) {
-    if (uhr.elapsed() > quittungMs_) return eibfehler::KeineQuittung;
-    QCoreApplication::processEvents();
-    port_.waitForReadyRead(1);
-    pumpe();
-  }
-  return 0;
+  const bool da = warte_bis(
+      [this] {
+        pumpe();
+        return !quittungOffen_;
+      },
+      quittungMs_);
+  return da ? 0 : eibfehler::KeineQuittung;
 }
 
 int16_t SerielleEibSchnittstelle::sendeDaten(const QByteArray& nachricht) {

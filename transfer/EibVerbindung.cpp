@@ -1,13 +1,12 @@
 #include "transfer/EibVerbindung.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <algorithm>
 #include <cmath>
 
 #include "model/Cp1252.h"
 #include "shell/Texte.h"
+#include "transfer/Wartezeiten.h"
 
 namespace qv {
 
@@ -127,11 +126,7 @@ void BusSitzung::Warte_ms(int ms) {
 
 void BusSitzung::Pause_s(double sekunden) {
   // Monotonic time: a pause lasts its length whatever the clock of the day does meanwhile.
-  const qint64 dauer = std::llround(sekunden * 1000.0 * timing.pausenFaktor);
-  QElapsedTimer uhr;
-  uhr.start();
-  do Nachgeben();
-  while (uhr.elapsed() < dauer);
+  warte(static_cast<int>(std::lround(sekunden * 1000.0 * timing.pausenFaktor)));
 }
 
 int16_t BusSitzung::kein_Treiber() {

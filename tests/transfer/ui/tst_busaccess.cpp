@@ -166,6 +166,17 @@ class TstBusaccess : public QObject {
     QCOMPARE(t.w<QLineEdit>("txtstatus")->text(), QStringLiteral("nicht erfolgreich"));
     QVERIFY(t.w<QPushButton>("cmd_appl_reinstall")->isVisible());
     QVERIFY(t.uhr(0x1109).befehle.empty());
+    // Next time the clock still runs the transfer application: the backup refuses it, and the
+    // saved application can be put back.
+    t.w<QPushButton>("cmd_appl_reinstall")->hide();
+    t.uhr(0x1109).speicher[0x105] = 100;
+    t.uhr(0x1109).speicher[0x106] = 79;
+    t.klicke("cmdbusprog");
+    QCOMPARE(t.env.messages.back().text, QStringLiteral("Falsche Geräteeigenschaften"));
+    QVERIFY(t.w<QPushButton>("cmd_appl_reinstall")->isVisible());
+    t.klicke("cmd_appl_reinstall");
+    QCOMPARE(t.w<QLineEdit>("txtstatus")->text(), QStringLiteral("Ok"));
+    QCOMPARE(t.uhr(0x1109).speicher[0x105], uint8_t(0x24));
   }
 
   void logHoldsTheLatestSearchOnly() {
