@@ -10,9 +10,11 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 
 #include "calendar/Astrotabelle.h"
 #include "calendar/ui/Steuerelemente.h"
+#include "entry/ui/Eingabefelder.h"
 #include "model/Environment.h"
 #include "model/Hooks.h"
 #include "model/Zustand.h"
@@ -99,6 +101,9 @@ void FrmAstro::buildControls() {
   connect(cmd_delete_ort_, &QPushButton::clicked, this, &FrmAstro::cmd_delete_ort_Click);
   connect(cmd_astro_ok_, &QPushButton::clicked, this, &FrmAstro::cmd_astro_ok_Click);
   connect(cmd_astro_end_, &QPushButton::clicked, this, &FrmAstro::cmd_astro_end_Click);
+  // Esc is "Beenden".
+  auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &FrmAstro::cmd_astro_end_Click);
+  esc->setContext(Qt::WidgetWithChildrenShortcut);
 }
 
 void FrmAstro::Form_Load() {
@@ -142,8 +147,8 @@ void FrmAstro::Form_Load() {
   } else {
     a.AstroKanal = 0;
   }
-  refill(cbo_Zustand_Aufgang_, {t.S_AUS, t.S_EIN});
-  refill(cbo_Zustand_untergang_, {t.S_AUS, t.S_EIN});
+  Fuelle_Kombi(cbo_Zustand_Aufgang_, {t.S_AUS, t.S_EIN});
+  Fuelle_Kombi(cbo_Zustand_untergang_, {t.S_AUS, t.S_EIN});
   cbo_Zustand_Aufgang_->setCurrentIndex(0);
   cbo_Zustand_untergang_->setCurrentIndex(1);
   if (grenzen) {
@@ -192,8 +197,7 @@ void FrmAstro::cmd_astro_end_Click() { schliessen(); }
 void FrmAstro::schliessen() {
   viewState().KeinRefresh = false;
   viewState().AktAnsicht = 3;
-  if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->close();
-  else close();
+  Schliesse_Form(this);
   callHook(hooks().Fuelle_Grid, 0);
 }
 
@@ -204,7 +208,7 @@ void FrmAstro::Lade_Ortliste() {
 
 void FrmAstro::Fuelle_Ortliste(const std::vector<Place>& orte, int auswahl) {
   if (orte.empty()) {
-    refill(cboort_, {});
+    Fuelle_Kombi(cboort_, {});
     cboort_->setVisible(false);
     cmd_delete_ort_->setVisible(false);
     return;
@@ -212,7 +216,7 @@ void FrmAstro::Fuelle_Ortliste(const std::vector<Place>& orte, int auswahl) {
   QStringList namen;
   for (const Place& p : orte) namen << p.name;
   namen << texts().S_unbekannt;
-  refill(cboort_, namen);
+  Fuelle_Kombi(cboort_, namen);
   cboort_->setVisible(true);
   cboort_->setCurrentIndex(auswahl);
   cboort_Click();
@@ -242,15 +246,13 @@ void FrmAstro::cmd_delete_ort_Click() {
 }
 
 QWidget* Oeffne_frmastro() {
+  if (QWidget* offen = Aktiviere_offene_Form(QStringLiteral("frmastro"))) return offen;
   MDIForm1* rahmen = MDIForm1::instance();
   if (!rahmen) return nullptr;
-  if (QMdiSubWindow* offen = rahmen->kindfenster(QStringLiteral("frmastro"))) {
-    rahmen->mdiArea()->setActiveSubWindow(offen);
-    return offen;
-  }
   auto* w = new FrmAstro;
   QMdiSubWindow* sub = rahmen->addChild(w, tagAstro());
   sub->setWindowTitle(w->windowTitle());
+  sub->resize(sub->sizeHint());
   return sub;
 }
 

@@ -1,5 +1,6 @@
 #include "calendar/ui/FrmEinSW.h"
 
+#include <QComboBox>
 #include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
@@ -10,6 +11,8 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -17,6 +20,7 @@
 #include "calendar/SoWiEingabe.h"
 #include "calendar/SoWiTabelle.h"
 #include "calendar/ui/Steuerelemente.h"
+#include "entry/ui/Eingabefelder.h"
 #include "entry/Eingabeautomatik.h"
 #include "model/Environment.h"
 #include "model/Hooks.h"
@@ -30,28 +34,6 @@ namespace qv {
 namespace {
 
 constexpr int kOkMarkeMs = 500;
-
-QStringList monate() {
-  const Texts& t = texts();
-  return {t.S_Januar, t.S_Februar, t.S_Maerz, t.S_April, t.S_Mai, t.S_Juni, t.S_Juli, t.S_August,
-          t.S_September, t.S_Oktober, t.S_November, t.S_Dezember};
-}
-
-// The row of a list, or -1 when it has lost its selection.
-int zeile(const QListWidget* l) {
-  const QListWidgetItem* i = l->currentItem();
-  return i && i->isSelected() ? l->currentRow() : -1;
-}
-
-// Selects a row as a click would, so that the list's handler runs.
-void waehle(QListWidget* l, int row) {
-  if (row < 0 || row >= l->count()) {
-    l->setCurrentRow(-1);
-    l->clearSelection();
-  } else {
-    l->setCurrentRow(row);
-  }
-}
 
 }  // namespace
 
@@ -151,6 +133,9 @@ void FrmEinSW::buildControls() {
   connect(cmdSwOk_, &QPushButton::clicked, this, [this] { cmdswok_click(); });
   connect(cmdSwEnd_, &QPushButton::clicked, this, &FrmEinSW::schliessen);
   connect(cmdautoneu_, &QPushButton::clicked, this, &FrmEinSW::cmdautoneu_Click);
+  // Esc is "Beenden".
+  auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &FrmEinSW::schliessen);
+  esc->setContext(Qt::WidgetWithChildrenShortcut);
 }
 
 void FrmEinSW::Form_Load() {
@@ -168,23 +153,23 @@ void FrmEinSW::Form_Load() {
   const QStringList umStunden{QStringLiteral("0 ") + t.S_Stunden, t.S_1Stunde, QStringLiteral("2 ") + t.S_Stunden,
                               QStringLiteral("3 ") + t.S_Stunden};
   for (Haelfte* h : {&von_, &bis_}) {
-    refill(h->tag, tage);
-    refill(h->std, stunden);
-    refill(h->umStd, umStunden);
-    refill(h->mon, monate());
+    Fuelle_Liste(h->tag, tage);
+    Fuelle_Liste(h->std, stunden);
+    Fuelle_Liste(h->umStd, umStunden);
+    Fuelle_Liste(h->mon, monthNames());
   }
 
   SwEingabeState& s = swEingabe();
   s.SwEingabeJahr = static_cast<int16_t>(SwStartjahr(env().now().date().year()));
-  waehle(bis_.mon, 9);
-  waehle(von_.mon, 2);
-  refill(cboprojahr_, {t.S_1xJahr, t.S_2xJahr});
-  waehle(von_.umStd, 1);
-  waehle(bis_.umStd, 1);
-  waehle(von_.tag, 30);
-  waehle(bis_.tag, 30);
-  waehle(von_.std, 2);
-  waehle(bis_.std, 3);
+  Setze_Listindex(bis_.mon, 9);
+  Setze_Listindex(von_.mon, 2);
+  Fuelle_Kombi(cboprojahr_, {t.S_1xJahr, t.S_2xJahr});
+  Setze_Listindex(von_.umStd, 1);
+  Setze_Listindex(bis_.umStd, 1);
+  Setze_Listindex(von_.tag, 30);
+  Setze_Listindex(bis_.tag, 30);
+  Setze_Listindex(von_.std, 2);
+  Setze_Listindex(bis_.std, 3);
 
   if (p.AnzSw[0] <= 0) {
     vsbSWJahr_->setVisible(true);
@@ -279,7 +264,7 @@ void FrmEinSW::Tag_begrenzen(Haelfte& h, bool piepen) {
   const int n = SwTageImMonat(monat, swEingabe().SwEingabeJahr);
   if (tag + 1 <= n) return;
   if (piepen) env().beep();
-  waehle(h.tag, n - 1);
+  Setze_Listindex(h.tag, n - 1);
 }
 
 void FrmEinSW::Tag_Click(Haelfte& h) {
@@ -323,7 +308,7 @@ void FrmEinSW::setzeJahr(int jahr) {
   }
   if (jahr % 4 != 0) {
     for (Haelfte* h : {&von_, &bis_})
-      if (h->mon->currentRow() == 1 && h->tag->currentRow() == 28) waehle(h->tag, 27);
+      if (h->mon->currentRow() == 1 && h->tag->currentRow() == 28) Setze_Listindex(h->tag, 27);
   }
   if (inputAutomation().AutoAktiv == 1) Regeltage_anwenden();
 }
@@ -331,7 +316,7 @@ void FrmEinSW::setzeJahr(int jahr) {
 void FrmEinSW::Regeltag_anwenden(Haelfte& h) {
   const InputAutomation& a = inputAutomation();
   const SwRegeltage r = SwAutomatikTage(a.SwRegelVon, a.SwWtagVon, a.SwRegelBis, a.SwWtagBis);
-  waehle(h.tag, h.zurueck ? r.TagBisIndex : r.TagVonIndex);
+  Setze_Listindex(h.tag, h.zurueck ? r.TagBisIndex : r.TagVonIndex);
 }
 
 void FrmEinSW::Regeltage_anwenden() {
@@ -347,7 +332,7 @@ bool FrmEinSW::cmdswok_click() {
   const Haelfte* haelften[2] = {&von_, &bis_};
   for (int i = 0; i < 2; ++i) {
     const Haelfte& x = *haelften[i];
-    h[i] = {zeile(x.std), zeile(x.umStd), zeile(x.tag) + 1, zeile(x.mon) + 1};
+    h[i] = {selectedRow(x.std), selectedRow(x.umStd), selectedRow(x.tag) + 1, selectedRow(x.mon) + 1};
     // An entry without a day or month would name no date.
     if (h[i].Stunde < 0 || h[i].Verschiebung < 0 || h[i].Tag < 1 || h[i].Monat < 1) {
       env().beep();
@@ -428,10 +413,10 @@ void FrmEinSW::Zeige_SwEintrag(int nr) {
   for (int i = 0; i < 2; ++i) {
     Haelfte& x = *haelften[i];
     for (QListWidget* l : {x.std, x.umStd, x.tag, x.mon}) l->blockSignals(true);
-    waehle(x.umStd, h[i].Verschiebung);
-    waehle(x.std, h[i].Stunde);
-    waehle(x.mon, h[i].Monat - 1);
-    waehle(x.tag, h[i].Tag - 1);
+    Setze_Listindex(x.umStd, h[i].Verschiebung);
+    Setze_Listindex(x.std, h[i].Stunde);
+    Setze_Listindex(x.mon, h[i].Monat - 1);
+    Setze_Listindex(x.tag, h[i].Tag - 1);
     for (QListWidget* l : {x.std, x.umStd, x.tag, x.mon}) l->blockSignals(false);
   }
   setzeJahr(std::clamp(jahr, kSwErstesJahr, kSwLetztesJahr));
@@ -445,24 +430,18 @@ void FrmEinSW::Zeige_SwEintrag(int nr) {
 
 void FrmEinSW::schliessen() {
   geschlossen_ = true;
-  if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->close();
-  else close();
+  Schliesse_Form(this);
 }
 
 QWidget* Oeffne_frmEinSW() {
+  if (QWidget* offen = Aktiviere_offene_Form(QStringLiteral("frmEinSW"))) return offen;
   MDIForm1* rahmen = MDIForm1::instance();
   if (!rahmen) return nullptr;
-  if (QMdiSubWindow* offen = rahmen->kindfenster(QStringLiteral("frmEinSW"))) {
-    rahmen->mdiArea()->setActiveSubWindow(offen);
-    return offen;
-  }
   auto* w = new FrmEinSW;
   QObject::connect(rahmen->mdiArea(), &QMdiArea::subWindowActivated, w, [w](QMdiSubWindow* sub) {
     if (sub && sub == w->parentWidget()) w->Form_Activate();
   });
-  QMdiSubWindow* sub = rahmen->addChild(w, QStringLiteral("frmEinSW"));
-  sub->setWindowTitle(w->windowTitle());
-  return sub;
+  return Zeige_Form(w);
 }
 
 }  // namespace qv

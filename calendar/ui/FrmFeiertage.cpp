@@ -1,5 +1,6 @@
 #include "calendar/ui/FrmFeiertage.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -9,11 +10,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <cmath>
 
 #include "calendar/Feiertagseditor.h"
 #include "calendar/ui/Steuerelemente.h"
+#include "entry/ui/Eingabefelder.h"
 #include "model/Environment.h"
 #include "model/Kalender.h"
 #include "model/Val.h"
@@ -28,12 +31,6 @@ constexpr int kSetsHinzufuegenWieder = 24;  // "add set" shows again below this 
 QPointer<FrmFeiertage>& instanz() {
   static QPointer<FrmFeiertage> p;
   return p;
-}
-
-// The selected row, or -1 when the list has lost its selection.
-int auswahl(const QListWidget* l) {
-  const QListWidgetItem* i = l->currentItem();
-  return i && i->isSelected() ? l->currentRow() : -1;
 }
 
 bool loeschenBestaetigt() {
@@ -176,18 +173,14 @@ void FrmFeiertage::Form_Load() {
     fra_wieviel_freie_Ft_->setVisible(true);
     QStringList jahre;
     for (int n = 2; n <= 30; n += 2) jahre << QString::number(n) + u' ' + t.S_Jahre;
-    refill(cbo_Jahre_fuer_Ft_, jahre);
+    Fuelle_Kombi(cbo_Jahre_fuer_Ft_, jahre);
     cbo_Jahre_fuer_Ft_->setCurrentIndex(profile().FtJahre / 2 - 1);
   } else {
     fra_wieviel_freie_Ft_->setVisible(false);
   }
 }
 
-void FrmFeiertage::fuelleMonate() {
-  const Texts& t = texts();
-  refill(cbo_monat_, {t.S_Januar, t.S_Februar, t.S_Maerz, t.S_April, t.S_Mai, t.S_Juni, t.S_Juli, t.S_August,
-                      t.S_September, t.S_Oktober, t.S_November, t.S_Dezember});
-}
+void FrmFeiertage::fuelleMonate() { Fuelle_Kombi(cbo_monat_, monthNames()); }
 
 void FrmFeiertage::Opt_fest_Click() {
   FtArt_ = 0;
@@ -211,7 +204,7 @@ void FrmFeiertage::Opt_frei_Click() {
   lbl_oster_distanz_->setVisible(false);
   QStringList wochentage;
   for (int p = 0; p < 14; ++p) wochentage << Wochentag_Eintrag(p);
-  refill(Cbo_Wochentag_, wochentage);
+  Fuelle_Kombi(Cbo_Wochentag_, wochentage);
   fuelleMonate();
   cbo_tagnummer_->setCurrentIndex(-1);
   cbo_monat_->setCurrentIndex(0);
@@ -235,7 +228,7 @@ void FrmFeiertage::cbo_monat_Click() {
   const int n = Tage_im_Monat(cbo_monat_->currentIndex() + 1, 3).value_or(31);
   QStringList tage;
   for (int d = 1; d <= n; ++d) tage << QString::number(d) + u'.';
-  refill(cbo_tagnummer_, tage);
+  Fuelle_Kombi(cbo_tagnummer_, tage);
   if (tag >= 0) cbo_tagnummer_->setCurrentIndex(std::min(tag, n - 1));
 }
 
@@ -254,12 +247,12 @@ void FrmFeiertage::fuelleFeiertage() {
   const HolidayTable& ft = holidayTable();
   QStringList namen;
   for (int i = 0; i < ft.AnzFt && i < static_cast<int>(ft.Feiertage.size()); ++i) namen << ft.Feiertage[i].Name;
-  refill(lst_Feiertage_, namen);
+  Fuelle_Liste(lst_Feiertage_, namen);
 }
 
 void FrmFeiertage::fuelleSets() {
   const HolidayTable& ft = holidayTable();
-  refill(cbo_sets_, ft.FtSetName.mid(0, ft.AnzFtSets));
+  Fuelle_Kombi(cbo_sets_, ft.FtSetName.mid(0, ft.AnzFtSets));
 }
 
 void FrmFeiertage::fuelleMitglieder() {
@@ -271,7 +264,7 @@ void FrmFeiertage::fuelleMitglieder() {
       namen << (i >= 0 && i < static_cast<int>(ft.Feiertage.size()) ? ft.Feiertage[i].Name : QString());
     }
   }
-  refill(lst_feiertagsset_, namen);
+  Fuelle_Liste(lst_feiertagsset_, namen);
 }
 
 void FrmFeiertage::cmd_add_Feiertage_Click() {
@@ -304,7 +297,7 @@ void FrmFeiertage::cmd_add_Feiertage_Click() {
 }
 
 void FrmFeiertage::cmd_del_Feiertage_Click() {
-  const int k = auswahl(lst_Feiertage_);
+  const int k = selectedRow(lst_Feiertage_);
   if (k < 0) {
     env().beep();
     return;
@@ -352,12 +345,12 @@ void FrmFeiertage::cmd_del_set_Click() {
   Set_Loeschen(ft, AktFtSet_);
   if (ft.AnzFtSets < kSetsHinzufuegenWieder) cmd_add_set_->setVisible(true);
   if (ft.AnzFtSets == 0) {
-    refill(cbo_sets_, {});
+    Fuelle_Kombi(cbo_sets_, {});
     cbo_sets_->setVisible(false);
     cmd_add_to_set_->setVisible(false);
     cmd_remove_from_set_->setVisible(false);
     AktFtSet_ = 0;
-    refill(lst_feiertagsset_, {});
+    Fuelle_Liste(lst_feiertagsset_, {});
     return;
   }
   cbo_sets_->setVisible(true);
@@ -370,7 +363,7 @@ void FrmFeiertage::cmd_add_to_set_Click() {
   HolidayTable& ft = holidayTable();
   // Without a set there is nothing to add to.
   if (ft.AnzFtSets <= 0) return;
-  const int k = auswahl(lst_Feiertage_);
+  const int k = selectedRow(lst_Feiertage_);
   if (k < 0) {
     env().beep();
     return;
@@ -385,7 +378,7 @@ void FrmFeiertage::cmd_add_to_set_Click() {
 }
 
 void FrmFeiertage::cmd_remove_from_set_Click() {
-  const int m = auswahl(lst_feiertagsset_);
+  const int m = selectedRow(lst_feiertagsset_);
   if (m < 0) {
     env().beep();
     return;

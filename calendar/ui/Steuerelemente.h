@@ -1,10 +1,10 @@
 #pragma once
 // Building the calendar windows' controls: each carries the system's control name as its
 // object name, so that tests and the windows find it by that name.
-#include <QComboBox>
 #include <QListWidget>
-#include <QSignalBlocker>
 #include <QStringList>
+
+#include "shell/Texte.h"
 
 namespace qv {
 
@@ -15,19 +15,17 @@ T* control(QWidget* parent, const char* name, A&&... args) {
   return c;
 }
 
-// Refills a list without running its handler; nothing is selected afterwards.
-inline void refill(QComboBox* c, const QStringList& items) {
-  const QSignalBlocker b(c);
-  c->clear();
-  c->addItems(items);
-  c->setCurrentIndex(-1);
+// The selected row, or -1 when the list has lost its selection.
+inline int selectedRow(const QListWidget* l) {
+  const QListWidgetItem* i = l->currentItem();
+  return i && i->isSelected() ? l->currentRow() : -1;
 }
 
-inline void refill(QListWidget* l, const QStringList& items) {
-  const QSignalBlocker b(l);
-  l->clear();
-  l->addItems(items);
-  l->setCurrentRow(-1);
+// "Januar" .. "Dezember".
+inline QStringList monthNames() {
+  const Texts& t = texts();
+  return {t.S_Januar, t.S_Februar, t.S_Maerz, t.S_April, t.S_Mai, t.S_Juni, t.S_Juli, t.S_August,
+          t.S_September, t.S_Oktober, t.S_November, t.S_Dezember};
 }
 
 }  // namespace qv

@@ -11,6 +11,7 @@
 
 #include "calendar/Astrotabelle.h"
 #include "calendar/ui/Kalenderfenster.h"
+#include "tests/calendar/ui/Kindsuche.h"
 #include "tests/views/ui/Rahmentest.h"
 
 using namespace qv;
@@ -24,9 +25,7 @@ class TstAstro : public QObject {
 
   template <typename T>
   T* c(const char* name) const {
-    T* x = sub_ ? sub_->findChild<T*>(QString::fromUtf8(name)) : nullptr;
-    if (!x) qWarning("no control %s", name);
-    return x;
+    return kind<T>(sub_, name);
   }
   QString text(const char* name) const {
     const QLineEdit* e = c<QLineEdit>(name);

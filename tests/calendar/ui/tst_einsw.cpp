@@ -12,6 +12,7 @@
 #include "calendar/ui/Kalenderfenster.h"
 #include "entry/Eingabeautomatik.h"
 #include "model/Kalender.h"
+#include "tests/calendar/ui/Kindsuche.h"
 #include "tests/views/ui/Rahmentest.h"
 
 using namespace qv;
@@ -38,9 +39,7 @@ class TstEinSW : public QObject {
 
   template <typename T>
   T* c(const char* name) const {
-    T* x = sub_ ? sub_->findChild<T*>(QString::fromUtf8(name)) : nullptr;
-    if (!x) qWarning("no control %s", name);
-    return x;
+    return kind<T>(sub_, name);
   }
   void klick(const char* name) const { QTest::mouseClick(c<QPushButton>(name), Qt::LeftButton); }
   // Opens the editor for the mode with the clock set to jahr.

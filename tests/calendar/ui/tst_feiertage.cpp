@@ -15,6 +15,7 @@
 #include "model/Zustand.h"
 #include "shell/Sprache.h"
 #include "shell/Texte.h"
+#include "tests/calendar/ui/Kindsuche.h"
 #include "tests/support/ScriptedEnvironment.h"
 #include "tests/support/StartDir.h"
 
@@ -61,9 +62,7 @@ class TstFeiertage : public QObject {
 
   template <typename T>
   T* c(const char* name) const {
-    T* x = w_ ? w_->findChild<T*>(QString::fromUtf8(name)) : nullptr;
-    if (!x) qWarning("no control %s", name);
-    return x;
+    return kind<T>(w_, name);
   }
   void klick(const char* name) const { QTest::mouseClick(c<QPushButton>(name), Qt::LeftButton); }
   bool sichtbar(const char* name) const { return !c<QWidget>(name)->isHidden(); }
