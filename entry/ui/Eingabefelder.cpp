@@ -47,9 +47,10 @@ bool NumericField::runLeaveCheck() {
 void NumericField::keyPressEvent(QKeyEvent* e) {
   // Only typed characters reach the filter; arrows, Delete, Home and End edit as usual.
   const QString t = e->text();
-  if (!t.isEmpty() && e->key() != Qt::Key_Tab && e->key() != Qt::Key_Backtab && e->key() != Qt::Key_Return &&
-      e->key() != Qt::Key_Enter && e->key() != Qt::Key_Escape) {
-    const int code = e->key() == Qt::Key_Backspace ? 8 : t.at(0).unicode();
+  const int taste = e->key();
+  if (!t.isEmpty() && taste != Qt::Key_Tab && taste != Qt::Key_Backtab && taste != Qt::Key_Return &&
+      taste != Qt::Key_Enter && taste != Qt::Key_Escape && taste != Qt::Key_Delete) {
+    const int code = taste == Qt::Key_Backspace ? 8 : t.at(0).unicode();
     if (!Nur_Ziffern(code)) {
       env().beep();
       e->accept();

@@ -189,6 +189,11 @@ class TstEingSz : public QObject {
     t.f->txtAnzMin->setFocus();
     QTest::keyClicks(t.f->txtAnzMin, QStringLiteral("a"));
     QCOMPARE(t.env.beeps, 2);
+    QTest::keyClick(t.f->txtAnzMin, Qt::Key_Home);
+    QTest::keyClick(t.f->txtAnzMin, Qt::Key_Delete, Qt::NoModifier);
+    QTest::keyClick(t.f->txtAnzMin, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(t.env.beeps, 3);
+    QCOMPARE(t.f->txtAnzMin->text(), QStringLiteral("0"));
     t.tippe(t.f->txtAnzPrio, QStringLiteral("8"));
     QCOMPARE(t.f->txtAnzPrio->text(), QStringLiteral("Programm P8"));
     t.tippe(t.f->txtAnzPrio, QString());
@@ -198,7 +203,7 @@ class TstEingSz : public QObject {
     QCOMPARE(t.f->txtAnzMon->text(), QStringLiteral("M\u00e4rz"));
     for (ColourCheckBox* b : t.f->chkWochentag) QVERIFY(!b->isChecked());
     t.tippe(t.f->txtAnzMon, QStringLiteral("13"));
-    QCOMPARE(t.env.beeps, 3);
+    QCOMPARE(t.env.beeps, 4);
 
     // Moving the weekdays on: Monday and Sunday become Monday and Tuesday.
     t.f->chkWochentag[0]->click();
