@@ -187,7 +187,7 @@ void FrmEinSW::Form_Load() {
   InputAutomation& a = inputAutomation();
   if (cboprojahr_->currentIndex() == 1) {
     frmautopil_->setVisible(false);
-    a.AutoAktiv = 0;
+    a.AutoAktiv = a.AutoAktiv2 = 0;
   }
 
   headings_[0]->setText(t.S_Vorstellen);
@@ -286,12 +286,12 @@ void FrmEinSW::Mon_Click(Haelfte& h) {
 void FrmEinSW::cboprojahr_Click() {
   const bool zweimal = cboprojahr_->currentIndex() == 1;
   frmautopil_->setVisible(!zweimal);
-  if (zweimal) inputAutomation().AutoAktiv = 0;
+  if (zweimal) inputAutomation().AutoAktiv = inputAutomation().AutoAktiv2 = 0;
 }
 
 void FrmEinSW::chkautopil_Click() {
   InputAutomation& a = inputAutomation();
-  a.AutoAktiv = Chkautopil_->isChecked() ? 1 : 0;
+  a.AutoAktiv = a.AutoAktiv2 = Chkautopil_->isChecked() ? 1 : 0;
   if (a.AutoAktiv != 1) return;
   Regeltage_anwenden();
   if (viewState().EingabeModus == 0) cmdswalle_->setVisible(true);
