@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "calendar/ui/FrmGrafik.h"
 #include "calendar/ui/Kalenderfenster.h"
 #include "entry/ui/FrmAutoEinst.h"
 #include "entry/ui/FrmEingPZ.h"
@@ -31,6 +32,7 @@ int main(int argc, char* argv[]) {
   qv::fensteraufrufe().frmGeraetEinst = &qv::Zeige_Geraeteeinstellungen;
   qv::fensteraufrufe().FrmMaster = &qv::Zeige_Codierung;
   qv::fensteraufrufe().Frminfo = &qv::Zeige_Info;
+  qv::fensteraufrufe().FrmGrafik = &qv::Zeige_FrmGrafik;
   // "New" in the main window: the start-up window again, or the end when the brand has gone.
   qv::hooks().Zeige_Startbild = [] {
     if (!qv::Zeige_Startbild()) QCoreApplication::exit(1);

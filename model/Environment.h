@@ -2,6 +2,7 @@
 // What the program asks of the user and the system: message boxes, beeps, the busy cursor,
 // file dialogs and the clock. Windows install the real one at start-up; tests install a
 // scripted one (tests/support/ScriptedEnvironment.h). Logic code calls env() and never a widget.
+#include <QColor>
 #include <QDateTime>
 #include <QString>
 
@@ -26,6 +27,11 @@ class Environment {
   // a user nothing is typed.
   virtual QString inputText(const QString& prompt) {
     (void)prompt;
+    return {};
+  }
+  // The colour dialog preset to initial; an invalid colour means the user cancelled.
+  virtual QColor chooseColor(const QColor& initial) {
+    (void)initial;
     return {};
   }
 };

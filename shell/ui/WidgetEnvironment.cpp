@@ -1,6 +1,7 @@
 #include "shell/ui/WidgetEnvironment.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QInputDialog>
@@ -67,6 +68,10 @@ QString WidgetEnvironment::inputText(const QString& prompt) {
   const QString text = QInputDialog::getText(QApplication::activeWindow(), brand().S_Titel, prompt,
                                              QLineEdit::Normal, QString(), &ok);
   return ok ? text : QString();
+}
+
+QColor WidgetEnvironment::chooseColor(const QColor& initial) {
+  return QColorDialog::getColor(initial, QApplication::activeWindow());
 }
 
 }  // namespace qv

@@ -15,6 +15,7 @@ class WidgetEnvironment final : public Environment {
   QString openFileName(const QString& caption, const QString& filter, const QString& start) override;
   QString saveFileName(const QString& caption, const QString& filter, const QString& suggested) override;
   QString inputText(const QString& prompt) override;
+  QColor chooseColor(const QColor& initial) override;
 };
 
 }  // namespace qv

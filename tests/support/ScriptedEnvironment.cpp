@@ -48,4 +48,12 @@ QString ScriptedEnvironment::inputText(const QString& prompt) {
   return t;
 }
 
+QColor ScriptedEnvironment::chooseColor(const QColor& initial) {
+  colorDialogPresets.push_back(initial);
+  if (colors_.empty()) return {};
+  const QColor c = colors_.front();
+  colors_.pop_front();
+  return c;
+}
+
 }  // namespace qv::test

@@ -30,6 +30,8 @@ class ScriptedEnvironment final : public Environment {
   void setNow(const QDateTime& t) { now_ = t; }
   // Queue what the user types into the next input boxes; an unscripted box is cancelled.
   void answerInput(const QString& text) { inputs_.push_back(text); }
+  // The next colour dialog's choice; an unscripted one counts as cancelled.
+  void answerColor(const QColor& c) { colors_.push_back(c); }
 
   Answer message(const QString& text, Buttons buttons, Icon icon, const QString& title = {}) override;
   void beep() override { ++beeps; }
@@ -39,9 +41,12 @@ class ScriptedEnvironment final : public Environment {
   QString saveFileName(const QString& caption, const QString& filter, const QString& suggested) override;
   QString inputText(const QString& prompt) override;
 
+  QColor chooseColor(const QColor& initial) override;
+
   std::vector<ShownMessage> messages;
   QStringList fileDialogCaptions;
   QStringList inputPrompts;
+  std::vector<QColor> colorDialogPresets;  // the preset of each colour dialog shown
   int beeps = 0;
   int busyOn = 0;       // times the busy cursor was switched on
   int busyDepth = 0;    // on minus off; 0 when balanced
@@ -51,6 +56,7 @@ class ScriptedEnvironment final : public Environment {
   std::deque<Answer> answers_;
   std::deque<QString> fileNames_;
   std::deque<QString> inputs_;
+  std::deque<QColor> colors_;
   QDateTime now_;
 };
 

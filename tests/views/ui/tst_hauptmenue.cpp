@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "calendar/ui/FrmGrafik.h"
 #include "calendar/ui/Kalenderfenster.h"
 #include "model/Programmdatei.h"
 #include "model/Sortierung.h"
@@ -354,6 +355,7 @@ class TstHauptmenue : public QObject {
     QCOMPARE(s.endCol, 4);
 
     // The simulation from here puts the header back to channels 1..4.
+    fensteraufrufe().FrmGrafik = &Zeige_FrmGrafik;
     t.action("mnuAnsGrafik")->trigger();
     QCOMPARE(viewState().AktAnsicht, int16_t(0));
     QCOMPARE(t.w<QLabel>("lblCnam3")->text(), QStringLiteral("C4:"));

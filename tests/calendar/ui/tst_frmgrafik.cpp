@@ -1,0 +1,237 @@
+// The simulation window in the frame: opening from the main window, the year list, the first
+// drawing, clicks and drags on the year strip, the scroll bar and its keys, the time read-out
+// on the day graphic, the legend colours in the painted strip, the operating hours and closing.
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QToolButton>
+
+#include "calendar/ui/FrmGrafik.h"
+#include "tests/calendar/sim_records.h"
+#include "tests/views/ui/Rahmentest.h"
+
+using namespace qv;
+using namespace qv::simtest;
+using namespace qv::test;
+
+namespace {
+
+struct Grafiktest : Rahmentest {
+  explicit Grafiktest(int slot) : Rahmentest(slot) {
+    env->setNow(QDateTime(QDate(2004, 6, 15), QTime(10, 0)));
+    fensteraufrufe().FrmGrafik = &Zeige_FrmGrafik;
+  }
+  FrmGrafik* oeffne() {
+    oeffneMenue("mnuAns");
+    action("mnuAnsGrafik")->trigger();
+    auto* g = rahmen->findChild<FrmGrafik*>();
+    if (g) g->Timer1_Timer();
+    return g;
+  }
+  template <typename T>
+  T* in(FrmGrafik* g, const char* name) const {
+    return g->findChild<T*>(QString::fromLatin1(name));
+  }
+  QString zeile(FrmGrafik* g) const { return in<QLabel>(g, "lbltag")->text(); }
+};
+
+void maus(QWidget* w, QEvent::Type typ, QPointF pos, Qt::MouseButton knopf, Qt::MouseButtons knoepfe) {
+  QMouseEvent e(typ, pos, w->mapToGlobal(pos), knopf, knoepfe, Qt::NoModifier);
+  QApplication::sendEvent(w, &e);
+}
+
+void klicke(FrmGrafik* g, int monat, int tag, int zeile, Qt::MouseButton knopf = Qt::LeftButton) {
+  const QPoint p = Zellrechteck(monat, tag, zeile).center();
+  maus(g, QEvent::MouseButtonPress, p, knopf, knopf);
+  maus(g, QEvent::MouseButtonRelease, p, knopf, Qt::NoButton);
+}
+
+// Daily 7:00 on and 19:30 off; April under P 3 (on from 8:00 on) and July permanently on; channel 1.
+void ladeProgramm() {
+  lade({woche(7 * 60, 0, kTaeglich, 1, 1), woche(19 * 60 + 30, 0, kTaeglich, 1, 0), woche(8 * 60, 3, kTaeglich, 1, 1)},
+       {prio(1, 4, 30, 4, 3, 1), prio(1, 7, 31, 7, 10, 1, 1)});
+}
+
+}  // namespace
+
+class TstFrmGrafik : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void opensWithTheCurrentYearAndDrawsTheFirstDay() {
+    Grafiktest t(4);
+    ladeProgramm();
+    QMdiSubWindow* haupt = t.haupt()->subWindow();
+    FrmGrafik* g = t.oeffne();
+    QVERIFY(g);
+    QMdiSubWindow* sub = t.rahmen->mdiArea()->activeSubWindow();
+    QCOMPARE(sub->property("Tag").toString(), QStringLiteral("Grafik"));
+    QCOMPARE(sub->windowTitle(), QStringLiteral("Programmsimulation"));
+    QVERIFY(haupt->isMaximized());
+    QVERIFY(!sub->isMaximized());
+    auto* jahre = t.in<QComboBox>(g, "cboSimulationsjahr");
+    QCOMPARE(jahre->count(), 30);
+    QCOMPARE(jahre->itemText(0), QStringLiteral("2004"));
+    QCOMPARE(jahre->itemText(29), QStringLiteral("2033"));
+    QCOMPARE(t.in<QPushButton>(g, "cmd_redraw")->text(), QStringLiteral("Neu zeichnen"));
+    QCOMPARE(t.in<QPushButton>(g, "cmdBetriebsstunden")->text(), QStringLiteral("Jahresbetriebsstunden berechnen"));
+    QCOMPARE(t.in<QLabel>(g, "Lblmonat11")->text(), QStringLiteral("Dezember"));
+    QCOMPARE(t.zeile(g), QStringLiteral("C1, Donnerstag 1. Januar 2004, P 0  Betriebsstunden: 12 h 30 Min"));
+    QCOMPARE(t.in<QLabel>(g, "lblstarttime11")->text(), QStringLiteral("11:00"));
+    QVERIFY(t.in<QLabel>(g, "LblKan3")->isVisibleTo(g));
+
+    // Activating it again arms the first drawing; opening it again brings the same window.
+    g->Timer1()->stop();
+    t.rahmen->mdiArea()->setActiveSubWindow(haupt);
+    t.rahmen->mdiArea()->setActiveSubWindow(sub);
+    QVERIFY(g->Timer1()->isActive());
+    t.rahmen->mdiArea()->setActiveSubWindow(haupt);
+    t.oeffneMenue("mnuAns");
+    t.action("mnuAnsGrafik")->trigger();
+    QCOMPARE(t.rahmen->findChildren<FrmGrafik*>().size(), 1);
+    QCOMPARE(t.rahmen->mdiArea()->activeSubWindow(), sub);
+    QCOMPARE(program().Geaendert, int16_t(0));
+
+    QTest::mouseClick(t.in<QPushButton>(g, "cmd_grafik_end"), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!t.rahmen->kindfenster(QStringLiteral("FrmGrafik")));
+  }
+
+  void clicksAndDragsOnTheStrip() {
+    Grafiktest t(4);
+    ladeProgramm();
+    FrmGrafik* g = t.oeffne();
+    auto* bar = t.in<QScrollBar>(g, "HScroll1");
+    bar->setValue(29);  // 7:00 .. 19:00
+    klicke(g, 2, 29, 1);
+    QCOMPARE(t.zeile(g), QStringLiteral("C2, Sonntag 29. Februar 2004, P 0  Betriebsstunden: 0 h 00 Min"));
+    QCOMPARE(bar->value(), 29);
+    QCOMPARE(t.in<QLabel>(g, "lblstarttime0")->text(), QStringLiteral("7:00"));
+
+    // No day 30 in February, no fifth channel row, no right button: nothing changes.
+    klicke(g, 2, 30, 0);
+    QPoint luecke = Zellrechteck(1, 5, 3).center() + QPoint(0, kZeilenabstand);
+    maus(g, QEvent::MouseButtonPress, luecke, Qt::LeftButton, Qt::LeftButton);
+    maus(g, QEvent::MouseButtonRelease, luecke, Qt::LeftButton, Qt::NoButton);
+    klicke(g, 4, 10, 0, Qt::RightButton);
+    QCOMPARE(t.zeile(g), QStringLiteral("C2, Sonntag 29. Februar 2004, P 0  Betriebsstunden: 0 h 00 Min"));
+
+    // A left drag previews the day under the pointer with its own hours; left and right together
+    // do nothing; the release selects.
+    const QPoint juli = Zellrechteck(7, 4, 0).center();
+    maus(g, QEvent::MouseMove, juli, Qt::NoButton, Qt::LeftButton | Qt::RightButton);
+    QCOMPARE(t.zeile(g), QStringLiteral("C2, Sonntag 29. Februar 2004, P 0  Betriebsstunden: 0 h 00 Min"));
+    maus(g, QEvent::MouseMove, juli, Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(t.zeile(g), QStringLiteral("C1, Sonntag 4. Juli 2004, P On  Betriebsstunden: 24 h 00 Min"));
+    QCOMPARE(g->simulation().SimMonat, 2);
+    maus(g, QEvent::MouseButtonRelease, juli, Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(g->simulation().SimMonat, 7);
+    QCOMPARE(g->simulation().SimKanal, 1);
+  }
+
+  void scrollBarAndKeysStepTheDay() {
+    Grafiktest t(4);
+    ladeProgramm();
+    FrmGrafik* g = t.oeffne();
+    auto* bar = t.in<QScrollBar>(g, "HScroll1");
+    klicke(g, 3, 1, 0);
+    bar->setValue(0);
+    QCOMPARE(t.zeile(g), QStringLiteral("C1, Sonntag 29. Februar 2004, P 0  Betriebsstunden: 12 h 30 Min"));
+    QCOMPARE(bar->value(), 49);
+    QCOMPARE(t.in<QLabel>(g, "lblstarttime0")->text(), QStringLiteral("12:00"));
+    QCOMPARE(t.env->beeps, 0);
+
+    klicke(g, 1, 1, 0);
+    bar->setValue(0);
+    QCOMPARE(t.env->beeps, 1);
+    QCOMPARE(t.zeile(g), QStringLiteral("C1, Donnerstag 1. Januar 2004, P 0  Betriebsstunden: 12 h 30 Min"));
+    QCOMPARE(bar->value(), 49);
+
+    // The arrow keys: past the evening of 31 December a beep and its morning.
+    klicke(g, 12, 31, 0);
+    bar->setFocus();
+    QTest::keyClick(bar, Qt::Key_Right);
+    QCOMPARE(bar->value(), 1);
+    QCOMPARE(t.env->beeps, 2);
+    QCOMPARE(t.zeile(g), QStringLiteral("C1, Freitag 31. Dezember 2004, P 0  Betriebsstunden: 12 h 30 Min"));
+    QTest::keyClick(bar, Qt::Key_Left);
+    QCOMPARE(t.zeile(g), QStringLiteral("C1, Donnerstag 30. Dezember 2004, P 0  Betriebsstunden: 12 h 30 Min"));
+    QCOMPARE(bar->value(), 49);
+    QTest::keyClick(bar, Qt::Key_PageDown);
+    QCOMPARE(bar->value(), 37);
+    QCOMPARE(t.in<QLabel>(g, "lblstarttime0")->text(), QStringLiteral("9:00"));
+  }
+
+  void timeReadOutOnTheDayGraphic() {
+    Grafiktest t(4);
+    ladeProgramm();
+    FrmGrafik* g = t.oeffne();
+    t.in<QScrollBar>(g, "HScroll1")->setValue(29);
+    QWidget* bild = t.in<QWidget>(g, "picSzGrafik");
+    maus(bild, QEvent::MouseButtonPress, {719.6, 30}, Qt::LeftButton, Qt::LeftButton);
+    QCOMPARE(t.zeile(g), QStringLiteral("C1, 1. Januar 2004, P 0 18:59"));
+    maus(bild, QEvent::MouseMove, {720, 30}, Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(t.zeile(g), QStringLiteral("C1, 1. Januar 2004, P 0 18:59"));
+    maus(bild, QEvent::MouseMove, {0.2, 30}, Qt::NoButton, Qt::RightButton);
+    QCOMPARE(t.zeile(g), QStringLiteral("C1, 1. Januar 2004, P 0 7:00"));
+    maus(bild, QEvent::MouseButtonRelease, {0.2, 30}, Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(t.zeile(g), QStringLiteral("C1, 1. Januar 2004, P 0  Betriebsstunden: 12 h 30 Min"));
+  }
+
+  void legendColoursPaintTheStrip() {
+    Grafiktest t(4);
+    ladeProgramm();
+    FrmGrafik* g = t.oeffne();
+    const QPoint april = Zellrechteck(4, 10, 0).center();
+    QCOMPARE(g->grab().toImage().pixel(april), qRgb(0, 0, 255));  // P 3 is blue
+    QCOMPARE(g->grab().toImage().pixel(Zellrechteck(4, 10, 1).center()), qRgb(255, 255, 255));
+
+    t.env->answerColor(QColor(10, 200, 30));
+    QTest::mouseClick(t.in<QLabel>(g, "lblColorP3"), Qt::LeftButton);
+    QCOMPARE(t.env->colorDialogPresets.back(), QColor(0, 0, 255));
+    QCOMPARE(g->grab().toImage().pixel(april), qRgb(10, 200, 30));
+    QCOMPARE(t.in<QLabel>(g, "lblColorP3")->palette().color(QPalette::Window), QColor(10, 200, 30));
+
+    // Cancelled: the colour stays; the day graphic of an April day takes it at its next drawing.
+    QTest::mouseClick(t.in<QLabel>(g, "lblColorP3"), Qt::LeftButton);
+    QCOMPARE(t.env->colorDialogPresets.back(), QColor(10, 200, 30));
+    QCOMPARE(g->grab().toImage().pixel(april), qRgb(10, 200, 30));
+    klicke(g, 4, 10, 0);
+    QCOMPARE(t.in<QWidget>(g, "picSzGrafik")->grab().toImage().pixel(5, 5), qRgb(10, 200, 30));
+
+    if (qEnvironmentVariableIsSet("QV_SCREENSHOT")) g->grab().save(qEnvironmentVariable("QV_SCREENSHOT"));
+  }
+
+  void yearChangeAndOperatingHours() {
+    Grafiktest t(4);
+    ladeProgramm();
+    FrmGrafik* g = t.oeffne();
+    klicke(g, 2, 29, 0);
+    t.in<QComboBox>(g, "cboSimulationsjahr")->setCurrentIndex(1);
+    QCOMPARE(t.zeile(g), QStringLiteral("C1, Montag 28. Februar 2005, P 0  Betriebsstunden: 12 h 30 Min"));
+    klicke(g, 7, 4, 0);
+    QTest::mouseClick(t.in<QPushButton>(g, "cmdBetriebsstunden"), Qt::LeftButton);
+    // 61 days on throughout (July, and April under P 3) and 304 of 12 h 30.
+    QCOMPARE(t.zeile(g), QStringLiteral("C1, Jahresbetriebsstunden: 5264 h 00 Min"));
+    QTest::mouseClick(t.in<QPushButton>(g, "cmd_redraw"), Qt::LeftButton);
+    QCOMPARE(t.zeile(g), QStringLiteral("C1, Montag 4. Juli 2005, P On  Betriebsstunden: 24 h 00 Min"));
+  }
+
+  void sixteenChannelsShowTheFramesGroup() {
+    Grafiktest t(15);
+    ladeProgramm();
+    auto* vor = t.w<QToolButton>("Image1_1");
+    QTest::mouseClick(vor, Qt::LeftButton);
+    QTest::mouseClick(vor, Qt::LeftButton);
+    QCOMPARE(viewState().firstChannelShown, int16_t(9));
+    FrmGrafik* g = t.oeffne();
+    QVERIFY(t.zeile(g).startsWith(QStringLiteral("C9, Donnerstag 1. Januar 2004")));
+    QCOMPARE(t.in<QLabel>(g, "LblKan2")->text(), QStringLiteral("C11"));
+    klicke(g, 5, 3, 2);
+    QVERIFY(t.zeile(g).startsWith(QStringLiteral("C11, Montag 3. Mai 2004")));
+  }
+};
+
+QTEST_MAIN(TstFrmGrafik)
+#include "tst_frmgrafik.moc"
