@@ -199,8 +199,6 @@ class TstFrmGrafik : public QObject {
     QCOMPARE(g->grab().toImage().pixel(april), qRgb(10, 200, 30));
     klicke(g, 4, 10, 0);
     QCOMPARE(t.in<QWidget>(g, "picSzGrafik")->grab().toImage().pixel(5, 5), qRgb(10, 200, 30));
-
-    if (qEnvironmentVariableIsSet("QV_SCREENSHOT")) g->grab().save(qEnvironmentVariable("QV_SCREENSHOT"));
   }
 
   void yearChangeAndOperatingHours() {
@@ -216,6 +214,29 @@ class TstFrmGrafik : public QObject {
     QCOMPARE(t.zeile(g), QStringLiteral("C1, Jahresbetriebsstunden: 5264 h 00 Min"));
     QTest::mouseClick(t.in<QPushButton>(g, "cmd_redraw"), Qt::LeftButton);
     QCOMPARE(t.zeile(g), QStringLiteral("C1, Montag 4. Juli 2005, P On  Betriebsstunden: 24 h 00 Min"));
+  }
+
+  void astroTimesAndPulsesInTheDayGraphic() {
+    Grafiktest t(20);  // type 309: astro times on C1, off at sunrise and on at sunset
+    lade({woche(10 * 60, 0, kTaeglich, 1, 1, 5)}, {prio(1, 4, 30, 4, 3, 1), prio(1, 7, 31, 7, 10, 1, 1)});
+    AstroState& a = astro();
+    a.AstroAktiv[0] = a.AstroAktiv[1] = -1;
+    for (int d = 0; d < kAstroDays; ++d) a.AstroTab[0][d] = {480, 1020, 0, 1};
+    FrmGrafik* g = t.oeffne();
+    QCOMPARE(t.zeile(g), QStringLiteral("C1, Donnerstag 1. Januar 2004, P 0  Betriebsstunden: 15 h 00 Min"));
+    const QImage bild = t.in<QWidget>(g, "picSzGrafik")->grab().toImage();
+    const QRgb schwarz = qRgb(0, 0, 0), rot = qRgb(255, 0, 0);
+    QCOMPARE(bild.pixel(100, kPegelEin), schwarz);   // on until sunrise at 8:00
+    QCOMPARE(bild.pixel(480, 30), schwarz);          // down at 8:00
+    QCOMPARE(bild.pixel(500, kPegelAus), schwarz);
+    QCOMPARE(bild.pixel(600, 30), rot);              // the on pulse at 10:00 while off
+    // Astro times only under programs 0..4: April's P 3 has them, July's permanent state not.
+    klicke(g, 4, 10, 0);
+    QVERIFY(t.zeile(g).endsWith(QStringLiteral("P 3  Betriebsstunden: 15 h 00 Min")));
+    klicke(g, 7, 10, 0);
+    QVERIFY(t.zeile(g).endsWith(QStringLiteral("P On  Betriebsstunden: 24 h 00 Min")));
+    klicke(g, 4, 10, 0);
+    if (qEnvironmentVariableIsSet("QV_SCREENSHOT")) g->grab().save(qEnvironmentVariable("QV_SCREENSHOT"));
   }
 
   void sixteenChannelsShowTheFramesGroup() {
