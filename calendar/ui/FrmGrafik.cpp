@@ -226,21 +226,23 @@ void FrmGrafik::paintEvent(QPaintEvent*) {
 
 void FrmGrafik::mousePressEvent(QMouseEvent* e) { e->accept(); }
 
+std::optional<Treffer> FrmGrafik::streifentreffer(const QMouseEvent* e) const {
+  const QPointF pos = e->position();
+  return Treffer_im_Streifen(static_cast<int>(std::floor(pos.x())), static_cast<int>(std::floor(pos.y())), sim_.SimJahr,
+                             sim_.kanalzahl());
+}
+
 void FrmGrafik::mouseMoveEvent(QMouseEvent* e) {
   // Only a drag with the left button alone previews.
   if (e->buttons() != Qt::LeftButton) return;
-  const QPointF pos = e->position();
-  const auto treffer = Treffer_im_Streifen(static_cast<int>(std::floor(pos.x())), static_cast<int>(std::floor(pos.y())),
-                                           sim_.SimJahr, sim_.kanalzahl());
+  const auto treffer = streifentreffer(e);
   if (!treffer) return;
   if (const auto text = sim_.Vorschau(*treffer)) lbltag_->setText(*text);
 }
 
 void FrmGrafik::mouseReleaseEvent(QMouseEvent* e) {
   if (e->button() != Qt::LeftButton) return;
-  const QPointF pos = e->position();
-  const auto treffer = Treffer_im_Streifen(static_cast<int>(std::floor(pos.x())), static_cast<int>(std::floor(pos.y())),
-                                           sim_.SimJahr, sim_.kanalzahl());
+  const auto treffer = streifentreffer(e);
   if (!treffer) return;
   sim_.Waehle(*treffer);
   setzeTageszeile();

@@ -55,6 +55,8 @@ class FrmGrafik : public QWidget {
   void male_SZGrafik();
   void displtimebar();
   void setzeTageszeile();
+  // The strip cell under the mouse, if any.
+  std::optional<Treffer> streifentreffer(const QMouseEvent* e) const;
 
   Programmsimulation sim_;
   Jahresstreifen streifen_;

@@ -1,5 +1,5 @@
 // What the simulation window draws and shows: the day graphic's display list, the year strip's
-// cells, scales and captions, the strip hit test, the caption texts and the day navigation.
+// cells, scales and captions, the strip hit test, the caption text and the day steps.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,11 +9,9 @@
 #include "model/Kalender.h"
 #include "model/Zustand.h"
 #include "shell/Sprache.h"
-#include "tests/calendar/sim_records.h"
 #include "tests/support/ScriptedEnvironment.h"
 
 using namespace qv;
-using namespace qv::simtest;
 using Art = Zeichenschritt::Art;
 using Rolle = Zeichenschritt::Rolle;
 
@@ -200,27 +198,10 @@ TEST_F(SimBild, CaptionTexts) {
   EXPECT_EQ(Tageszeile(3, 29, 2, 2004, 10, 1440), QStringLiteral("C3, Sonntag 29. Februar 2004, P On  Betriebsstunden: 24 h 00 Min"));
   EXPECT_EQ(Tageszeile(1, 31, 12, 2005, 11, 75), QStringLiteral("C1, Samstag 31. Dezember 2005, P Off  Betriebsstunden: 1 h 15 Min"));
   EXPECT_FALSE(Tageszeile(1, 1, 1, 2004, 12, 0));
-
-  lade({woche(7 * 60, 0, kTaeglich, 1, 1), woche(19 * 60 + 30, 0, kTaeglich, 1, 0)},
-       {prio(1, 3, 31, 3, 10, 1, 1)});
-  Programmsimulation sim(1);
-  sim.Jahr_waehlen(2004);
-  EXPECT_EQ(sim.Tageszeile(), QStringLiteral("C1, Donnerstag 1. Januar 2004, P 0  Betriebsstunden: 12 h 30 Min"));
-  EXPECT_EQ(sim.Ablesung(18 * 60 + 59), QStringLiteral("C1, 1. Januar 2004, P 0 18:59"));
-  EXPECT_EQ(sim.Ruhezeile(), QStringLiteral("C1, 1. Januar 2004, P 0  Betriebsstunden: 12 h 30 Min"));
-  // The preview of a permanently-on March day carries that day's hours, not the day shown's.
-  EXPECT_EQ(sim.Vorschau({3, 2, 0}), QStringLiteral("C1, Dienstag 2. M\u00e4rz 2004, P On  Betriebsstunden: 24 h 00 Min"));
-  EXPECT_EQ(sim.SimMonat, 1);
-  sim.Waehle({3, 2, 0});
-  EXPECT_EQ(sim.Ruhezeile(), QStringLiteral("C1, 2. M\u00e4rz 2004, P 10  Betriebsstunden: 24 h 00 Min"));
-  EXPECT_EQ(sim.Betriebsstunden(), QStringLiteral("C1, Jahresbetriebsstunden: 4931 h 30 Min"));
-  EXPECT_EQ(sim.tag.EinMinuten, 1440);  // the day shown again after the year
 }
 
 TEST_F(SimBild, DayNavigationStaysInTheYear) {
-  lade({}, {prio(1, 2, 29, 2, 4, 2)});
   Programmsimulation sim(1);
-  sim.Jahr_waehlen(2004);
   struct Fall { int jahr, tag, monat; bool vor; bool geht; int neuTag, neuMonat; };
   for (const Fall& f : {Fall{2004, 1, 3, false, true, 29, 2}, Fall{2003, 1, 3, false, true, 28, 2},
                         Fall{2004, 1, 1, false, false, 1, 1}, Fall{2004, 31, 12, true, false, 31, 12},
@@ -232,26 +213,4 @@ TEST_F(SimBild, DayNavigationStaysInTheYear) {
     EXPECT_EQ(sim.SimTag, f.neuTag);
     EXPECT_EQ(sim.SimMonat, f.neuMonat);
   }
-  // Channel 2's priority time gives P 4 on its February days.
-  sim.Jahr_waehlen(2004);
-  sim.Waehle({2, 29, 1});
-  EXPECT_EQ(sim.SimKanal, 2);
-  EXPECT_EQ(sim.TagProg, 4);
-  // A year change recomputes the day's program; 29 February becomes the 28th.
-  lade({}, {prio(1, 2, 28, 2, 4, 2, 0, 2004)});
-  sim.Jahr_waehlen(2005);
-  EXPECT_EQ(sim.SimTag, 28);
-  EXPECT_EQ(sim.TagProg, 0);
-  EXPECT_EQ(sim.Tageszeile(), QStringLiteral("C2, Montag 28. Februar 2005, P 0  Betriebsstunden: 0 h 00 Min"));
-}
-
-TEST_F(SimBild, SixteenChannelGroupSelectsByRow) {
-  profile().Uhrentyp = 280;
-  profile().Kanalzahl = 16;
-  Programmsimulation sim(9);
-  sim.Jahr_waehlen(2004);
-  EXPECT_EQ(sim.SimKanal, 9);
-  EXPECT_EQ(sim.Streifen().kanaele[2].text, QStringLiteral("C11"));
-  sim.Waehle({5, 3, 2});
-  EXPECT_TRUE(sim.Tageszeile()->startsWith(QStringLiteral("C11, Montag 3. Mai 2004")));
 }
