@@ -258,8 +258,6 @@ QWidget* Zeige_FrmGrafik() {
     rahmen->mdiArea()->setActiveSubWindow(offen);
     return offen;
   }
-  // The main window keeps its own size and state.
-  rahmen->mdiArea()->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
   auto* grafik = new FrmGrafik(viewState().firstChannelShown);
   QMdiSubWindow* sub = rahmen->addChild(grafik, tagGrafik());
   sub->setWindowTitle(grafik->windowTitle());
