@@ -56,24 +56,25 @@ bool Parallel() {
   return text.isEmpty();
 }
 
-void Lade_Kartenabbild() {
+}  // namespace
+
+bool Lade_Austauschabbild(const QString& datei) {
   ProgramState& p = program();
-  p.Dateiname[0] = kAbbild;
-  const LeseErgebnis r = LeseProgrammDatei(kAbbild, 1, 0);
+  p.Dateiname[0] = datei;
+  const LeseErgebnis r = LeseProgrammDatei(datei, 1, 0);
   p.Verwendung[0] = texts().S_unbekannt;
   p.Dateiname[0] = Freier_Dateiname();
   if (r != LeseErgebnis::Geladen) {
     refuse(Lesefehler_Text(r, 0));
     ohneDaten();
-    return;
+    return false;
   }
   p.HatDateiname = 0;
   p.Geaendert = 1;
   p.AktSpeicher = 0;
   callHook(hooks().setSaveCommandEnabled, true);
+  return true;
 }
-
-}  // namespace
 
 std::function<int()>& serielleStrecke() {
   static std::function<int()> f;
@@ -107,7 +108,7 @@ void KartenZugriff(const QString& richtung) {
     if (!ok) plain(texts().S_ZugrNichtErfo);
   }
   if (lesen) {
-    if (ok) Lade_Kartenabbild();
+    if (ok) Lade_Austauschabbild(kAbbild);
     else ohneDaten();
   }
   p.ImportAktiv = 0;

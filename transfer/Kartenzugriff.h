@@ -9,6 +9,11 @@ namespace qv {
 
 void KartenZugriff(const QString& richtung);
 
+// Reads an image exchange file ("card.dat", "exchg.dat") into slot 0 as a new, unsaved program
+// with usage "unbekannt" and the first free default name; a refusal is reported and leaves slot 0
+// without records. True when loaded.
+bool Lade_Austauschabbild(const QString& datei);
+
 // The serial road, replaceable in tests; unset: SeriellerZugriff().
 std::function<int()>& serielleStrecke();
 

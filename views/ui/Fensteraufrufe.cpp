@@ -25,7 +25,6 @@ struct Eintrag {
 };
 
 const Eintrag kFenster[] = {
-    {&Fensteraufrufe::frmIRAccess, "frmIRAccess", nullptr},
     {&Fensteraufrufe::frmDruck, "frmDruck", nullptr},
 };
 

@@ -1,0 +1,170 @@
+#include "transfer/IRZugriff.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QProcess>
+
+#include "model/AtomicFile.h"
+#include "model/Environment.h"
+#include "model/Kalender.h"
+#include "model/Programmdatei.h"
+#include "model/Val.h"
+#include "model/Zustand.h"
+#include "shell/Texte.h"
+#include "transfer/Austauschdateien.h"
+#include "transfer/Kartenzugriff.h"
+#include "transfer/Programmstart.h"
+#include "transfer/Wartezeiten.h"
+
+namespace qv {
+namespace {
+
+const QString kAntwort = QStringLiteral("irtrans.msg");
+const QString kAustausch = QStringLiteral("exchg.dat");
+
+QString zwei(int v) { return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')); }
+
+int wert(const QString& s) { return static_cast<int>(Val(s)); }
+
+// The three fields of a typed time or date: each ends at the separator, or after two digits
+// when they stay within the field's limit, else after one; missing digits count as zeros.
+void Felder(const QString& eingabe, QChar trenner, int grenze1, int grenze2, int& a, int& b, int& c) {
+  QString s = eingabe + QStringLiteral("000");
+  qsizetype p = s.indexOf(trenner) + 1;
+  if (p == 0) p = wert(s.left(2)) <= grenze1 ? 2 : 1;
+  a = wert(s.left(p));
+  s = s.mid(p) + QStringLiteral("0000");
+  p = s.indexOf(trenner) + 1;
+  if (p == 0) p = wert(s.left(2)) <= grenze2 ? 2 : 1;
+  b = wert(s.left(p));
+  c = wert(s.mid(p, 2));
+}
+
+std::optional<int> Antwortcode() {
+  QByteArray roh;
+  if (!readWholeFile(kAntwort, &roh)) return std::nullopt;
+  const QString text = QString::fromLatin1(roh).simplified();
+  if (text.isEmpty() || !(text[0].isDigit() || text[0] == u'-')) return std::nullopt;
+  return wert(text);
+}
+
+}  // namespace
+
+int& IR_ComPort() {
+  static int port = 1;
+  return port;
+}
+
+bool IR_Taste_erlaubt(QChar c, const QString& text, QChar trenner) {
+  if (c.isDigit()) return true;
+  return c == trenner && !text.endsWith(trenner);
+}
+
+Uhrzeit Normalisiere_Uhrzeit(const QString& eingabe) {
+  Uhrzeit u;
+  Felder(eingabe, u':', 23, 59, u.Stunde, u.Minute, u.Sekunde);
+  u.Stunde = std::clamp(u.Stunde, 0, 23);
+  u.Minute = std::clamp(u.Minute, 0, 59);
+  u.Sekunde = std::clamp(u.Sekunde, 0, 59);
+  u.text = zwei(u.Stunde) + u':' + zwei(u.Minute) + u':' + zwei(u.Sekunde);
+  return u;
+}
+
+Datum Normalisiere_Datum(const QString& eingabe) {
+  Datum d;
+  Felder(eingabe, u'.', 31, 12, d.Tag, d.Monat, d.Jahr);
+  d.Jahr = std::clamp(d.Jahr, 0, 79);
+  d.Monat = std::clamp(d.Monat, 1, 12);
+  d.Tag = std::clamp(d.Tag, 1, Monatslaenge(d.Monat, d.Jahr).value_or(31));
+  d.text = zwei(d.Tag) + u'.' + zwei(d.Monat) + u'.' + zwei(d.Jahr);
+  return d;
+}
+
+QByteArray Schreibe_IRAnfrage(IRModus modus, int irCom, const QString& zeitmodus, const Uhrzeit& zeit,
+                              const Datum& datum) {
+  const bool stellen = modus == IRModus::Stellen;
+  const QString richtung = modus == IRModus::Lesen ? QStringLiteral("l") : stellen ? QStringLiteral("u") : QStringLiteral("s");
+  QString datumzeile = QStringLiteral("01 01 2001");
+  if (modus == IRModus::Schreiben) datumzeile += QStringLiteral("   ' Dummy Datum TT MM JJJJ");
+  if (stellen)
+    datumzeile = zwei(datum.Tag) + u' ' + zwei(datum.Monat) + QStringLiteral(" 2") +
+                 QStringLiteral("%1").arg(datum.Jahr, 3, 10, QLatin1Char('0'));
+  const QStringList z{
+      richtung,
+      QStringLiteral(" ") + QString::number(irCom + 3),
+      QStringLiteral(" 20"),
+      QStringLiteral(" 400"),
+      QStringLiteral(" 1"),
+      kAustausch,
+      stellen ? zeitmodus : QStringLiteral("UZ0"),
+      stellen ? zwei(zeit.Stunde) + u' ' + zwei(zeit.Minute) + u' ' + zwei(zeit.Sekunde) : QStringLiteral("00 00 00"),
+      datumzeile,
+      stellen ? Druckzahl(Wochentag(datum.Tag, datum.Monat, datum.Jahr + 2000)) : QStringLiteral("1"),
+  };
+  QByteArray out;
+  for (const QString& s : z) out += s.toLatin1() + "\r\n";
+  return out;
+}
+
+bool IR_Austausch_vorbereiten() {
+  if (SchreibeProgrammDatei() != 1) return false;
+  QByteArray inhalt;
+  QString fehler;
+  if (readWholeFile(program().Dateiname[0], &inhalt, &fehler) && writeFileAtomically(kAustausch, inhalt, &fehler))
+    return true;
+  refuse(texts().S_UeberFehl + QStringLiteral("\n") + fehler);
+  return false;
+}
+
+bool IR_Uebertragung(IRModus modus, const std::function<void(int)>& anzeige) {
+  const Wartezeiten& w = wartezeiten();
+  const Texts& t = texts();
+  int stand = 0;
+  auto schritt = [&](int n) {
+    stand = std::clamp(stand + n, 0, 100);
+    if (anzeige) anzeige(stand);
+  };
+  auto ende = [&](const QString& text, bool ok) {
+    stand = 100;
+    if (anzeige) anzeige(stand);
+    if (!text.isEmpty()) env().message(text, Buttons::Ok, Icon::None);
+    stand = 0;
+    if (anzeige) anzeige(stand);
+    return ok;
+  };
+  QFile::remove(kAntwort);
+  if (QFile::exists(kAntwort)) return ende(t.S_UeberFehl, false);
+  // A read must never present what an earlier one left.
+  if (modus == IRModus::Lesen) QFile::remove(kAustausch);
+  for (;;) {
+    QFile::remove(kAntwort);
+    if (QFile::exists(kAntwort)) return ende(t.S_UeberFehl, false);
+    schritt(1);
+    QProcess prozess;
+    if (!Starte_Programm(QStringLiteral("zelnix.exe"), prozess)) return ende({}, false);
+    // The answer, while the gauge climbs by one a step up to 99; a helper that has ended
+    // without one gets a short grace time.
+    std::optional<int> code;
+    QDeadlineTimer nachlauf = QDeadlineTimer::Forever;
+    while (!code) {
+      if (warte_bis([&] { return QFile::exists(kAntwort) && (code = Antwortcode()).has_value(); }, w.irSchrittMs)) break;
+      if (prozess.state() == QProcess::NotRunning && nachlauf.isForever()) nachlauf = QDeadlineTimer(w.irNachlaufMs);
+      if (stand >= 99 || nachlauf.hasExpired()) break;
+      schritt(1);
+    }
+    if (code) {
+      warte(w.irSchrittMs);
+      schritt(1);
+      code = Antwortcode();
+    }
+    prozess.waitForFinished(w.irNachlaufMs);
+    const int r = code.value_or(2);
+    if (r == 0) {
+      if (modus == IRModus::Lesen && !Lade_Austauschabbild(kAustausch)) return ende({}, false);
+      return ende(t.S_UeberErfo, true);
+    }
+    if (stand > 50) return ende(r == 1 ? t.S_UeberFehl : t.S_keineRueck, false);
+  }
+}
+
+}  // namespace qv
