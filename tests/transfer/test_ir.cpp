@@ -43,7 +43,7 @@ struct IR : TransferTest {
     if (mitAbbild) s += "cp prog1.qvl exchg.dat\n";
     for (int i = 0; i < codes.size(); ++i)
       s += (i + 1 < codes.size() ? "if [ $n -eq " + QByteArray::number(i + 1) + " ]; then echo " : "if true; then echo ") +
-           codes[i].toLatin1() + " > irtrans.msg; exit 0; fi\n";
+           codes[i].toLatin1() + " > irtrans.tmp; mv irtrans.tmp irtrans.msg; exit 0; fi\n";
     dir.write(QStringLiteral("zelnix.exe"), s);
     QFile::setPermissions(dir.file(QStringLiteral("zelnix.exe")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   }

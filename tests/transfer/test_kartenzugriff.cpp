@@ -42,7 +42,7 @@ struct Parallel : TransferTest {
   void helfer(const QByteArray& antwort, bool mitAbbild = false) {
     QByteArray skript = "#!/bin/sh\nsleep 0.1\n";
     if (mitAbbild) skript += "cp prog1.qvl card.dat\n";
-    skript += "printf '" + antwort + "' > card.msg\n";
+    skript += "printf '" + antwort + "' > card.tmp && mv card.tmp card.msg\n";
     dir.write(QStringLiteral("kelvor.exe"), skript);
     QFile::setPermissions(dir.file(QStringLiteral("kelvor.exe")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   }
