@@ -12,7 +12,9 @@
 #include "shell/ui/WidgetEnvironment.h"
 #include "transfer/ui/FrmBusaccess.h"
 #include "transfer/ui/Transferfenster.h"
+#include "views/ui/Drucker.h"
 #include "views/ui/Fensteraufrufe.h"
+#include "views/ui/FrmDruck.h"
 #include "views/ui/Rahmen.h"
 
 int main(int argc, char* argv[]) {
@@ -33,6 +35,8 @@ int main(int argc, char* argv[]) {
   qv::fensteraufrufe().FrmMaster = &qv::Zeige_Codierung;
   qv::fensteraufrufe().Frminfo = &qv::Zeige_Info;
   qv::fensteraufrufe().FrmGrafik = &qv::Zeige_FrmGrafik;
+  qv::fensteraufrufe().frmDruck = &qv::Zeige_Druckdialog;
+  qv::fensteraufrufe().Drucke_Ansicht = &qv::Drucke_Ansicht;
   // "New" in the main window: the start-up window again, or the end when the brand has gone.
   qv::hooks().Zeige_Startbild = [] {
     if (!qv::Zeige_Startbild()) QCoreApplication::exit(1);

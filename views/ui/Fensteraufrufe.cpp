@@ -10,6 +10,7 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QVBoxLayout>
+#include <initializer_list>
 
 #include "model/Environment.h"
 #include "shell/Marke.h"
@@ -24,9 +25,8 @@ struct Eintrag {
   const char* tag;  // nullptr: a window of its own
 };
 
-const Eintrag kFenster[] = {
-    {&Fensteraufrufe::frmDruck, "frmDruck", nullptr},
-};
+// The windows not built yet, each opened as a placeholder; none is left.
+const std::initializer_list<Eintrag> kFenster = {};
 
 const Eintrag* finde(std::function<QWidget*()> Fensteraufrufe::*fenster) {
   for (const Eintrag& e : kFenster)
