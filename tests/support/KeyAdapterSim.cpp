@@ -37,10 +37,16 @@ void KeyAdapterSim::lauf() {
   while (!ende_) {
     const QByteArray laenge = pty_.readExactly(1, 20);
     if (laenge.isEmpty()) continue;
+    const auto ankunft = std::chrono::steady_clock::now();
     // The length byte and the rest may come in one piece or several.
     const int n = static_cast<uint8_t>(laenge[0]);
     QByteArray rest = pty_.readExactly(n, 200);
-    if (rest.size() == n) antworte(laenge + rest);
+    if (rest.size() != n) continue;
+    // The pseudo-terminal carries the program's bytes at once; a paced line would still be busy
+    // with the rest of the frame.
+    if (const int baud = baud_; baud > 0)
+      std::this_thread::sleep_until(ankunft + std::chrono::duration<double>(10.0 * n / baud));
+    antworte(laenge + rest);
   }
 }
 

@@ -29,7 +29,9 @@ class KeyAdapterSim {
   void plane(const std::vector<Stoerung>& s);
   // Old adapters know only 2 KB keys and answer every 8 KB frame with 2, A1.
   void setAlt(bool alt) { alt_ = alt; }
-  // 0: as fast as the line takes it; else bytes leave at most at this rate (10 bits a byte).
+  // 0: as fast as the pseudo-terminal takes it; else the line's rate (10 bits a byte) in both
+  // directions: a frame is answered no sooner than its last byte would have arrived, and the
+  // answer's bytes leave no faster than the line carries them.
   void setBaud(int baud) { baud_ = baud; }
   // The time the key takes to store one block before the status answer.
   void setSchreibdauerMs(int ms) { schreibMs_ = ms; }
