@@ -42,6 +42,8 @@ PrintState& printState() {
   return s;
 }
 
+QString Drucker_nicht_bereit() { return QStringLiteral("Der Drucker kann nicht benutzt werden."); }
+
 QString Textdateiname(const QString& name) {
   if (name.isEmpty()) return {};
   const int k = Endung_Pos(name);
@@ -193,7 +195,7 @@ void Drucke_Listen() {
     std::unique_ptr<Zeilendrucker> job = s.neuerDruckauftrag ? s.neuerDruckauftrag() : nullptr;
     QString fehler;
     if (!job) {
-      fehler = texts().S_Drucken + QStringLiteral(": ?");
+      fehler = Drucker_nicht_bereit();
     } else {
       drucke(*job);
       if (job->ende(&fehler)) return;

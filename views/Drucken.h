@@ -26,6 +26,8 @@ struct PrintState {
 
 PrintState& printState();
 
+// The message when no printer can be used.
+QString Drucker_nicht_bereit();
 // The program file's name with its extension replaced by ".txt"; "" for an empty name.
 QString Textdateiname(const QString& dateiname);
 // The data sheet's heading: the menu text without "&" and ".".

@@ -17,22 +17,3 @@ TEST(Geraeteeinstellungen, PeriodIndexAndBack) {
   EXPECT_FALSE(Periode_aus_Index(-1));
   EXPECT_FALSE(Periode_aus_Index(12));
 }
-
-TEST(Geraeteeinstellungen, PulseDurationList) {
-  EXPECT_EQ(Dauer_Anzahl(0), 59);
-  EXPECT_EQ(Dauer_Anzahl(8), 60);
-  EXPECT_EQ(Dauerindex(60, 59), 58);
-  EXPECT_EQ(Dauerindex(60, 60), 59);
-  EXPECT_EQ(Dauerindex(0, 60), 0);
-}
-
-TEST(Geraeteeinstellungen, DigitKeysReplaceTheUnits) {
-  const struct {
-    int wert, ziffer, maximum, neu;  // neu -1: refused
-  } faelle[] = {{65, 7, 120, 67}, {118, 5, 120, 115}, {120, 0, 120, -1}, {112, 9, 120, 119},
-                {5, 0, 20, -1},   {5, 9, 20, 9},      {15, 0, 20, 10}};
-  for (const auto& f : faelle) {
-    const auto r = Ziffertaste(f.wert, f.ziffer, f.maximum);
-    EXPECT_EQ(r.value_or(-1), f.neu) << f.wert << " " << f.ziffer;
-  }
-}

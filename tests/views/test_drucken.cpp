@@ -214,6 +214,7 @@ TEST(Drucken, FailuresAreReportedAndTheViewStillReturns) {
   Drucke_Listen();
   ASSERT_EQ(env.messages.size(), 1u);
   EXPECT_EQ(env.messages[0].icon, Icon::Critical);
+  EXPECT_EQ(env.messages[0].text, Drucker_nicht_bereit());
   // A folder where the text file would go.
   QDir().mkdir(QStringLiteral("prog1.txt"));
   printState().DruckInDatei = 1;

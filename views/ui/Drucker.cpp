@@ -89,7 +89,7 @@ bool Qt_Zeilendrucker::ende(QString* fehler) {
   if (begonnen_) painter_.end();
   begonnen_ = false;
   if (fehlgeschlagen_) {
-    if (fehler) *fehler = QStringLiteral("Der Drucker kann nicht benutzt werden.");
+    if (fehler) *fehler = Drucker_nicht_bereit();
     return false;
   }
   return true;
