@@ -8,9 +8,9 @@
 #include "model/Programmdatei.h"
 #include "model/Zustand.h"
 #include "shell/Sprache.h"
-#include "shell/Uhrenprofil.h"
 #include "tests/support/ScriptedEnvironment.h"
 #include "tests/support/StartDir.h"
+#include "tests/views/ViewFixtures.h"
 #include "transfer/Wartezeiten.h"
 
 namespace qv::test {
@@ -21,19 +21,6 @@ inline void ensureApp() {
   static char name[] = "test_transfer";
   static char* argv[] = {name, nullptr};
   new QCoreApplication(argc, argv);
-}
-
-inline void waehleTyp(int uhrentyp) {
-  const ProfileRow& r = profileRow(uhrentyp == 280 ? 15 : uhrentyp == 309 ? 20 : 4);
-  Uhrenprofil& p = profile();
-  p.Kanalzahl = r.Kanalzahl;
-  p.Uhrentyp = r.Uhrentyp;
-  p.Geraetecode = r.Geraetecode;
-  p.MaxSz = r.MaxSz;
-  p.Evu = r.Evu;
-  p.Bewft = r.Bewft;
-  p.SpeicherGroesse = r.SpeicherGroesse;
-  p.KeineZeit = uhrentyp == 280 ? 1535 : uhrentyp == 309 ? 1791 : 0;
 }
 
 // Three weekday switching times in slot 0, saved as prog1.qvl.
@@ -59,7 +46,7 @@ struct TransferTest {
     resetAllState();
     Setze_TexteDeutsch();
     settings().Sprache = 1;
-    waehleTyp(uhrentyp);
+    waehleUhrentyp(uhrentyp);
     Wartezeiten& w = wartezeiten();
     w = Wartezeiten{};
     w.antwortMs = 300;

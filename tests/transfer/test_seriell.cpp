@@ -164,3 +164,53 @@ TEST(SeriellerZugriff, AMissingPortIsReportedAtOnce) {
 
 }  // namespace
 }  // namespace qv::test
+
+namespace qv::test {
+namespace {
+
+// A line that hands out scripted pieces, one per wait; an empty piece is a wait with nothing.
+struct Skriptleitung final : ByteLink {
+  std::vector<QByteArray> stuecke;
+  size_t naechstes = 0;
+  int wartezeitenNachDemErsten = 0;
+  bool write(const QByteArray&) override { return true; }
+  void purge() override {}
+  bool readSome(QByteArray& buf, int) override {
+    if (!buf.isEmpty()) ++wartezeitenNachDemErsten;
+    if (naechstes >= stuecke.size()) return false;
+    buf += stuecke[naechstes++];
+    return !buf.isEmpty() && !stuecke[naechstes - 1].isEmpty();
+  }
+};
+
+TEST(EmpfangeSeriell, AnAnswerEndsWhenItsFirstByteSaysItIsWhole) {
+  const QByteArray daten = QByteArray(1, char(18)) + QByteArray(18, char(0xA1));
+  const struct {
+    const char* name;
+    std::vector<QByteArray> stuecke;
+    QByteArray antwort;
+    int wartezeiten;  // waits after the first piece
+  } faelle[] = {
+      {"status whole at once", {QByteArray("\x01\x80", 2), "late"}, QByteArray("\x01\x80", 2), 0},
+      {"data in three pieces", {daten.left(5), daten.mid(5, 7), daten.mid(12), "late"}, daten, 2},
+      {"extra bytes in the same piece stay", {daten + "x"}, daten + "x", 0},
+      {"unknown first byte ends on silence", {"\x07\x07", "\x07", {}}, "\x07\x07\x07", 2},
+      {"short data answer ends on silence", {daten.left(18), {}}, daten.left(18), 1},
+  };
+  for (const auto& f : faelle) {
+    SCOPED_TRACE(f.name);
+    Skriptleitung l;
+    l.stuecke = f.stuecke;
+    QByteArray a = "nix";
+    EXPECT_EQ(Empfange_Seriell(l, a), 0);
+    EXPECT_EQ(a, f.antwort);
+    EXPECT_EQ(l.wartezeitenNachDemErsten, f.wartezeiten);
+  }
+  Skriptleitung still;
+  QByteArray a = "vorher";
+  EXPECT_EQ(Empfange_Seriell(still, a), 1);
+  EXPECT_EQ(a, "vorher");
+}
+
+}  // namespace
+}  // namespace qv::test
