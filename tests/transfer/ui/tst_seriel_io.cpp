@@ -12,6 +12,7 @@
 #include "tests/transfer/TransferFixtures.h"
 #include "transfer/Kartenzugriff.h"
 #include "transfer/ui/Transferfenster.h"
+#include "tests/views/ui/Rahmentest.h"
 #include "views/ui/Fensteraufrufe.h"
 
 using namespace qv;
@@ -60,6 +61,31 @@ class TstSerielIO : public QObject {
     QCOMPARE(maximum, 129);
     QVERIFY(wert > 0);
     QVERIFY(fenster.isNull());
+    fensteraufrufe() = Fensteraufrufe{};
+  }
+
+  void testMainWindowReadCommandShowsTheKeysProgram() {
+    Rahmentest t(4);
+    wartezeiten().pauseMs = 0;
+    speichereProgramm();
+    KeyAdapterSim sim(2048);
+    sim.setSpeicher(werte(t.dir->read(QStringLiteral("prog1.qvl")), 2048));
+    qputenv("QUORVEL_COM1", sim.device().toLocal8Bit());
+    settings().Lpt = 4;
+    ProgramState& p = program();
+    p.AnzSz[0] = p.AnzGesamt[0] = 0;
+    p.Geaendert = 0;
+    Installiere_Transferfenster();
+    const QSize vorher = t.rahmen->size();
+    t.action("mnuDatImp")->trigger();
+    qunsetenv("QUORVEL_COM1");
+    wartezeiten() = Wartezeiten{};
+
+    QVERIFY(t.env->messages.empty());
+    QCOMPARE(p.AnzSz[0], int16_t(3));
+    QCOMPARE(p.Geaendert, int16_t(1));
+    QCOMPARE(t.grid()->Text(1, 0), QStringLiteral("  1"));
+    QCOMPARE(t.rahmen->size(), vorher);
     fensteraufrufe() = Fensteraufrufe{};
   }
 };
