@@ -187,17 +187,24 @@ Frminfo::Frminfo(QWidget* parent) : QDialog(parent) {
   }
 }
 
-Frminfo::~Frminfo() { Zeige_Kopfpanel(true); }
-
 void Frminfo::closeEvent(QCloseEvent* e) {
   Zeige_Kopfpanel(true);
   e->accept();
 }
 
-void Zeige_Kopfpanel(bool sichtbar) {
+namespace {
+
+QWidget* rahmen() {
   for (QWidget* w : QApplication::topLevelWidgets())
-    if (w->objectName() == QLatin1String("MDIForm1"))
-      if (auto* panel = w->findChild<QWidget*>(QStringLiteral("Picture1"))) panel->setVisible(sichtbar);
+    if (w->objectName() == QLatin1String("MDIForm1")) return w;
+  return nullptr;
+}
+
+}  // namespace
+
+void Zeige_Kopfpanel(bool sichtbar) {
+  if (QWidget* r = rahmen())
+    if (auto* panel = r->findChild<QWidget*>(QStringLiteral("Picture1"))) panel->setVisible(sichtbar);
 }
 
 namespace {
@@ -206,7 +213,9 @@ template <typename T>
 QWidget* einmal(QPointer<T>& offen) {
   // A closed window may still wait for its deletion.
   if (!offen || !offen->isVisible()) {
-    offen = new T(QApplication::activeWindow());
+    // Over the frame, so that the window opening it (the print dialog) may close first.
+    QWidget* r = rahmen();
+    offen = new T(r ? r : QApplication::activeWindow());
     offen->show();
   }
   offen->raise();

@@ -70,7 +70,6 @@ class Frminfo : public QDialog {
   Q_OBJECT
  public:
   explicit Frminfo(QWidget* parent = nullptr);
-  ~Frminfo() override;
 
  protected:
   void closeEvent(QCloseEvent* e) override;

@@ -147,6 +147,16 @@ class TstDruck : public QObject {
     QCOMPARE(settings().Zeilen, 90);
     d->activateWindow();
     QTRY_COMPARE(Drucktest::in<QLabel>(d, "lblzeilen")->text(), QStringLiteral("90 Zeilen"));
+
+    // The settings dialog opened from here outlives the print dialog.
+    QTest::mouseClick(Drucktest::in<QPushButton>(d, "cmdpr\u00e4ndern"), Qt::LeftButton);
+    QPointer<QWidget> einst;
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->objectName() == QStringLiteral("frmGer\u00e4tEinst") && w->isVisible()) einst = w;
+    QVERIFY(einst);
+    QTest::mouseClick(Drucktest::in<QPushButton>(d, "cmdprcancel"), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(einst && einst->isVisible());
   }
 
   void testPrintToPdfHasThreePages() {
