@@ -29,14 +29,13 @@ void plain(const QString& text) { env().message(text, Buttons::Ok, Icon::None); 
 
 // The exchange copy of the parallel road; false (reported) when it cannot be made.
 bool Austauschkopie(const QString& quelle, const QString& ziel) {
+  // A user text table may hold a name that is no file name of the start directory.
+  bool ok = !ziel.trimmed().isEmpty() && !ziel.contains(u'/');
   QString fehler;
   QByteArray inhalt;
-  if (ziel.trimmed().isEmpty() || ziel.contains(u'/')) fehler = ziel;
-  else if (QFile(quelle).fileName() == ziel) return true;
-  else if (!readWholeFile(quelle, &inhalt, &fehler) || !writeFileAtomically(ziel, inhalt, &fehler)) {
-  }
-  if (fehler.isEmpty()) return true;
-  refuse(texts().S_ZugrNichtErfo + QStringLiteral("\n") + fehler);
+  if (ok && quelle != ziel) ok = readWholeFile(quelle, &inhalt, &fehler) && writeFileAtomically(ziel, inhalt, &fehler);
+  if (ok) return true;
+  refuse(texts().S_ZugrNichtErfo + QStringLiteral("\n") + (fehler.isEmpty() ? ziel : fehler));
   return false;
 }
 
