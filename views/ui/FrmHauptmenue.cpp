@@ -81,7 +81,8 @@ FrmHauptmenue::FrmHauptmenue(MDIForm1* rahmen) : QWidget(nullptr), rahmen_(rahme
 }
 
 FrmHauptmenue::~FrmHauptmenue() {
-  if (MDIForm1::instance() != rahmen_) return;
+  // A frame opened after this window's own owns the hooks by now.
+  if (const MDIForm1* r = MDIForm1::instance(); r && r != rahmen_) return;
   hooks().Fuelle_Grid = nullptr;
   hooks().setSaveCommandEnabled = nullptr;
 }

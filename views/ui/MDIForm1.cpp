@@ -21,7 +21,9 @@
 namespace qv {
 namespace {
 
-QPointer<MDIForm1> gRahmen;
+// Cleared as soon as the frame's destructor starts: while its children go, the half-destroyed
+// object is no frame any more.
+MDIForm1* gRahmen = nullptr;
 
 QToolButton* knopf(const QString& name, const QIcon& icon, QWidget* parent) {
   auto* b = new QToolButton(parent);
@@ -72,6 +74,7 @@ MDIForm1::MDIForm1() {
 MDIForm1::~MDIForm1() {
   // A frame opened after this one owns the hooks by now.
   if (gRahmen != this) return;
+  gRahmen = nullptr;
   WindowHooks& h = hooks();
   h.Fuelle_Grid = nullptr;
   h.Zeige_Kopfdaten = nullptr;
@@ -81,7 +84,7 @@ MDIForm1::~MDIForm1() {
   h.showFilterImages = nullptr;
 }
 
-MDIForm1* MDIForm1::instance() { return gRahmen.data(); }
+MDIForm1* MDIForm1::instance() { return gRahmen; }
 
 void MDIForm1::installHooks() {
   WindowHooks& h = hooks();
