@@ -71,17 +71,12 @@ void FrmHauptmenue::mnuDatDruck_Click() { oeffne(&Fensteraufrufe::frmDruck); }
 void FrmHauptmenue::mnuDatExp_Click() {
   if (!Export_pruefen()) return;
   if (fensteraufrufe().KartenZugriff) fensteraufrufe().KartenZugriff(QStringLiteral("s"));
-  else Melde_nicht_gebaut(QStringLiteral("KartenZugriff"));
 }
 
 void FrmHauptmenue::mnuDatImp_Click() {
   if (!Lesen_vorbereiten()) return;
-  if (fensteraufrufe().KartenZugriff) {
-    fensteraufrufe().KartenZugriff(QStringLiteral("l"));
-  } else {
-    Melde_nicht_gebaut(QStringLiteral("KartenZugriff"));
-    program().ImportAktiv = 0;
-  }
+  if (fensteraufrufe().KartenZugriff) fensteraufrufe().KartenZugriff(QStringLiteral("l"));
+  else program().ImportAktiv = 0;
 }
 
 void FrmHauptmenue::mnuIRAccess_Click() { oeffne(&Fensteraufrufe::frmIRAccess); }

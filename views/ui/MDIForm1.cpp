@@ -205,7 +205,6 @@ void MDIForm1::baueKopfpanel() {
   AniButton2_ = knopf(QStringLiteral("AniButton2"), Druckersymbol(), Picture1_);
   connect(AniButton2_, &QToolButton::clicked, this, [] {
     if (fensteraufrufe().Drucke_Ansicht) fensteraufrufe().Drucke_Ansicht();
-    else Melde_nicht_gebaut(QStringLiteral("Drucke_Auswahl"));
   });
 
   auto* rechts = new QHBoxLayout;

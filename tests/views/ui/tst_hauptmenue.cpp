@@ -161,7 +161,9 @@ class TstHauptmenue : public QObject {
   void closingTheFrameEndsTheProgram() {
     Rahmentest t(4);
     // A window of its own, as the holiday editor is, must not stay behind alone.
-    QPointer<QWidget> eigen = Zeige_Platzhalter(QStringLiteral("frmfeiertage"), QString(), false);
+    QPointer<QWidget> eigen = new QWidget;
+    eigen->setAttribute(Qt::WA_DeleteOnClose);
+    eigen->show();
     QVERIFY(eigen && eigen->isVisible());
     // The real end: the event loop the program runs in returns with 0.
     QTimer::singleShot(0, t.rahmen.data(), [&] { t.rahmen->close(); });
