@@ -252,7 +252,7 @@ QWidget* Oeffne_frmastro() {
   auto* w = new FrmAstro;
   QMdiSubWindow* sub = rahmen->addChild(w, tagAstro());
   sub->setWindowTitle(w->windowTitle());
-  sub->resize(sub->sizeHint());
+  Passe_in_Rahmen(sub);
   return sub;
 }
 

@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QSignalBlocker>
 #include <QTimer>
+#include <algorithm>
 #include <utility>
 
 #include "entry/Eingaberegeln.h"
@@ -108,8 +109,22 @@ QWidget* Zeige_Form(QWidget* form) {
   }
   QMdiSubWindow* sub = rahmen->addChild(form, form->objectName());
   sub->setWindowTitle(form->windowTitle());
-  sub->resize(sub->sizeHint());
+  Passe_in_Rahmen(sub);
   return sub;
+}
+
+void Passe_in_Rahmen(QMdiSubWindow* sub) {
+  QMdiArea* area = sub->mdiArea();
+  if (!area) {
+    sub->resize(sub->sizeHint());
+    return;
+  }
+  // A window taller or wider than the frame's area would hide its buttons beyond the edge.
+  const QSize platz = area->viewport()->size();
+  sub->resize(sub->sizeHint().boundedTo(platz).expandedTo(sub->minimumSizeHint()));
+  const int x = std::clamp(sub->x(), 0, std::max(0, platz.width() - sub->width()));
+  const int y = std::clamp(sub->y(), 0, std::max(0, platz.height() - sub->height()));
+  sub->move(x, y);
 }
 
 void Schliesse_Form(QWidget* form) {

@@ -10,6 +10,7 @@
 
 class QComboBox;
 class QListWidget;
+class QMdiSubWindow;
 
 namespace qv {
 
@@ -72,6 +73,9 @@ QWidget* Aktiviere_offene_Form(const QString& name);
 // Shows a loaded form as a child of the frame at its own size (its object name is its tag), or
 // without a frame as a window of its own that deletes itself on close. Returns the window.
 QWidget* Zeige_Form(QWidget* form);
+// Sizes a child window of the frame to its own size, at most the frame's area, and moves it
+// wholly into that area.
+void Passe_in_Rahmen(QMdiSubWindow* sub);
 // Closes the form together with its child window.
 void Schliesse_Form(QWidget* form);
 

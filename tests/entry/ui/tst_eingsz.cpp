@@ -16,6 +16,7 @@
 #include "shell/Uhrenprofil.h"
 #include "tests/support/ScriptedEnvironment.h"
 #include "tests/views/ViewFixtures.h"
+#include "calendar/ui/Kalenderfenster.h"
 #include "tests/views/ui/Rahmentest.h"
 #include "views/Rahmenzustand.h"
 #include "views/Zelltexte.h"
@@ -345,6 +346,33 @@ class TstEingSz : public QObject {
     t.oeffneMenue("mnuBa");
     QVERIFY(t.action("mnuBal\u00f6")->isEnabled());
     QVERIFY(t.action("mnuDat\u00d6ff")->isEnabled());
+  }
+
+  // The entry windows open inside the frame's area, their buttons within reach, on each type.
+  void entryWindowsFitTheFrame_data() {
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<QString>("befehl");
+    for (int slot : {4, 15, 20})
+      for (const char* b : {"mnuBaSz", "mnuBaPz", "mnuBaSw"})
+        QTest::addRow("%d %s", slot, b) << slot << QString::fromLatin1(b);
+    for (int slot : {15, 20}) QTest::addRow("%d astro", slot) << slot << QStringLiteral("mnuBaAstro");
+  }
+  void entryWindowsFitTheFrame() {
+    QFETCH(int, slot);
+    QFETCH(QString, befehl);
+    Rahmentest t(slot);
+    Kalenderfenster_anmelden();
+    t.haupt()->action(befehl)->trigger();
+    QCoreApplication::processEvents();
+    QMdiSubWindow* sub = t.rahmen->mdiArea()->currentSubWindow();
+    QVERIFY(sub && sub != t.haupt()->subWindow());
+    const QRect platz = t.rahmen->mdiArea()->viewport()->rect();
+    QVERIFY2(platz.contains(sub->geometry()), qPrintable(QStringLiteral("%1x%2 at %3,%4 in %5x%6")
+                                                            .arg(sub->width()).arg(sub->height()).arg(sub->x())
+                                                            .arg(sub->y()).arg(platz.width()).arg(platz.height())));
+    QVERIFY(sub->widget()->height() >= sub->widget()->minimumSizeHint().height());
+    QVERIFY(sub->widget()->width() >= sub->widget()->minimumSizeHint().width());
+    sub->close();
   }
 };
 
