@@ -46,6 +46,8 @@ FrmAstro::Regler FrmAstro::baue(const char* lbl, const char* bar, const char* tx
   r.bar->setRange(min, max);
   r.bar->setSingleStep(1);
   r.bar->setPageStep(gross);
+  // Without a width of its own the layout leaves a slider too short to drag.
+  r.bar->setMinimumWidth(180);
   r.txt = control<QLineEdit>(this, txt);
   r.txt->setReadOnly(true);
   connect(r.bar, &QScrollBar::valueChanged, this, &FrmAstro::Zeige_Texte);

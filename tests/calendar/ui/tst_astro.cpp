@@ -72,6 +72,9 @@ class TstAstro : public QObject {
     QCOMPARE(text("txt_zeitzone"), QStringLiteral("+ 1:00 Std"));
     QCOMPARE(text("txt_offset_Aufgang"), QStringLiteral("0 Min"));
     QCOMPARE(text("txt_offset_untergang"), QStringLiteral("0 Min"));
+    // Each slider is wide enough to be dragged, not squeezed beside its label and text.
+    for (const QScrollBar* b : sub_->findChildren<QScrollBar*>())
+      if (b->isVisibleTo(sub_)) QVERIFY2(b->width() >= 150, qPrintable(b->objectName()));
     QVERIFY(!sichtbar("hsb_limit_Sonnenaufgang"));
     QVERIFY(!sichtbar("cbo_Zustand_untergang"));
     QCOMPARE(c<QComboBox>("cboort")->currentText(), QStringLiteral("unbekannt"));
