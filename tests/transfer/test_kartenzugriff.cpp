@@ -18,7 +18,7 @@ class WartenderNutzer final : public Environment {
   explicit WartenderNutzer(ScriptedEnvironment& e) : e_(e) { setEnvironment(this); }
   ~WartenderNutzer() override { setEnvironment(&e_); }
   Answer message(const QString& text, Buttons b, Icon i, const QString& title) override {
-    if (text == texts().S_ZugrBeendet) warte_bis([] { return QFile::exists(QStringLiteral("card.msg")); }, 5000);
+    if (text == texts().S_ZugrBeendet) warte_bis([] { return QFile::exists(QStringLiteral("card.msg")); }, 30000);
     return e_.message(text, b, i, title);
   }
   void beep() override {}
