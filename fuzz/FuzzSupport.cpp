@@ -1,7 +1,9 @@
 #include "fuzz/FuzzSupport.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstdlib>
 
@@ -25,10 +27,14 @@ class SilentEnvironment final : public Environment {
 
 }  // namespace
 
-void setUp() {
+void setUp(int* argc, char*** argv) {
+  static QCoreApplication app(*argc, *argv);
   static SilentEnvironment silent;
   setEnvironment(&silent);
-  static QTemporaryDir dir;
+  // In memory where there is such a file system: the atomic writer syncs every file it writes.
+  static QTemporaryDir dir(QFileInfo(QStringLiteral("/dev/shm")).isWritable()
+                               ? QStringLiteral("/dev/shm/quorvel-fuzz-XXXXXX")
+                               : QDir::temp().filePath(QStringLiteral("quorvel-fuzz-XXXXXX")));
   if (!dir.isValid() || !QDir::setCurrent(dir.path())) std::abort();
 }
 

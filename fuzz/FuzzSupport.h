@@ -10,9 +10,10 @@
 
 namespace qv::fuzz {
 
-// Installs the silent environment and makes a fresh temporary directory the current one.
-// Called once, from LLVMFuzzerInitialize.
-void setUp();
+// Makes the application object (the transfers wait on its event loop), installs the silent
+// environment and makes a fresh temporary directory the current one. Called once, from
+// LLVMFuzzerInitialize.
+void setUp(int* argc, char*** argv);
 
 // The input as a file of the given name in the working directory; returns its path.
 QString writeInput(const char* name, const uint8_t* data, size_t size);
@@ -31,7 +32,7 @@ void useClockType(int typ);
 
 // Every target defines the entry point and calls setUp() from this one.
 #define QV_FUZZ_SETUP()                                              \
-  extern "C" int LLVMFuzzerInitialize(int*, char***) {              \
-    qv::fuzz::setUp();                                               \
+  extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {    \
+    qv::fuzz::setUp(argc, argv);                                     \
     return 0;                                                        \
   }

@@ -1,7 +1,6 @@
 // What the serial bus coupler sends: the FT1.2 pieces taken off the received bytes as the serial
 // driver does, the messages it delivers awaited by the link layer as confirmations, device answers
 // and memory answers, and each one decoded as the clock's mailbox answer.
-#include <QCoreApplication>
 #include <deque>
 
 #include "fuzz/FuzzSupport.h"
@@ -49,11 +48,7 @@ class EmpfangsTreiber final : public qv::EibTreiber {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-  static QCoreApplication app(*argc, *argv);  // the link layer waits on timers
-  qv::fuzz::setUp();
-  return 0;
-}
+QV_FUZZ_SETUP()
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   qv::fuzz::useClockType(240);

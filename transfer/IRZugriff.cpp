@@ -3,6 +3,9 @@
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QProcess>
+#include <algorithm>
+#include <cmath>
+#include <limits>
 
 #include "model/AtomicFile.h"
 #include "model/Environment.h"
@@ -24,7 +27,12 @@ const QString kAustausch = QStringLiteral("exchg.dat");
 
 QString zwei(int v) { return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')); }
 
-int wert(const QString& s) { return static_cast<int>(Val(s)); }
+// A number beyond int stands at the nearest end of the range.
+int wert(const QString& s) {
+  const double v = Val(s);
+  if (std::isnan(v)) return 0;
+  return static_cast<int>(std::clamp<double>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
 
 // The three fields of a typed time or date: each ends at the separator, or after two digits
 // when they stay within the field's limit, else after one; missing digits count as zeros.
@@ -43,12 +51,16 @@ void Felder(const QString& eingabe, QChar trenner, int grenze1, int grenze2, int
 std::optional<int> Antwortcode() {
   QByteArray roh;
   if (!readWholeFile(kAntwort, &roh)) return std::nullopt;
+  return IR_Antwortcode(roh);
+}
+
+}  // namespace
+
+std::optional<int> IR_Antwortcode(const QByteArray& roh) {
   const QString text = QString::fromLatin1(roh).simplified();
   if (text.isEmpty() || !(text[0].isDigit() || text[0] == u'-')) return std::nullopt;
   return wert(text);
 }
-
-}  // namespace
 
 int& IR_ComPort() {
   static int port = 1;

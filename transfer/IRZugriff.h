@@ -6,6 +6,7 @@
 #include <QChar>
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace qv {
 
@@ -34,6 +35,8 @@ QByteArray Schreibe_IRAnfrage(IRModus modus, int irCom, const QString& zeitmodus
 // Saves the program and copies its file to "exchg.dat"; false when nothing was saved.
 bool IR_Austausch_vorbereiten();
 
+// The code "irtrans.msg" holds: the number it starts with; empty when it starts with none.
+std::optional<int> IR_Antwortcode(const QByteArray& roh);
 // One OK: attempts until an answer decides or the gauge has passed 50. The gauge (0..100) is
 // reported through anzeige. The user has been told the outcome; true on success.
 bool IR_Uebertragung(IRModus modus, const std::function<void(int)>& anzeige);
