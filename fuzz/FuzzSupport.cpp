@@ -9,6 +9,7 @@
 
 #include "model/Environment.h"
 #include "model/Zustand.h"
+#include "tests/support/ClockProfiles.h"
 
 namespace qv::fuzz {
 namespace {
@@ -48,18 +49,7 @@ QString writeInput(const char* name, const uint8_t* data, size_t size) {
 
 void useClockType(int typ) {
   resetAllState();
-  Uhrenprofil& p = profile();
-  p.Uhrentyp = static_cast<int16_t>(typ);
-  p.Geraetefamilie = 0;
-  if (typ == 240) p.Kanalzahl = 4, p.Geraetecode = 72, p.MaxSz = 324, p.SpeicherGroesse = 2048;
-  if (typ == 280) {
-    p.Kanalzahl = 16, p.Geraetecode = 74, p.MaxSz = 500, p.SpeicherGroesse = 8192, p.KeineZeit = 1535;
-    p.Bewft = 1;
-    for (auto& g : astro().AstroGrenzen) g.GrenzeAuf = 0, g.GrenzeUnter = 1439;
-  }
-  if (typ == 309) p.Kanalzahl = 2, p.Geraetecode = 80, p.MaxSz = 120, p.SpeicherGroesse = 2048, p.KeineZeit = 1791;
-  settings().SwRegel = 1;
-  settings().SpracheUhr = 1;
+  test::setClockProfile(typ);
 }
 
 }  // namespace qv::fuzz
