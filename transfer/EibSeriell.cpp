@@ -113,7 +113,10 @@ void SerielleEibSchnittstelle::pumpe() {
     // Every frame of the coupler is acknowledged; a message longer than the receive buffer
     // (count byte plus 39) is not delivered.
     schreibe(QByteArray(1, static_cast<char>(ft12::Quittung)));
-    if (s->art == ft12::Stueck::Variabel && !s->daten.isEmpty() && s->daten.size() <= 39)
+    // A coupler that floods the line loses what the program has not taken yet, not the memory.
+    constexpr size_t kWarteschlange = 256;
+    if (s->art == ft12::Stueck::Variabel && !s->daten.isEmpty() && s->daten.size() <= 39 &&
+        nachrichten_.size() < kWarteschlange)
       nachrichten_.push_back(QByteArray(1, static_cast<char>(s->daten.size())) + s->daten);
   }
 }

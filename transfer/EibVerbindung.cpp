@@ -1,5 +1,6 @@
 #include "transfer/EibVerbindung.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <algorithm>
 #include <cmath>
@@ -211,7 +212,9 @@ int16_t BusSitzung::Erwarte_Bestaetigung(QByteArray& daten) {
       daten = QByteArray(reinterpret_cast<const char*>(p.data()) + 5, std::max(n, 0));
       return 0;
     }
+    // Messages that keep coming must not hold the receive timer off.
     if (p[0] == 0) Nachgeben();
+    else QCoreApplication::processEvents();
   }
   return 105;
 }
@@ -237,7 +240,10 @@ int16_t BusSitzung::Erwarte_Antwort(uint16_t phys, QByteArray& apdu) {
       continue;
     }
     const QByteArray m(reinterpret_cast<const char*>(p.data()), 1 + p[0]);
-    if (p[1] != 0x39 || p[0] < 8 || Wort_aus_String(m, 4) != phys) continue;
+    if (p[1] != 0x39 || p[0] < 8 || Wort_aus_String(m, 4) != phys) {
+      QCoreApplication::processEvents();
+      continue;
+    }
     const int n = std::min((p[7] & 15) + 1, p[0] - 7);
     apdu = m.mid(8, n);
     log(t.S_Antwort + Hex_Text(m, 1, 0));

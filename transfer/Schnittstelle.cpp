@@ -60,8 +60,11 @@ int Empfange_Seriell(ByteLink& link, QByteArray& antwort) {
   // the old adapter's 2. Such an answer ends as soon as it is whole; any other after the quiet time.
   const uint8_t erstes = static_cast<uint8_t>(buf[0]);
   const int laenge = erstes == 1 || erstes == 2 ? 2 : erstes == 18 ? 19 : 0;
+  // No answer is longer than 19 bytes: a line that keeps sending ends the answer at once.
+  constexpr int kLaengsteAntwort = 64;
   const QDeadlineTimer ende(w.antwortMaxMs);
-  while (!ende.hasExpired() && (laenge == 0 || buf.size() < laenge) && link.readSome(buf, w.ruheMs)) {
+  while (!ende.hasExpired() && (laenge == 0 || buf.size() < laenge) && buf.size() < kLaengsteAntwort &&
+         link.readSome(buf, w.ruheMs)) {
   }
   antwort = buf;
   return 0;

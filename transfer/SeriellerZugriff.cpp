@@ -56,7 +56,7 @@ bool istDatenantwort(const QByteArray& a, const QByteArray& rahmen) {
 // modulo 256. Empty when the file does not hold one.
 std::optional<QByteArray> Programmabbild(const QString& datei, int groesse, QString* meldung) {
   QByteArray roh;
-  if (!readWholeFile(datei, &roh)) {
+  if (!readWholeFile(datei, &roh, nullptr, kMaxProgramFileBytes)) {
     *meldung = texts().S_DateiNicht;
     return std::nullopt;
   }

@@ -86,6 +86,17 @@ TEST(EibVerbindung, AnswerOnlyFromTheDeviceAsked) {
   EXPECT_EQ(t.log().back(), QStringLiteral(" *** Timeout bei: erwarte Antwort"));
 }
 
+TEST(EibVerbindung, AFloodOfOtherMessagesStillEndsInTheTimeOut) {
+  EibStand t;
+  ASSERT_EQ(t.s.Bus_Oeffnen(0, 9600), 0);
+  t.koppler.verzoegerung = 0;
+  t.koppler.eingeschoben.assign(1000000, hex("0a39b011060000600102"));
+  QByteArray apdu;
+  EXPECT_EQ(t.s.Erwarte_Antwort(0x1105, apdu), 106);
+  // The receive timer ended the wait while the flood was still coming.
+  EXPECT_EQ(t.s.Erwarte_Antwort(0x1106, apdu), 0);
+}
+
 TEST(EibVerbindung, CallsOnAClosedLinkFail) {
   SimulierterKoppler k;
   int16_t a, b, fertig;

@@ -196,6 +196,8 @@ TEST(EmpfangeSeriell, AnAnswerEndsWhenItsFirstByteSaysItIsWhole) {
       {"extra bytes in the same piece stay", {daten + "x"}, daten + "x", 0},
       {"unknown first byte ends on silence", {"\x07\x07", "\x07", {}}, "\x07\x07\x07", 2},
       {"short data answer ends on silence", {daten.left(18), {}}, daten.left(18), 1},
+      {"a line that never falls quiet ends at 64 bytes", std::vector<QByteArray>(1000, QByteArray(8, char(7))),
+       QByteArray(64, char(7)), 7},
   };
   for (const auto& f : faelle) {
     SCOPED_TRACE(f.name);
