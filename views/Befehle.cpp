@@ -65,10 +65,20 @@ int speichernBekannt() {
 
 // ---- the save question ---------------------------------------------------------------------
 
-bool Speicherfrage_noetig(Anlass a) {
+bool Programm_hat_Inhalt() {
   const ProgramState& p = program();
-  if (p.Geaendert != 1) return false;
-  if (a == Anlass::Neu || a == Anlass::Beenden) return p.AnzGesamt[0] >= 1;
+  if (p.AnzGesamt[0] >= 1 || p.AnzSw[0] >= 1 || astro().AstroAktiv[0] != 0 || p.HatDateiname == 1) return true;
+  // A new program starts with the usage text "unbekannt".
+  const QString verwendung = p.Verwendung[0].trimmed();
+  if (!verwendung.isEmpty() && verwendung != texts().S_unbekannt) return true;
+  for (int k = 0; k < kChannelNames; ++k)
+    if (!p.Kanalname[k][0].trimmed().isEmpty()) return true;
+  return false;
+}
+
+bool Speicherfrage_noetig(Anlass a) {
+  if (program().Geaendert != 1) return false;
+  if (a == Anlass::Neu || a == Anlass::Beenden) return Programm_hat_Inhalt();
   return true;
 }
 

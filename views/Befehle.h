@@ -11,7 +11,11 @@ namespace qv {
 
 // ---- the save question ---------------------------------------------------------------------
 enum class Anlass { Schliessen, Beenden, Neu, Oeffnen, Lesen };
-// New and Exit ask only about a program that holds records; the others whenever it changed.
+// Something a save would keep: records, changeover entries, astro times, the usage text or a
+// channel name, or a file of its own whose content the changes would replace.
+bool Programm_hat_Inhalt();
+// New and Exit leave an empty new program without asking; otherwise every place asks whenever
+// the program changed.
 bool Speicherfrage_noetig(Anlass a);
 // "Änderungen speichern in " & file name & "  ?" (close, exit) or " ?" (new, open, read).
 QString Speicherfrage_Text(Anlass a);

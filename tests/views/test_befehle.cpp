@@ -1,6 +1,8 @@
 // The main window's commands over the tables: the save question, save as, opening refused and
 // good files, the template, the checks before writing the memory key, delete, change and copy.
 #include <gtest/gtest.h>
+#include <functional>
+#include <vector>
 
 #include "entry/Eingabeautomatik.h"
 #include "model/Abbild.h"
@@ -91,6 +93,32 @@ TEST(BefehlSpeicherfrage, WhenAskedAndWithWhichTail) {
   EXPECT_EQ(t.env.messages.back().buttons, Buttons::YesNoCancel);
   t.env.answer(Answer::No);
   EXPECT_TRUE(Speicherfrage(Anlass::Neu));
+}
+
+TEST(BefehlSpeicherfrage, NewAndExitAskWheneverASaveWouldKeepSomething) {
+  struct Fall {
+    const char* was;
+    std::function<void()> setze;
+    bool fragen;
+  };
+  const std::vector<Fall> faelle = {
+      {"nothing", [] {}, false},
+      {"the usage text of a new program", [] { program().Verwendung[0] = texts().S_unbekannt; }, false},
+      {"a changeover entry", [] { program().AnzSw[0] = 1; }, true},
+      {"astro times", [] { astro().AstroAktiv[0] = -1; }, true},
+      {"a usage text", [] { program().Verwendung[0] = QStringLiteral("Halle 2"); }, true},
+      {"a channel name", [] { program().Kanalname[5][0] = QStringLiteral(" Licht"); }, true},
+      {"a file of its own", [] { program().HatDateiname = 1; }, true},
+  };
+  for (const Fall& f : faelle) {
+    Befehlstest t(240);
+    program().Geaendert = 1;
+    f.setze();
+    EXPECT_EQ(Speicherfrage_noetig(Anlass::Neu), f.fragen) << f.was;
+    EXPECT_EQ(Speicherfrage_noetig(Anlass::Beenden), f.fragen) << f.was;
+    program().Geaendert = 0;
+    EXPECT_FALSE(Speicherfrage_noetig(Anlass::Beenden)) << f.was;
+  }
 }
 
 TEST(BefehlSpeicherfrage, YesWithoutASaveCancelsTheWholeCommand) {
