@@ -31,6 +31,13 @@ Uhrenprofil& profile() { return gProfile; }
 DeviceSettings& settings() { return gSettings; }
 AstroState& astro() { return gAstro; }
 
+void StateSnapshot::restore() const {
+  gProgram = prog;
+  gProfile = prof;
+  gSettings = set;
+  gAstro = ast;
+}
+
 void resetAllState() {
   gProgram = ProgramState{};
   gProfile = Uhrenprofil{};

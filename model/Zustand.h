@@ -132,6 +132,16 @@ Uhrenprofil& profile();
 DeviceSettings& settings();
 AstroState& astro();
 
+// Everything reading a program or an image into slot 0 can touch, taken before the read and put
+// back when the read fails or is refused, so a failed read changes nothing.
+struct StateSnapshot {
+  ProgramState prog = program();
+  Uhrenprofil prof = profile();
+  DeviceSettings set = settings();
+  AstroState ast = astro();
+  void restore() const;
+};
+
 // Back to the values at process start (used by tests and by "new program").
 void resetAllState();
 

@@ -20,11 +20,6 @@ namespace {
 const QString kAntwort = QStringLiteral("card.msg");
 const QString kAbbild = QStringLiteral("card.dat");
 
-void ohneDaten() {
-  ProgramState& p = program();
-  p.AnzSz[0] = p.AnzPz[0] = p.AnzSw[0] = p.AnzGesamt[0] = 0;
-}
-
 void plain(const QString& text) { env().message(text, Buttons::Ok, Icon::None); }
 
 // The exchange copy of the parallel road; false (reported) when it cannot be made.
@@ -58,16 +53,17 @@ bool Parallel() {
 }  // namespace
 
 bool Lade_Austauschabbild(const QString& datei) {
+  const StateSnapshot vorher;
   ProgramState& p = program();
   p.Dateiname[0] = datei;
   const LeseErgebnis r = LeseProgrammDatei(datei, 1, 0);
-  p.Verwendung[0] = texts().S_unbekannt;
-  p.Dateiname[0] = Freier_Dateiname();
   if (r != LeseErgebnis::Geladen) {
+    vorher.restore();
     refuse(Lesefehler_Text(r, 0));
-    ohneDaten();
     return false;
   }
+  p.Verwendung[0] = texts().S_unbekannt;
+  p.Dateiname[0] = Freier_Dateiname();
   p.HatDateiname = 0;
   p.Geaendert = 1;
   p.AktSpeicher = 0;
@@ -87,6 +83,8 @@ void KartenZugriff(const QString& richtung) {
   const bool parallel = s.Lpt < 4;
   // A read must never present what an earlier read left behind.
   if (lesen) QFile::remove(kAbbild);
+  // A read that fails leaves the program as it was: records, name, changed flag and all.
+  const StateSnapshot vorher;
 
   Anfrage a{richtung, s.Lpt, s.Delay, s.Delay2, s.Sprache, p.Dateiname[0]};
   bool ok = true;
@@ -106,10 +104,8 @@ void KartenZugriff(const QString& richtung) {
     ok = r == 0;
     if (!ok) plain(texts().S_ZugrNichtErfo);
   }
-  if (lesen) {
-    if (ok) Lade_Austauschabbild(kAbbild);
-    else ohneDaten();
-  }
+  if (lesen && ok) Lade_Austauschabbild(kAbbild);
+  else if (lesen) vorher.restore();
   p.ImportAktiv = 0;
   callHook(hooks().Fuelle_Grid, p.AktSpeicher);
 }

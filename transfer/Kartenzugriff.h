@@ -10,8 +10,8 @@ namespace qv {
 void KartenZugriff(const QString& richtung);
 
 // Reads an image exchange file ("card.dat", "exchg.dat") into slot 0 as a new, unsaved program
-// with usage "unbekannt" and the first free default name; a refusal is reported and leaves slot 0
-// without records. True when loaded.
+// with usage "unbekannt" and the first free default name; a refusal is reported and leaves the
+// program exactly as it was. True when loaded.
 bool Lade_Austauschabbild(const QString& datei);
 
 // The serial road, replaceable in tests; unset: SeriellerZugriff().

@@ -35,20 +35,6 @@ QString ohneKuerzel(const QString& menuetext) {
 
 void fuelle(int slot) { callHook(hooks().Fuelle_Grid, slot); }
 
-// Everything a read can touch, to put back when the read is refused.
-struct Schnappschuss {
-  ProgramState prog = program();
-  Uhrenprofil prof = profile();
-  DeviceSettings set = settings();
-  AstroState ast = astro();
-  void zurueck() const {
-    program() = prog;
-    profile() = prof;
-    settings() = set;
-    astro() = ast;
-  }
-};
-
 int speichernMitDialog(bool leerMelden) {
   const int r = Speichern_mit_Dialog(ohneKuerzel(texts().S_mnuSpeiUnter), leerMelden);
   if (r == 1) fuelle(program().AktSpeicher);
@@ -136,11 +122,11 @@ QString Lesefehler_Text(LeseErgebnis r, int speicher) {
 }
 
 bool Lade_Programm(const QString& datei) {
-  const Schnappschuss vorher;
+  const StateSnapshot vorher;
   program().Dateiname[0] = datei;
   const LeseErgebnis r = LeseProgrammDatei(datei, 0, 0);
   if (r != LeseErgebnis::Geladen) {
-    vorher.zurueck();
+    vorher.restore();
     refuse(Lesefehler_Text(r, 0));
     return false;
   }
@@ -159,11 +145,11 @@ bool Oeffnen() {
 }
 
 bool Lade_Vorlage(const QString& datei) {
-  const Schnappschuss vorher;
+  const StateSnapshot vorher;
   program().Dateiname[1] = datei;
   const LeseErgebnis r = LeseProgrammDatei(datei, 0, 1);
   if (r != LeseErgebnis::Geladen) {
-    vorher.zurueck();
+    vorher.restore();
     const QString text = Lesefehler_Text(r, 1);
     if (!text.isEmpty()) refuse(text);
     return false;

@@ -6,6 +6,7 @@
 
 #include "shell/Texte.h"
 #include "tests/transfer/TransferFixtures.h"
+#include "tests/transfer/Unveraendert.h"
 #include "transfer/IRZugriff.h"
 
 namespace qv::test {
@@ -105,11 +106,15 @@ TEST(IRUebertragung, AReadLoadsExchgDatAndACorruptOneIsNoSuccess) {
   {
     IR t;
     speichereProgramm();
+    program().HatDateiname = 1;
+    program().Geaendert = 1;
     t.dir.write(QStringLiteral("prog1.qvl"), "1 2 3\r\n");
     t.helfer({QStringLiteral("0")}, true);
+    const ProgramState vorher = program();
     EXPECT_FALSE(IR_Uebertragung(IRModus::Lesen, t.anzeige));
     EXPECT_EQ(t.texte(), QStringList({texts().S_KeineGueltDatei}));
-    EXPECT_EQ(program().AnzSz[0], 0);
+    // The refused image changes nothing: the program keeps its records, name and changes.
+    erwarteUnveraendert(vorher);
   }
 }
 

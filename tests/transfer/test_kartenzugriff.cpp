@@ -6,6 +6,7 @@
 
 #include "shell/Texte.h"
 #include "tests/transfer/TransferFixtures.h"
+#include "tests/transfer/Unveraendert.h"
 #include "transfer/Austauschdateien.h"
 #include "transfer/Kartenzugriff.h"
 
@@ -130,9 +131,12 @@ TEST(Kartenzugriff, FailedReadsNeverLoadAnOldImage) {
       QFile::setPermissions(t.dir.file(QStringLiteral("kelvor.exe")), QFile::ReadOwner | QFile::ExeOwner);
     }
     QFile::copy(t.dir.file(QStringLiteral("prog1.qvl")), t.dir.file(QStringLiteral("card.dat")));
+    program().HatDateiname = 1;
+    program().Geaendert = 1;
+    const ProgramState vorher = program();
     program().ImportAktiv = 1;
     KartenZugriff(QStringLiteral("l"));
-    EXPECT_EQ(program().AnzSz[0], 0);
+    erwarteUnveraendert(vorher);
     EXPECT_EQ(program().ImportAktiv, 0);
     EXPECT_FALSE(QFile::exists(QStringLiteral("card.dat")));
     ASSERT_FALSE(t.env.messages.empty());

@@ -1,0 +1,72 @@
+// A memory-key read that fails, through the main window's read command over the serial road:
+// the program stays as it was, so the next Save writes it and nothing else over its own file.
+#include <QtTest>
+
+#include "model/Programmdatei.h"
+#include "model/Programmleser.h"
+#include "shell/Texte.h"
+#include "tests/support/KeyAdapterSim.h"
+#include "tests/transfer/TransferFixtures.h"
+#include "tests/views/ViewFixtures.h"
+#include "tests/views/ui/Rahmentest.h"
+#include "transfer/ui/Transferfenster.h"
+#include "views/ui/Fensteraufrufe.h"
+
+using namespace qv;
+using namespace qv::test;
+
+class TstLesefehler : public QObject {
+  Q_OBJECT
+ private slots:
+  void failedSerialReadThenSaveKeepsTheUsersFile_data() {
+    QTest::addColumn<int>("stoerung");
+    QTest::newRow("no key in the adapter") << int(Stoerung::KeinChip);
+    QTest::newRow("the key does not answer") << int(Stoerung::ChipStumm);
+  }
+  void failedSerialReadThenSaveKeepsTheUsersFile() {
+    QFETCH(int, stoerung);
+    Rahmentest t(4);
+    wartezeiten().pauseMs = 0;
+    wartezeiten().antwortMs = 300;
+    wartezeiten().ruheMs = 60;
+    // The user's program of five records, saved as its own file.
+    ProgramState& p = program();
+    setzeSlot(0, {wochenSz(600, 127, 1, 1), wochenSz(360, 31, 2, 0), wochenSz(480, 96, 4, 1),
+                  wochenSz(1200, 127, 8, 0), wochenSz(60, 1, 1, 1)},
+              {});
+    p.Dateiname[0] = t.dir->file(QStringLiteral("anlage.qvl"));
+    p.HatDateiname = 1;
+    QCOMPARE(SchreibeProgrammDatei(), 1);
+    callHook(hooks().Fuelle_Grid, 0);
+
+    KeyAdapterSim sim(2048);
+    const Stoerung s{Stoerung::Art(stoerung)};
+    sim.plane({{}, s, s, s});  // the key-type check passes, block 0 fails
+    qputenv("QUORVEL_COM1", sim.device().toLocal8Bit());
+    settings().Lpt = 4;
+    Installiere_Transferfenster();
+    t.action("mnuDatImp")->trigger();
+    qunsetenv("QUORVEL_COM1");
+    wartezeiten() = Wartezeiten{};
+    QCOMPARE(t.letzteMeldung(), texts().S_ZugrNichtErfo);
+    QCOMPARE(p.AnzGesamt[0], int16_t(5));
+    QCOMPARE(p.Dateiname[0], t.dir->file(QStringLiteral("anlage.qvl")));
+    QCOMPARE(p.Geaendert, int16_t(0));
+    QCOMPARE(t.grid()->Text(5, 0), QStringLiteral("  5"));
+
+    // One more record and Save: the file holds the five and the new one.
+    p.Sz[0][5] = wochenSz(900, 127, 1, 1);
+    p.AnzSz[0] = p.AnzGesamt[0] = 6;
+    p.Geaendert = 1;
+    t.oeffneMenue("mnuDat");
+    t.action("mnuDatSpei")->trigger();
+    QCOMPARE(p.Geaendert, int16_t(0));
+    QCOMPARE(LeseProgrammDatei(t.dir->file(QStringLiteral("anlage.qvl")), 0, 1), LeseErgebnis::Geladen);
+    QCOMPARE(p.AnzGesamt[1], int16_t(6));
+    QVERIFY(std::equal(std::begin(p.Sz[0]), std::begin(p.Sz[0]) + 6, std::begin(p.Sz[1])));
+    fensteraufrufe() = Fensteraufrufe{};
+  }
+};
+
+QTEST_MAIN(TstLesefehler)
+#include "tst_lesefehler.moc"
