@@ -1,6 +1,7 @@
 #include "model/AtomicFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
 
@@ -16,6 +17,25 @@ bool fails(WriteFault step) {
   return true;
 }
 
+// The file a save replaces: the name itself, or through links their last target, so the link
+// stays. Empty (with *error) when that is there but no regular file: renaming over a device,
+// FIFO, socket or directory would replace it, and a run as root is allowed to.
+QString regularTarget(const QString& path, QString* error) {
+  QFileInfo fi(path);
+  for (int hops = 0; fi.isSymLink(); ++hops) {
+    if (hops == 40) {
+      if (error) *error = QStringLiteral("Too many levels of symbolic links");
+      return {};
+    }
+    fi.setFile(fi.symLinkTarget());
+  }
+  if (fi.exists() && !fi.isFile()) {
+    if (error) *error = QStringLiteral("Not a regular file: ") + fi.filePath();
+    return {};
+  }
+  return fi.filePath();
+}
+
 }  // namespace
 
 void injectWriteFault(WriteFault fault) { gFault = fault; }
@@ -23,7 +43,9 @@ void injectWriteFault(WriteFault fault) { gFault = fault; }
 QString tooLargeReason() { return QStringLiteral("file too large"); }
 
 bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
-  QSaveFile f(path);
+  const QString target = regularTarget(path, error);
+  if (target.isEmpty()) return false;
+  QSaveFile f(target);
   // Windows-style read-only folders may not allow a temporary file; fall back is not wanted:
   // a direct write could leave a half file, so a failure is reported instead.
   f.setDirectWriteFallback(false);
@@ -58,6 +80,8 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
 }
 
 bool appendFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
+  // Checked before reading, as a FIFO would block the read.
+  if (regularTarget(path, error).isEmpty()) return false;
   QByteArray old;
   if (QFile::exists(path) && !readWholeFile(path, &old, error)) return false;
   return writeFileAtomically(path, old + bytes, error);

@@ -14,6 +14,8 @@ constexpr qint64 kMaxProgramFileBytes = 256 * 1024;
 constexpr qint64 kMaxTextFileBytes = 4 * 1024 * 1024;
 
 // True on success; on failure *error (when given) holds the reason and the target is untouched.
+// Only a regular file is replaced; a link is followed to its target and stays a link. A name that
+// is, or leads to, a device, FIFO, socket or directory is refused.
 bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
 // Appends to a file by rewriting it whole (old contents + bytes), with the same guarantee.
