@@ -10,9 +10,11 @@ namespace {
 
 const QByteArray kZeilenende("\r\n");
 
+// Lines ended by CR LF, LF or CR alone.
 QStringList zeilen(const QByteArray& bytes) {
   QString text = QString::fromLatin1(bytes);
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  text.replace(u'\r', u'\n');
   return text.split(u'\n');
 }
 
@@ -53,7 +55,8 @@ std::optional<Kartenantwort> Lies_Kartenantwort(const QByteArray& bytes) {
   if (werte.size() < 2) return std::nullopt;
   bool ok1 = false, ok2 = false;
   Kartenantwort a;
-  a.code = werte[0].toInt(&ok1);
+  // The helper writes its code as a 16-bit whole number; anything beyond is no answer it gives.
+  a.code = werte[0].toShort(&ok1);
   a.adresse = werte[1].toLongLong(&ok2);
   if (!ok1 || !ok2) return std::nullopt;
   return a;

@@ -22,7 +22,8 @@ QByteArray Schreibe_Anfrage(const Anfrage& a);
 // Line 6 is taken whole, so a name with commas or blanks stays as it was written.
 std::optional<Anfrage> Lies_Anfrage(const QByteArray& bytes);
 
-// "card.msg": code and address; empty when the file holds no two whole numbers.
+// "card.msg": code and address; empty when the file holds no two whole numbers or the code lies
+// outside the 16-bit range. Lines may end with CR LF, LF or CR.
 struct Kartenantwort {
   int code = 0;
   long long adresse = 0;

@@ -75,14 +75,35 @@ TEST(Austauschdateien, EveryAnswerCodeGivesItsText) {
       {"5\r\n70000", x.S_FehlBeimSetz + "70000" + x.S_evtlVerz},
       {"6,17", QString::fromUtf8("Fehler beim Schreiben in Adresse 17evtl. Verzögerungsfaktor erhöhen !")},
       {"7,0", x.S_FehlBeimSend + "," + x.S_evtlVerz},
-      {"3,0", {}}, {"0,0", {}}, {"8,5", {}},
+      {"3,0", {}}, {"0,0", {}}, {"8,5", {}}, {"32767,0", {}}, {"-32768,0", {}},
+      // Lines ended by CR alone, as the other readers take them.
+      {"6\r17\r", x.S_FehlBeimSchr + "17" + x.S_evtlVerz},
+      {"2\r0", x.S_KeinChipAdapter + x.S_VerzNied},
   };
   for (const auto& f : faelle) {
     const auto a = Lies_Kartenantwort(f.datei);
     ASSERT_TRUE(a) << f.datei;
     EXPECT_EQ(Kartenantwort_Text(*a, 2), f.text) << f.datei;
   }
-  for (const char* kaputt : {"", "6", "x,1", "6,y"}) EXPECT_FALSE(Lies_Kartenantwort(kaputt)) << kaputt;
+  // A code beyond the 16-bit range is no answer the helper gives.
+  for (const char* kaputt : {"", "6", "x,1", "6,y", "32768,0", "99999999,0", "-32769,0", "6\r"})
+    EXPECT_FALSE(Lies_Kartenantwort(kaputt)) << kaputt;
+}
+
+TEST(Kartenzugriff, AnAnswerCodeBeyondTheRangeFailsTheReadAndLoadsNothing) {
+  for (const char* code : {"32768", "99999999"}) {
+    SCOPED_TRACE(code);
+    Parallel t;
+    t.helfer(QByteArray(code) + ",0", true);
+    program().Dateiname[0] = QStringLiteral("eigen.qvl");
+    program().HatDateiname = 1;
+    program().Geaendert = 1;
+    const ProgramState vorher = program();
+    program().ImportAktiv = 1;
+    KartenZugriff(QStringLiteral("l"));
+    EXPECT_EQ(t.texte(), QStringList({texts().S_ZugrBeendet, texts().S_ZugrNichtErfo}));
+    erwarteUnveraendert(vorher);
+  }
 }
 
 TEST(Kartenzugriff, WriteCopiesToTheExchangeNameAndReportsTheHelpersCode) {
