@@ -233,7 +233,9 @@ LeseErgebnis LeseProgrammDatei(const QString& dateiname, int OhneTexte, int Spei
   if (Datei_existiert(dateiname) != 1) return LeseErgebnis::Fehlt;
 
   const AbbildFormat* f = imageFormat(profile().Uhrentyp);
-  std::optional<ValueReader> reader = ValueReader::open(dateiname, nullptr, kMaxProgramFileBytes);
+  QString grund;
+  std::optional<ValueReader> reader = ValueReader::open(dateiname, &grund, kMaxProgramFileBytes);
+  if (!reader && grund == tooLargeReason()) return LeseErgebnis::ZuGross;
   if (!f || !reader) return LeseErgebnis::Ungueltig;
 
   TAbbild stored;

@@ -6,6 +6,7 @@
 #include "model/Environment.h"
 #include "model/ValueFile.h"
 #include "shell/Marke.h"
+#include "shell/Meldungen.h"
 #include "shell/Startverzeichnis.h"
 #include "shell/Texte.h"
 #include "transfer/EibGeraet.h"
@@ -109,8 +110,9 @@ int16_t Schreibe_Applikation(BusSitzung& s, uint16_t phys, const QString& datei)
   // The file is checked before anything goes on the bus.
   const QString name = fileNameIgnoringCase(datei);
   QByteArray inhalt;
-  if (!QFile::exists(name) || !readWholeFile(name, &inhalt)) {
-    refuse(datei + QStringLiteral(": ") + t.S_DateiNicht);
+  QString grund;
+  if (!QFile::exists(name) || !readWholeFile(name, &inhalt, &grund)) {
+    refuse(datei + QStringLiteral(": ") + Dateifehler_Text(grund));
     return eibfehler::Gemeldet;
   }
   std::optional<std::vector<uint8_t>> gelesen = Lies_Applikationsdatei(inhalt);

@@ -6,6 +6,7 @@
 #include "model/AtomicFile.h"
 #include "model/Environment.h"
 #include "model/Zustand.h"
+#include "shell/Meldungen.h"
 #include "shell/Texte.h"
 #include "transfer/Austauschdateien.h"
 #include "transfer/EibSeriell.h"
@@ -56,8 +57,9 @@ bool istDatenantwort(const QByteArray& a, const QByteArray& rahmen) {
 // modulo 256. Empty when the file does not hold one.
 std::optional<QByteArray> Programmabbild(const QString& datei, int groesse, QString* meldung) {
   QByteArray roh;
-  if (!readWholeFile(datei, &roh, nullptr, kMaxProgramFileBytes)) {
-    *meldung = texts().S_DateiNicht;
+  QString grund;
+  if (!readWholeFile(datei, &roh, &grund, kMaxProgramFileBytes)) {
+    *meldung = Dateifehler_Text(grund);
     return std::nullopt;
   }
   *meldung = texts().S_KeineGueltDatei;
@@ -266,10 +268,11 @@ int SeriellerZugriff(ByteLink& link, SerielAnzeige* anzeige) {
   const QString com = QString::number(settings().Lpt - 3);
 
   QByteArray roh;
+  QString grund;
   const std::optional<Anfrage> anfrage =
-      readWholeFile(QStringLiteral("quorvel.msg"), &roh) ? Lies_Anfrage(roh) : std::nullopt;
+      readWholeFile(QStringLiteral("quorvel.msg"), &roh, &grund) ? Lies_Anfrage(roh) : std::nullopt;
   if (!anfrage) {
-    melde(QStringLiteral("error in serial communication :") + t.S_DateiNicht + QStringLiteral(" quorvel.msg"));
+    melde(QStringLiteral("error in serial communication :") + Dateifehler_Text(grund) + QStringLiteral(" quorvel.msg"));
     return 1;
   }
   // The image is checked before the first frame, so a damaged file never reaches the key.

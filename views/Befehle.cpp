@@ -13,6 +13,7 @@
 #include "model/Sortierung.h"
 #include "model/Zustand.h"
 #include "shell/Marke.h"
+#include "shell/Meldungen.h"
 #include "shell/Texte.h"
 #include "views/Ansicht.h"
 #include "views/Anzeigeliste.h"
@@ -106,6 +107,8 @@ QString Lesefehler_Text(LeseErgebnis r, int speicher) {
       return t.S_DateiNicht;
     case LeseErgebnis::Familienkonflikt:
       return t.S_FormEIB;
+    case LeseErgebnis::ZuGross:
+      return t.S_KeineGueltDatei + u'\n' + meldung(Meldung::DateiZuGross);
     default:
       break;
   }

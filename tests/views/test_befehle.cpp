@@ -6,6 +6,7 @@
 
 #include "entry/Eingabeautomatik.h"
 #include "model/Abbild.h"
+#include "model/AtomicFile.h"
 #include "model/Programmdatei.h"
 #include "model/Satz.h"
 #include "shell/Marke.h"
@@ -220,6 +221,8 @@ TEST(BefehlOeffnen, RefusedFilesLeaveTheProgramExactlyAsItWas) {
   t.dir.write("kaputt.qvl", "1 2 3\r\nkein Programm\r\n");
   t.dir.write("gross.qvl", testData("model/programm280.qvl"));
   t.dir.write("astro.qvl", testData("model/programm309.qvl"));
+  t.dir.write("riesig.qvl", gut + QByteArray(kMaxProgramFileBytes, ' '));
+  settings().Sprache = 1;
   schreibeMastercard(t.dir, "master.qvl");
   // The user has changed something since the save.
   program().Geaendert = 1;
@@ -235,6 +238,7 @@ TEST(BefehlOeffnen, RefusedFilesLeaveTheProgramExactlyAsItWas) {
       {"gross.qvl", x.S_KeineGueltDatei},
       {"astro.qvl", x.S_DateiFuer + u' ' + brand().S_Typ[20]},
       {"master.qvl", x.S_KeineGueltDatei},
+      {"riesig.qvl", x.S_KeineGueltDatei + QString::fromUtf8("\nDatei zu groß !")},
   };
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.datei);
