@@ -55,13 +55,13 @@ TEST(Grenzen, EndlessProgramFileIsRefusedAndChangesNothing) {
   const ProgramState before = program();
   for (const char* name : {"endlos.qvl", "card.dat"}) {
     const QString path = endlessFile(dir, QString::fromLatin1(name));
-    EXPECT_EQ(LeseProgrammDatei(path, 0, 0), LeseErgebnis::Ungueltig) << name;
+    EXPECT_EQ(LeseProgrammDatei(path, 0, 0), LeseErgebnis::ZuGross) << name;
     EXPECT_EQ(program().AnzGesamt[0], before.AnzGesamt[0]);
     EXPECT_TRUE(std::equal(std::begin(program().Sz[0]), std::end(program().Sz[0]), std::begin(before.Sz[0])));
   }
   // A program file with a long tail behind its values is longer than any program file can be.
   dir.write("lang.qvl", QByteArray(kMaxProgramFileBytes + 1, '0'));
-  EXPECT_EQ(LeseProgrammDatei(dir.file("lang.qvl"), 0, 0), LeseErgebnis::Ungueltig);
+  EXPECT_EQ(LeseProgrammDatei(dir.file("lang.qvl"), 0, 0), LeseErgebnis::ZuGross);
 }
 
 TEST(Grenzen, AFailedSaveAtEveryStepKeepsTheOldFileAndTellsTheUser) {
