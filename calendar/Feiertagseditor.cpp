@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "model/Cp1252.h"
 #include "model/Kalender.h"
 #include "model/Vergleich.h"
 #include "shell/Texte.h"
@@ -56,7 +57,10 @@ QString Feiertag_Definition(const TFeiertag& f) {
   }
 }
 
-bool Feiertag_Speichern(HolidayTable& t, const TFeiertag& neu) {
+bool Feiertag_Speichern(HolidayTable& t, const TFeiertag& eingabe) {
+  // Names are compared and kept as the holiday file holds them.
+  TFeiertag neu = eingabe;
+  neu.Name = cp1252::stored(eingabe.Name);
   bool gefunden = false;
   const int n = anzahl(t);
   for (int i = 0; i < n; ++i) {
@@ -124,7 +128,8 @@ void Set_Mitglied_Entfernen(HolidayTable& t, int s, int m) {
   row[0] = static_cast<int16_t>(count - 1);
 }
 
-bool Set_Hinzufuegen(HolidayTable& t, const QString& name) {
+bool Set_Hinzufuegen(HolidayTable& t, const QString& eingabe) {
+  const QString name = cp1252::stored(eingabe);
   const int n = anzahlSets(t);
   if (name.isEmpty() || n >= kFtSetRows) return false;
   for (int s = 0; s < n; ++s)

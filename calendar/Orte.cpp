@@ -94,7 +94,9 @@ std::optional<std::vector<Place>> decodePlaceFile(const QByteArray& bytes, int* 
   return places;
 }
 
-int storePlace(std::vector<Place>& places, const QString& name, const PlaceCodes& codes) {
+int storePlace(std::vector<Place>& places, const QString& typed, const PlaceCodes& codes) {
+  // Names are compared and kept as the file holds them, so a place comes back as it was stored.
+  const QString name = cp1252::stored(typed);
   for (size_t i = 0; i < places.size(); ++i) {
     if (places[i].name == name) {
       places[i].codes = codes;
@@ -173,7 +175,7 @@ std::optional<PlaceListChange> addPlace(const std::function<QString()>& askName,
     }
     places.emplace();
   }
-  const QString name = askName ? askName() : QString();
+  const QString name = cp1252::stored(askName ? askName() : QString());
   if (name.isEmpty()) return std::nullopt;
   if (places->size() >= static_cast<size_t>(kMaxPlaces) &&
       std::none_of(places->begin(), places->end(), [&](const Place& p) { return p.name == name; })) {

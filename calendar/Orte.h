@@ -51,8 +51,9 @@ QByteArray encodePlaceFile(const std::vector<Place>& places);
 // The places a file holds; empty (with *error) when it is truncated, malformed or too large.
 std::optional<std::vector<Place>> decodePlaceFile(const QByteArray& bytes, int* error = nullptr);
 
-// Stores codes under name: an existing place of exactly that name is updated in place; a new
-// one goes after every place whose key is not greater than its own. Returns its index.
+// Stores codes under name: an existing place of exactly that name (as the file holds it) is
+// updated in place; a new one goes after every place whose key is not greater than its own.
+// Returns its index.
 int storePlace(std::vector<Place>& places, const QString& name, const PlaceCodes& codes);
 
 // The list entry to preselect for the current settings: the last place with these codes, or

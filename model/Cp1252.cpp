@@ -30,6 +30,13 @@ int codeOf(QChar c) {
   return -1;
 }
 
+bool storable(QChar c) {
+  const int code = codeOf(c);
+  return code >= 0x20 && code != 0x7F && (code < 0x80 || code > 0x9F || c.unicode() > 0xFF);
+}
+
+QString stored(const QString& text) { return decode(encode(text)); }
+
 QString decode(const QByteArray& bytes) {
   QString out;
   out.reserve(bytes.size());

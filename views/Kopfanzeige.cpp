@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/Abbild.h"
+#include "model/Cp1252.h"
 #include "model/Val.h"
 #include "model/Zustand.h"
 #include "shell/Marke.h"
@@ -153,6 +154,6 @@ QString Belegung_Text(int m) {
 
 bool Zeichen_erlaubt_Nummer(QChar c) { return (c >= u'0' && c <= u'9') || c == u' ' || c == QChar(8); }
 
-bool Zeichen_erlaubt_Text(QChar c) { return c != u','; }
+bool Zeichen_erlaubt_Text(QChar c) { return c != u',' && (c.unicode() < 0x20 || cp1252::storable(c)); }
 
 }  // namespace qv

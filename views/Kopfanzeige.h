@@ -56,8 +56,9 @@ bool Schreibschutz_sichtbar();
 QString Belegung_Titel(int m);
 QString Belegung_Text(int m);
 
-// Characters the header boxes refuse: the comma in names and usage text; in the number box
-// anything but digits, blank and backspace.
+// Characters the header boxes refuse: in names and usage text the comma and what the program
+// file cannot hold (control keys such as backspace pass); in the number box anything but digits,
+// blank and backspace.
 bool Zeichen_erlaubt_Nummer(QChar c);
 bool Zeichen_erlaubt_Text(QChar c);
 

@@ -22,6 +22,7 @@
 #include "model/Val.h"
 #include "model/Zustand.h"
 #include "shell/Texte.h"
+#include "shell/ui/Dateitextfilter.h"
 
 namespace qv {
 namespace {
@@ -50,6 +51,7 @@ void FrmFeiertage::buildControls() {
   fra_neuere_ft_ = control<QGroupBox>(this, "fra_neuere_ft");
   lbl_ft_name_ = control<QLabel>(fra_neuere_ft_, "lbl_ft_name");
   Txt_feiertag_name_ = control<QLineEdit>(fra_neuere_ft_, "Txt_feiertag_name");
+  Dateitextfilter::setzeAuf(Txt_feiertag_name_);
   fra_ft_art_ = control<QGroupBox>(fra_neuere_ft_, "fra_ft_art");
   Opt_fest_ = control<QRadioButton>(fra_ft_art_, "Opt_fest");
   Opt_frei_ = control<QRadioButton>(fra_ft_art_, "Opt_frei");

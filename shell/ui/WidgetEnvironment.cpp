@@ -9,6 +9,7 @@
 #include <QMessageBox>
 
 #include "shell/Marke.h"
+#include "shell/ui/Dateitextfilter.h"
 
 namespace qv {
 
@@ -64,10 +65,14 @@ QString WidgetEnvironment::saveFileName(const QString& caption, const QString& f
 }
 
 QString WidgetEnvironment::inputText(const QString& prompt) {
-  bool ok = false;
-  const QString text = QInputDialog::getText(QApplication::activeWindow(), brand().S_Titel, prompt,
-                                             QLineEdit::Normal, QString(), &ok);
-  return ok ? text : QString();
+  // The input box asks for names that go into a file (places, holiday sets).
+  QInputDialog d(QApplication::activeWindow());
+  d.setWindowTitle(brand().S_Titel);
+  d.setLabelText(prompt);
+  d.setInputMode(QInputDialog::TextInput);
+  d.setTextValue(QString());
+  if (auto* box = d.findChild<QLineEdit*>()) Dateitextfilter::setzeAuf(box);
+  return d.exec() == QDialog::Accepted ? d.textValue() : QString();
 }
 
 QColor WidgetEnvironment::chooseColor(const QColor& initial) {

@@ -1,0 +1,114 @@
+// Text boxes whose text goes into a Windows-1252 file refuse, where it is typed, a character the
+// file cannot hold: the holiday name, the input box for place and set names, and the frame's
+// usage text and channel names. What the box shows is what the file gives back.
+#include <QComboBox>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "calendar/Feiertage.h"
+#include "calendar/ui/FrmFeiertage.h"
+#include "model/Programmdatei.h"
+#include "model/Programmleser.h"
+#include "shell/ui/WidgetEnvironment.h"
+#include "tests/calendar/ui/Kindsuche.h"
+#include "tests/views/ui/Rahmentest.h"
+
+using namespace qv;
+using namespace qv::test;
+
+namespace {
+
+// Types text as a keyboard would, one key press per character.
+void tippe(QWidget* box, const QString& text) {
+  for (const char32_t u : text.toUcs4()) {
+    const QString zeichen = QString::fromUcs4(&u, 1);
+    QKeyEvent druck(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, zeichen);
+    QApplication::sendEvent(box, &druck);
+    QKeyEvent los(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, zeichen);
+    QApplication::sendEvent(box, &los);
+  }
+}
+
+const QString kFeiertag = QString::fromUtf8("Święto Niepodległości");
+const QString kOrt = QString::fromUtf8("Łódź");
+
+}  // namespace
+
+class TstDateitexte : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void holidayNameKeepsOnlyWhatTheFileHolds() {
+    Rahmentest t(4);
+    texts().FtDatei = QStringLiteral("deutsch.hdy");
+    holidayTable() = HolidayTable{};
+    QPointer<QWidget> w = Oeffne_frmfeiertage();
+    auto* name = kind<QLineEdit>(w, "Txt_feiertag_name");
+    tippe(name, kFeiertag);
+    QCOMPARE(name->text(), QStringLiteral("wito Niepodlegoci"));
+    QCOMPARE(t.env->beeps, 4);
+    // Pasted text loses those characters too.
+    name->clear();
+    name->insert(QString::fromUtf8("Dzień ") + kFeiertag);
+    QCOMPARE(name->text(), QString::fromUtf8("Dzie wito Niepodlegoci"));
+    kind<QRadioButton>(w, "Opt_fest")->click();
+    kind<QComboBox>(w, "cbo_monat")->setCurrentIndex(10);
+    kind<QComboBox>(w, "cbo_tagnummer")->setCurrentIndex(10);
+    QTest::mouseClick(kind<QPushButton>(w, "cmd_add_Feiertage"), Qt::LeftButton);
+    QTest::mouseClick(kind<QPushButton>(w, "cmd_ft_end"), Qt::LeftButton);
+    holidayTable() = HolidayTable{};
+    Lies_Feiertage();
+    QCOMPARE(holidayTable().AnzFt, int16_t(1));
+    QCOMPARE(holidayTable().Feiertage[0].Name, QString::fromUtf8("Dzie wito Niepodlegoci"));
+  }
+
+  void theInputBoxForPlaceAndSetNames() {
+    Rahmentest t(4);
+    WidgetEnvironment echt;
+    setEnvironment(&echt);
+    QString gezeigt;
+    QTimer::singleShot(0, [&] {
+      auto* d = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+      QVERIFY(d);
+      auto* box = d->findChild<QLineEdit*>();
+      tippe(box, kOrt + QStringLiteral(" Mitte"));
+      gezeigt = box->text();
+      d->accept();
+    });
+    const QString name = env().inputText(QStringLiteral("Name des Ortes ?"));
+    setEnvironment(t.env.get());
+    QCOMPARE(gezeigt, QString::fromUtf8("ód Mitte"));
+    QCOMPARE(name, gezeigt);
+  }
+
+  void usageTextAndChannelNamesInTheFrame() {
+    Rahmentest t(4);
+    auto* verwendung = t.w<QLineEdit>("Txtverwendung");
+    auto* kanal = t.w<QLineEdit>("txtkannam0");
+    tippe(verwendung, QStringLiteral("Halle ") + kOrt);
+    tippe(kanal, kOrt + QStringLiteral(" \u20ac"));
+    QCOMPARE(verwendung->text(), QString::fromUtf8("Halle ód"));
+    QCOMPARE(kanal->text(), QString::fromUtf8("ód €"));
+    QCOMPARE(t.env->beeps, 4);
+    // Backspace still works in the boxes.
+    QTest::keyClick(kanal, Qt::Key_Backspace);
+    QCOMPARE(kanal->text(), QString::fromUtf8("ód "));
+
+    // Taken over and saved, the file gives back what the boxes show.
+    t.rahmen->Uebernimm_Kopffelder();
+    ProgramState& p = program();
+    p.Dateiname[0] = t.dir->file(QStringLiteral("halle.qvl"));
+    p.AnzSw[0] = 0;
+    t.env->answer(Answer::Ok);
+    QCOMPARE(SchreibeProgrammDatei(), 1);
+    QCOMPARE(LeseProgrammDatei(p.Dateiname[0], 0, 1), LeseErgebnis::Geladen);
+    QCOMPARE(p.Verwendung[1], verwendung->text());
+    QCOMPARE(p.Kanalname[0][1].trimmed(), kanal->text().trimmed());
+  }
+};
+
+QTEST_MAIN(TstDateitexte)
+#include "tst_dateitexte.moc"
