@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <memory>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -13,6 +14,7 @@
 #include "model/Programmleser.h"
 #include "model/ValueFile.h"
 #include "tests/model/ImageFixtures.h"
+#include "tests/support/EndlessFifo.h"
 #include "tests/support/ScriptedEnvironment.h"
 #include "tests/support/StartDir.h"
 
@@ -21,18 +23,19 @@ using namespace qv::imagetest;
 
 namespace {
 
-// A name in the start directory that reads as endless zeros.
-QString endlessFile(test::StartDir& dir, const QString& name) {
-  const QString path = dir.file(name);
-  EXPECT_TRUE(QFile::link("/dev/zero", path));
-  return path;
+// A name in the start directory that reads as endless zeros while the result lives.
+std::unique_ptr<test::EndlessFifo> endlessFile(test::StartDir& dir, const QString& name) {
+  auto fifo = std::make_unique<test::EndlessFifo>(dir.file(name));
+  EXPECT_TRUE(fifo->ok());
+  return fifo;
 }
 
 }  // namespace
 
 TEST(Grenzen, ReadersStopAtTheirBoundOnEndlessInput) {
   test::StartDir dir;
-  const QString zero = endlessFile(dir, "zero.qvl");
+  const auto fifo = endlessFile(dir, "zero.qvl");
+  const QString zero = dir.file("zero.qvl");
   QByteArray bytes = "unchanged";
   QString why;
   EXPECT_FALSE(readWholeFile(zero, &bytes, &why, 100000));
@@ -54,7 +57,8 @@ TEST(Grenzen, EndlessProgramFileIsRefusedAndChangesNothing) {
   fillGolden240();
   const ProgramState before = program();
   for (const char* name : {"endlos.qvl", "card.dat"}) {
-    const QString path = endlessFile(dir, QString::fromLatin1(name));
+    const auto fifo = endlessFile(dir, QString::fromLatin1(name));
+    const QString path = dir.file(QString::fromLatin1(name));
     EXPECT_EQ(LeseProgrammDatei(path, 0, 0), LeseErgebnis::ZuGross) << name;
     EXPECT_EQ(program().AnzGesamt[0], before.AnzGesamt[0]);
     EXPECT_TRUE(std::equal(std::begin(program().Sz[0]), std::end(program().Sz[0]), std::begin(before.Sz[0])));
