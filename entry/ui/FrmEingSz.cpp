@@ -251,6 +251,9 @@ bool FrmEingSz::Form_Load() {
   const Texts& t = texts();
 
   s.Modus = v.EingabeModus;
+  // Nothing is chosen yet, whatever the last opening left: the automation's step then
+  // proposes a date.
+  s.EingabeArt = 0;
   callHook(hooks().setFilterSwitchAndButtonsVisible, false);
   Fuelle_Liste(Listtag, Tagesliste());
   Fuelle_Liste(liststd, Stundenliste());
