@@ -225,9 +225,10 @@ void Pz_Ok(PzFormular& f) {
     const std::vector<TSz> neu = saetze(l, profile().Geraetefamilie);
     bool stop = false;
     if (neu.empty()) {
+      // No holiday chosen (an empty set, or one deleted meanwhile): the list stays as it is.
       env().beep();
       laeufeEnden();
-      stop = true;
+      stop = abgewiesen = true;
     }
     for (size_t k = 0; k < neu.size() && !stop; ++k) {
       const TSz& rec = neu[k];

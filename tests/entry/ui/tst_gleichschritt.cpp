@@ -338,7 +338,6 @@ class TstGleichschritt : public QObject {
     f->chkKan[0]->setChecked(true);
     f->chk_bew_Feiertage->setChecked(true);
     f->lst_bew_Feiertage->setCurrentRow(gewaehlt);
-    const QString name = f->txtvonMon->text();
 
     t.befehl("mnu_Einst_Ft");
     QWidget* editor = t.holidayEditor();
@@ -351,8 +350,6 @@ class TstGleichschritt : public QObject {
     QCOMPARE(feiertagsnamen(), (QStringList{"Karfreitag", "Weihnachten"}));
 
     t.aktiviere(t.fenster("frmEingPZ"));
-    QCOMPARE(eintraege(f->lst_bew_Feiertage), feiertagsnamen());
-    QCOMPARE(f->txtvonMon->text(), woche < 0 ? QString() : name);
     const int piep = t.env->beeps;
     f->cmdPzOk->click();
     if (woche < 0) {
@@ -363,6 +360,8 @@ class TstGleichschritt : public QObject {
       QCOMPARE(int(program().Sz[0][0].w0), woche);
       QCOMPARE(int(program().Sz[0][0].w3 & 31), tag);
     }
+    QCOMPARE(eintraege(f->lst_bew_Feiertage), feiertagsnamen());
+    if (woche < 0) QVERIFY(f->txtvonMon->text().isEmpty());
   }
 
   void holidayEditorFollowsATableChangedElsewhere() {
