@@ -99,7 +99,7 @@ struct Lauf : Rahmentest {
     QTest::mouseClick(kopf->viewport(), Qt::LeftButton, {}, QPoint(kopf->sectionViewportPosition(spalte) + 5, kopf->height() / 2));
     warte();
   }
-  // Re-sorts slot 0 behind the open form 'offen'; 'andere' is the other entry form's command.
+  // Re-sorts slot 0 behind an open form; 'andere' is the command of the other entry form.
   void umsortieren(Umsortierung u, int spalte, const char* andere) const {
     switch (u) {
       case Umsortierung::Spaltenkopf: klickeKopf(spalte); break;
