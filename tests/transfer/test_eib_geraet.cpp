@@ -193,9 +193,11 @@ TEST(EibProgramm, Decoders) {
     const int erstes = nr == 3 || nr == 4 ? 255 : 10 * nr;
     EXPECT_EQ(Dekodiere_BusSw(nr, b({6, 255, 0, erstes, 1, 2, 3})), 0);
   }
+  // Entries 1, 2 and 5 stand densely at the first three positions, the rest reads empty.
   EXPECT_EQ(program().AnzSw[0], 3);
-  EXPECT_EQ(program().SwTab[0][4], (TSwEintrag{50, 1, 2, 3}));
-  EXPECT_EQ(program().SwTab[0][2], (TSwEintrag{255, 255, 255, 255}));
+  EXPECT_EQ(program().SwTab[0][1], (TSwEintrag{20, 1, 2, 3}));
+  EXPECT_EQ(program().SwTab[0][2], (TSwEintrag{50, 1, 2, 3}));
+  EXPECT_EQ(program().SwTab[0][4], (TSwEintrag{255, 255, 255, 255}));
   EXPECT_EQ(Dekodiere_BusSw(21, b({6, 255, 0, 1, 1, 2, 3})), 104);
 
   EXPECT_EQ(Dekodiere_BusSz(0, b({7, 255, 96, 1, 0, 200, 3, 4})), 0);
