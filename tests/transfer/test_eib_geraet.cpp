@@ -3,6 +3,8 @@
 // download, the decoders and the error texts.
 #include <gtest/gtest.h>
 
+#include <deque>
+
 #include "model/Sortierung.h"
 #include "shell/Marke.h"
 #include "shell/Texte.h"
@@ -65,6 +67,34 @@ TEST(EibGeraet, VerifiedWriteAndBusyRead) {
   d = "unchanged";
   EXPECT_EQ(Lese_Speicher_Warten(t.s, 0x1105, 206, 9, d), 106);
   EXPECT_EQ(d, QByteArray("unchanged"));
+}
+
+TEST(EibGeraet, OnlyTheAnswerToTheReadSentIsTaken) {
+  // Memory answers of 1105 for the mailbox: another address, another count, the one asked for.
+  const QByteArray neun = hex("010203040506070809");
+  const QByteArray andereAdresse = hex("1439b0110511ff6c424900cd") + neun;
+  const QByteArray andereAnzahl = hex("0c39b0110511ff64424100ce" "ff");
+  const QByteArray richtig = hex("1439b0110511ff6c424900ce") + neun;
+  struct Fall {
+    std::deque<QByteArray> vorher;
+    int16_t ergebnis;
+  };
+  for (const Fall& f : {Fall{{andereAdresse, andereAnzahl, richtig}, 0}, Fall{{andereAdresse, andereAnzahl}, 106},
+                        Fall{{richtig}, 0}}) {
+    EibStand t;
+    t.uhr(0x1105).stumm = true;
+    ASSERT_EQ(t.s.Bus_Oeffnen(0, 9600), 0);
+    ASSERT_EQ(Baue_Verbindung(t.s, 0x1105), 0);
+    ASSERT_EQ(Frage_Speicher(t.s, kBriefkasten, 9), 0);
+    t.koppler.eingeschoben = f.vorher;
+    uint16_t a = 0;
+    QByteArray d;
+    EXPECT_EQ(Erwarte_Speicher(t.s, 0x1105, a, d), f.ergebnis) << f.vorher.size();
+    if (f.ergebnis == 0) {
+      EXPECT_EQ(a, kBriefkasten);
+      EXPECT_EQ(d, neun);
+    }
+  }
 }
 
 TEST(EibGeraet, DeviceCheck) {
