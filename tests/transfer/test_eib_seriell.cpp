@@ -9,22 +9,6 @@
 using namespace qv;
 using namespace qv::test;
 
-namespace {
-
-struct PtyStand : EibStand {
-  Ft12Koppler pty;
-  SerielleEibSchnittstelle seriell{300};
-  PtyStand() {
-    qputenv("QUORVEL_COM2", pty.slavePath().toLocal8Bit());
-    s.setTreiber(&seriell);
-    s.EIB_ComPort = 1;
-    s.timing.empfangMs = 1000;
-  }
-  ~PtyStand() { qunsetenv("QUORVEL_COM2"); }
-};
-
-}  // namespace
-
 TEST(EibFt12, FramesAreSplitAndCheckedOnTheWay) {
   QByteArray p = ft12::Rahmen(0x73, hex("4c010116"));
   EXPECT_EQ(p, hex("6805056873" "4c010116" "d716"));

@@ -20,19 +20,6 @@ namespace {
 
 constexpr uint16_t kUhr = 0x1109;
 
-struct PtyStand : EibStand {
-  Ft12Koppler pty;
-  SerielleEibSchnittstelle seriell{100};
-  PtyStand() {
-    qputenv("QUORVEL_COM2", pty.slavePath().toLocal8Bit());
-    s.setTreiber(&seriell);
-    s.EIB_ComPort = 1;
-    s.timing.empfangMs = 400;
-    s.timing.pausenFaktor = 0.05;
-  }
-  ~PtyStand() { qunsetenv("QUORVEL_COM2"); }
-};
-
 // One fault per kind, by the number of the host frame or of the answer counted from the start
 // of each transfer; -1 = none.
 struct Stoerung {
@@ -91,7 +78,7 @@ TEST(EibStoerungen, WriteAndReadUnderEachFaultEndEqualOrFail) {
       {"all at once", 30, 20, 40, 250},
   };
   for (const Stoerung& f : faelle) {
-    PtyStand t;
+    PtyStand t(100, 400);
     profile().MaxSz = 324;
     t.pty.mit([](KopplerKern& k) { k.neu<SimSchaltuhr>(kUhr).regel = 4; });
     zehnSaetze();
@@ -117,7 +104,7 @@ TEST(EibStoerungen, WriteAndReadUnderEachFaultEndEqualOrFail) {
 }
 
 TEST(EibStoerungen, FrameCountBitAndLongestMessage) {
-  PtyStand t;
+  PtyStand t(100, 400);
   t.pty.mit([](KopplerKern& k) { k.neu<SimSchaltuhr>(kUhr); });
   ASSERT_EQ(t.s.Bus_Oeffnen(1, 9600), 0);
   // Reset, then our frames alternate 73h, 53h from the reset on.
