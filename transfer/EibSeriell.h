@@ -3,13 +3,14 @@
 // serial bus-coupler interfaces use it: 68h L L 68h, a control byte with the frame-count bit, the
 // message without its count byte, an 8-bit sum and 16h; E5h acknowledges; 10h 40h 40h 16h is the
 // link reset. Both sides toggle their frame-count bit only once a frame is acknowledged, so a
-// frame sent again after a lost E5h carries the same bit and is taken only once. The layer switch and the coupler reset are writes to the coupler's mode byte at
-// &H60 (the layer value; C0h for the reset). This mapping is our own reading of such couplers and
-// has not been tried on hardware.
+// frame sent again after a lost E5h carries the same bit and is taken only once. The layer switch
+// and the coupler reset are writes to the coupler's mode byte at &H60 (the layer value; C0h for
+// the reset). This mapping is our own reading of such couplers and has not been tried on
+// hardware.
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QSerialPort>
 #include <QString>
-#include <QElapsedTimer>
 #include <deque>
 #include <optional>
 

@@ -343,7 +343,11 @@ void Ft12Koppler::lauf() {
         zuruecksetzen_ = false;
         continue;
       }
-      if (keineQuittung) continue;
+      if (keineQuittung) {
+        std::lock_guard<std::mutex> l(m_);
+        steuer_.push_back(s->steuer);
+        continue;
+      }
       if (s->art == ft12::Stueck::Fest) {
         pty_.write(QByteArray(1, static_cast<char>(ft12::Quittung)));
         std::lock_guard<std::mutex> l(m_);

@@ -2,6 +2,8 @@
 // ways, a whole program written and read back, broken frames and missing acknowledgements.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "tests/transfer/EibFixtures.h"
 #include "transfer/EibProgramm.h"
 #include "transfer/EibSeriell.h"
@@ -66,7 +68,12 @@ TEST(EibFt12, BrokenFramesAndMissingAcknowledgements) {
   EXPECT_EQ(d, hex("01"));
   // Without acknowledgements a send never finishes, and a reset is refused.
   t.pty.keineQuittung = true;
+  const size_t vorher = t.pty.steuerbytes().size();
   EXPECT_EQ(t.s.Sende_Lokal(Lokal_Lesen_Telegramm(0x116, 1)), 107);
+  // The frame went four times, unchanged.
+  const std::vector<uint8_t> gesendet = t.pty.steuerbytes();
+  ASSERT_EQ(gesendet.size(), vorher + 4);
+  EXPECT_EQ(std::set<uint8_t>(gesendet.begin() + vorher, gesendet.end()).size(), 1u);
   EXPECT_EQ(t.seriell.EIB_ResetAst(), eibfehler::KeineQuittung);
   t.s.Bus_Schliessen();
   EibPuffer p{};
