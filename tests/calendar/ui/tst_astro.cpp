@@ -183,6 +183,33 @@ class TstAstro : public QObject {
     QCOMPARE(program().Geaendert, int16_t(0));
     QCOMPARE(viewState().AktAnsicht, int16_t(3));
   }
+
+  // Esc in an open drop-down list closes only the list; Esc in the window closes the window.
+  void escClosesAnOpenListFirst_data() {
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<QString>("liste");
+    QTest::newRow("place") << 20 << QStringLiteral("cboort");
+    QTest::newRow("state at sunrise") << 15 << QStringLiteral("cbo_Zustand_Aufgang");
+  }
+  void escClosesAnOpenListFirst() {
+    QFETCH(int, slot);
+    QFETCH(QString, liste);
+    starte(slot);
+    t_->dir->write(QStringLiteral("deutsch.ord"), QByteArray(" 1 \r\nBerlin, 333  35  44 \r\n"));
+    oeffne();
+    auto* cbo = c<QComboBox>(liste.toUtf8().constData());
+    QVERIFY(cbo->isVisibleTo(sub_));
+    cbo->setFocus();
+    cbo->showPopup();
+    // The keys go to the open list, as the system delivers them.
+    QWidget* offeneListe = QApplication::activePopupWidget();
+    QVERIFY(offeneListe);
+    QTest::keyClick(offeneListe->focusWidget() ? offeneListe->focusWidget() : offeneListe, Qt::Key_Escape);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    QVERIFY(offen());
+    QTest::keyClick(cbo, Qt::Key_Escape);
+    QVERIFY(!offen());
+  }
 };
 
 QTEST_MAIN(TstAstro)

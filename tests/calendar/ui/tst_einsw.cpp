@@ -220,6 +220,22 @@ class TstEinSW : public QObject {
     QVERIFY(!offen());
     QCOMPARE(p.AnzSw[0], int16_t(6));
   }
+
+  // Esc in the open year list closes only the list; Esc in the editor itself closes the editor.
+  void escClosesAnOpenListFirst() {
+    QVERIFY(oeffne(0, 2003));
+    auto* jahr = c<QComboBox>("cboprojahr");
+    jahr->setFocus();
+    jahr->showPopup();
+    // The keys go to the open list, as the system delivers them.
+    QWidget* liste = QApplication::activePopupWidget();
+    QVERIFY(liste);
+    QTest::keyClick(liste->focusWidget() ? liste->focusWidget() : liste, Qt::Key_Escape);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    QVERIFY(offen());
+    QTest::keyClick(jahr, Qt::Key_Escape);
+    QVERIFY(!offen());
+  }
 };
 
 QTEST_MAIN(TstEinSW)
