@@ -199,13 +199,7 @@ class TstAstro : public QObject {
     oeffne();
     auto* cbo = c<QComboBox>(liste.toUtf8().constData());
     QVERIFY(cbo->isVisibleTo(sub_));
-    cbo->setFocus();
-    cbo->showPopup();
-    // The keys go to the open list, as the system delivers them.
-    QWidget* offeneListe = QApplication::activePopupWidget();
-    QVERIFY(offeneListe);
-    QTest::keyClick(offeneListe->focusWidget() ? offeneListe->focusWidget() : offeneListe, Qt::Key_Escape);
-    QTRY_VERIFY(!QApplication::activePopupWidget());
+    QVERIFY(escInOffenerListe(cbo));
     QVERIFY(offen());
     QTest::keyClick(cbo, Qt::Key_Escape);
     QVERIFY(!offen());
