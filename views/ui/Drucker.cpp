@@ -8,6 +8,7 @@
 #include <QPrinterInfo>
 #include <cmath>
 
+#include "model/Environment.h"
 #include "views/Ansicht.h"
 #include "views/Drucken.h"
 #include "views/Meldungstexte.h"
@@ -114,7 +115,8 @@ void Qt_Zeilendrucker::neueSeite() {
 }
 
 bool Qt_Zeilendrucker::ende(QString* fehler) {
-  if (begonnen_ && !aus_->einDokument) aus_->painter.end();
+  // Ending the document sends the job; a job the system refuses counts as failed.
+  if (begonnen_ && !aus_->einDokument && !aus_->painter.end()) fehlgeschlagen_ = true;
   begonnen_ = false;
   if (!fehlgeschlagen_) return true;
   if (fehler) {
@@ -149,8 +151,11 @@ void Drucke_Auswahl() {
     rahmen->Uebernimm_Kopffelder();
   }
   Drucke_Listen();
-  // The run's document ends with the run.
-  if (ausgabe) s.neuerDruckauftrag = nullptr;
+  if (!ausgabe) return;
+  s.neuerDruckauftrag = nullptr;
+  // The run's one document ends with the run.
+  if (ausgabe->painter.isActive() && !ausgabe->painter.end())
+    env().message(Datei_nicht_schreibbar(ausgabe->printer.outputFileName(), {}), Buttons::Ok, Icon::Critical);
 }
 
 void Drucke_Ansicht() {
