@@ -60,19 +60,20 @@ bool Qt_Zeilendrucker::beginne() {
   const QRectF seite = p.pageLayout().paintRectPixels(p.resolution());
   hoehe_ = seite.height();
   y_ = yTwips_ * p.resolution() / 1440.0;
-  // The line pitch puts exactly the announced lines below the top margin; the fixed-pitch font is
-  // as large as that pitch and the page's width of columns allow.
-  zeile_ = (hoehe_ - y_) / zeilenJeSeite_;
+  // The fixed-pitch font is as large as the page's width of columns allows and small enough that
+  // the announced lines fit below the top margin.
+  const double hoechstens = (hoehe_ - y_) / zeilenJeSeite_;
+  const double breite = seite.width() / kSpalten;
   schrift_ = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   schrift_.setPixelSize(100);
   const QFontMetricsF m(schrift_, &p);
-  const double breite = seite.width() / kSpalten;
-  int px = std::max(1, static_cast<int>(std::floor(100 * std::min(breite / m.horizontalAdvance(u'M'), zeile_ / m.lineSpacing()))));
+  int px = std::max(1, static_cast<int>(std::floor(100 * std::min(breite / m.horizontalAdvance(u'M'), hoechstens / m.lineSpacing()))));
   for (;; --px) {
     schrift_.setPixelSize(px);
     const QFontMetricsF n(schrift_, &p);
     zeichen_ = n.horizontalAdvance(u'M');
-    if (px == 1 || (n.lineSpacing() <= zeile_ && zeichen_ <= breite)) break;
+    zeile_ = n.lineSpacing();
+    if (px == 1 || (zeile_ <= hoechstens && zeichen_ <= breite)) break;
   }
   return true;
 }
