@@ -67,7 +67,8 @@ void injectWriteFault(WriteFault fault) { gFault = fault; }
 QString tooLargeReason() { return QStringLiteral("file too large"); }
 
 bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
-  return writeThrough(path, [&](QSaveFile& f, QString* e) { return writeAll(f, bytes.constData(), bytes.size(), e); }, error);
+  return writeThrough(
+      path, [&](QSaveFile& f, QString* e) { return writeAll(f, bytes.constData(), bytes.size(), e); }, error);
 }
 
 bool appendFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {

@@ -63,7 +63,8 @@ QString Drucker_nicht_bereit() { return Meldung(Meldungstext::DruckerNichtBereit
 
 bool Etwas_zu_drucken() {
   const PrintState& s = printState();
-  return s.DruckSz == 1 || s.DruckPz == 1 || s.DruckSw == 1 || s.DruckAstro == 1 || s.DruckGeraet == 1 || s.DruckAnsicht != 0;
+  return s.DruckSz == 1 || s.DruckPz == 1 || s.DruckSw == 1 || s.DruckAstro == 1 || s.DruckGeraet == 1 ||
+         s.DruckAnsicht != 0;
 }
 
 QString Textdateiname(const QString& name) {

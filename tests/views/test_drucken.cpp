@@ -134,8 +134,12 @@ TEST(Drucken, EveryPageStartsWithItsHeader) {
     int zeilen;
     int seiten;
     const char* datei;
-  } faelle[] = {{30, 5, "prog1.qvl"}, {60, 3, "prog1.qvl"}, {65, 2, "prog1.qvl"}, {120, 2, "prog1.qvl"},
-                {65, 2, "/home/installateur/Schaltprogramme/prog1.qvl"}, {120, 2, "/home/installateur/Schaltprogramme/prog1.qvl"}};
+  } faelle[] = {{30, 5, "prog1.qvl"},
+                {60, 3, "prog1.qvl"},
+                {65, 2, "prog1.qvl"},
+                {120, 2, "prog1.qvl"},
+                {65, 2, "/home/installateur/Schaltprogramme/prog1.qvl"},
+                {120, 2, "/home/installateur/Schaltprogramme/prog1.qvl"}};
   for (const auto& f : faelle) {
     ScriptedEnvironment env;
     programmMit(130);

@@ -67,7 +67,8 @@ bool Qt_Zeilendrucker::beginne() {
   schrift_ = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   schrift_.setPixelSize(100);
   const QFontMetricsF m(schrift_, &p);
-  int px = std::max(1, static_cast<int>(std::floor(100 * std::min(breite / m.horizontalAdvance(u'M'), hoechstens / m.lineSpacing()))));
+  const double faktor = std::min(breite / m.horizontalAdvance(u'M'), hoechstens / m.lineSpacing());
+  int px = std::max(1, static_cast<int>(std::floor(100 * faktor)));
   for (;; --px) {
     schrift_.setPixelSize(px);
     const QFontMetricsF n(schrift_, &p);

@@ -277,7 +277,8 @@ class TstDruck : public QObject {
     settings().Zeilen = 30;
     t.dialog->pdf = t.dir->file(QStringLiteral("alles.pdf"));
     QWidget* d = t.oeffne();
-    for (const char* n : {"chkprpz", "chkprger\u00e4teeigenschaften"}) QTest::mouseClick(Drucktest::in<QCheckBox>(d, n), Qt::LeftButton);
+    for (const char* n : {"chkprpz", "chkprger\u00e4teeigenschaften"})
+      QTest::mouseClick(Drucktest::in<QCheckBox>(d, n), Qt::LeftButton);
     QTest::mouseClick(Drucktest::in<QPushButton>(d, "cmdprdruck"), Qt::LeftButton);
     QCOMPARE(t.dialog->gezeigt, 1);
     const QStringList text = pdfSeiten(t.dialog->pdf);
