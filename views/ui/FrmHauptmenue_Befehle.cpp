@@ -185,7 +185,7 @@ void FrmHauptmenue::mnuinfo_Click() { oeffne(&Fensteraufrufe::Frminfo); }
 void FrmHauptmenue::mnuhelpQuorvel_Click() {
   const QString datei = hilfedatei();
   if (datei.isEmpty()) {
-    env().message(Meldung(Meldungstext::HilfedateiFehlt).arg(texts().Hilfedatei), Buttons::Ok, Icon::Information);
+    env().message(Meldung(Meldungstext::HilfedateiFehlt).arg(texts().Hilfedatei), Buttons::Ok, Icon::Critical);
     return;
   }
   QDesktopServices::openUrl(QUrl::fromLocalFile(datei));

@@ -401,6 +401,7 @@ class TstHauptmenue : public QObject {
     t.action("mnuhelpQuorvel")->trigger();
     QCOMPARE(t.env->messages.size(), size_t(1));
     QCOMPARE(t.letzteMeldung(), meldung);
+    QCOMPARE(t.env->messages[0].icon, Icon::Critical);
     t.rahmen->activateWindow();
     QTest::keyClick(t.grid(), Qt::Key_F1);
     QCOMPARE(t.env->messages.size(), size_t(2));
