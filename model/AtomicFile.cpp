@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
+#include <functional>
 
 namespace qv {
 
@@ -36,13 +37,9 @@ QString regularTarget(const QString& path, QString* error) {
   return fi.filePath();
 }
 
-}  // namespace
-
-void injectWriteFault(WriteFault fault) { gFault = fault; }
-
-QString tooLargeReason() { return QStringLiteral("file too large"); }
-
-bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
+// Writes through a temporary file beside the target that replaces it only when fill has written
+// everything; fill reports its own failures in *error.
+bool writeThrough(const QString& path, const std::function<bool(QSaveFile&, QString*)>& fill, QString* error) {
   const QString target = regularTarget(path, error);
   if (target.isEmpty()) return false;
   QSaveFile f(target);
@@ -62,8 +59,7 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
     f.cancelWriting();
     return false;
   }
-  if (f.write(bytes) != bytes.size()) {
-    if (error) *error = f.errorString();
+  if (!fill(f, error)) {
     f.cancelWriting();
     return false;
   }
@@ -79,12 +75,48 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
   return true;
 }
 
+bool writeAll(QSaveFile& f, const char* data, qint64 size, QString* error) {
+  if (f.write(data, size) == size) return true;
+  if (error) *error = f.errorString();
+  return false;
+}
+
+}  // namespace
+
+void injectWriteFault(WriteFault fault) { gFault = fault; }
+
+QString tooLargeReason() { return QStringLiteral("file too large"); }
+
+bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
+  return writeThrough(
+      path, [&](QSaveFile& f, QString* e) { return writeAll(f, bytes.constData(), bytes.size(), e); }, error);
+}
+
 bool appendFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
-  // Checked before reading, as a FIFO would block the read.
+  // Checked before the old contents are copied: a device or pipe would never end.
   if (regularTarget(path, error).isEmpty()) return false;
-  QByteArray old;
-  if (QFile::exists(path) && !readWholeFile(path, &old, error)) return false;
-  return writeFileAtomically(path, old + bytes, error);
+  const QFileInfo info(path);
+  return writeThrough(path, [&](QSaveFile& f, QString* e) {
+    if (info.exists()) {
+      // The old contents are copied in pieces, so a file of any length takes the new lines.
+      QFile old(path);
+      if (!old.open(QIODevice::ReadOnly)) {
+        if (e) *e = old.errorString();
+        return false;
+      }
+      QByteArray piece(64 * 1024, Qt::Uninitialized);
+      for (;;) {
+        const qint64 n = old.read(piece.data(), piece.size());
+        if (n < 0) {
+          if (e) *e = old.errorString();
+          return false;
+        }
+        if (n == 0) break;
+        if (!writeAll(f, piece.constData(), n, e)) return false;
+      }
+    }
+    return writeAll(f, bytes.constData(), bytes.size(), e);
+  }, error);
 }
 
 bool readWholeFile(const QString& path, QByteArray* bytes, QString* error, qint64 maxBytes) {

@@ -18,7 +18,8 @@ constexpr qint64 kMaxTextFileBytes = 4 * 1024 * 1024;
 // is, or leads to, a device, FIFO, socket or directory is refused.
 bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
-// Appends to a file by rewriting it whole (old contents + bytes), with the same guarantee.
+// Appends to a file by writing it anew (old contents, copied in pieces, then bytes), with the same
+// guarantee; a file of any length takes the append. Only a plain file (or none) is appended to.
 bool appendFileAtomically(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
 // Reads a file whole; false (and *error) when it cannot be read or holds more than maxBytes.

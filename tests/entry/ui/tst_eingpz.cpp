@@ -339,6 +339,7 @@ class TstEingPZ : public QObject {
     p.AnzPz[0] = 3;
     p.AnzGesamt[0] = 3;
     ViewState& v = viewState();
+    v.AnzAnzeige = 3;
     for (int i = 0; i < 3; ++i) v.ZeileZuSz[i] = static_cast<int16_t>(i);
     v.SelVon = 0;
     v.SelBis = 2;
@@ -383,6 +384,7 @@ class TstEingPZ : public QObject {
     p.AnzPz[0] = 2;
     p.AnzGesamt[0] = 2;
     ViewState& v = viewState();
+    v.AnzAnzeige = 2;
     v.ZeileZuSz[0] = 0;
     v.ZeileZuSz[1] = 1;
     v.SelVon = 0;
@@ -407,6 +409,7 @@ class TstEingPZ : public QObject {
     p.AnzPz[1] = 2;
     p.AnzGesamt[1] = 2;
     ViewState& v = viewState();
+    v.AnzAnzeige = 2;
     v.ZeileZuSz[0] = 0;
     v.ZeileZuSz[1] = 1;
     v.SelVon = 0;
