@@ -6,10 +6,10 @@
 #include "model/Environment.h"
 #include "model/ValueFile.h"
 #include "shell/Marke.h"
-#include "shell/Meldungen.h"
 #include "shell/Startverzeichnis.h"
 #include "shell/Texte.h"
 #include "transfer/EibGeraet.h"
+#include "views/Meldungstexte.h"
 
 namespace qv {
 namespace {

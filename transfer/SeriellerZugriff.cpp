@@ -6,11 +6,11 @@
 #include "model/AtomicFile.h"
 #include "model/Environment.h"
 #include "model/Zustand.h"
-#include "shell/Meldungen.h"
 #include "shell/Texte.h"
 #include "transfer/Austauschdateien.h"
 #include "transfer/EibSeriell.h"
 #include "transfer/Wartezeiten.h"
+#include "views/Meldungstexte.h"
 
 namespace qv {
 namespace {

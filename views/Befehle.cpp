@@ -13,11 +13,11 @@
 #include "model/Sortierung.h"
 #include "model/Zustand.h"
 #include "shell/Marke.h"
-#include "shell/Meldungen.h"
 #include "shell/Texte.h"
 #include "views/Ansicht.h"
 #include "views/Anzeigeliste.h"
 #include "views/Kopfanzeige.h"
+#include "views/Meldungstexte.h"
 #include "views/Rahmenzustand.h"
 #include "views/Zellaenderung.h"
 
@@ -108,7 +108,7 @@ QString Lesefehler_Text(LeseErgebnis r, int speicher) {
     case LeseErgebnis::Familienkonflikt:
       return t.S_FormEIB;
     case LeseErgebnis::ZuGross:
-      return t.S_KeineGueltDatei + u'\n' + meldung(Meldung::DateiZuGross);
+      return t.S_KeineGueltDatei + u'\n' + Meldung(Meldungstext::DateiZuGross);
     default:
       break;
   }

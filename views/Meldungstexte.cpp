@@ -2,7 +2,9 @@
 
 #include <array>
 
+#include "model/AtomicFile.h"
 #include "model/Zustand.h"
+#include "shell/Texte.h"
 
 namespace qv {
 namespace {
@@ -14,13 +16,14 @@ struct Uebersetzung {
 };
 
 // In the order of Meldungstext.
-constexpr std::array<Uebersetzung, 3> kTexte{{
+constexpr std::array<Uebersetzung, 4> kTexte{{
     {"Der Drucker kann nicht benutzt werden.", "The printer cannot be used.",
      "L'imprimante ne peut pas \xc3\xaatre utilis\xc3\xa9" "e."},
     {"Die Datei %1 kann nicht geschrieben werden.%2", "The file %1 cannot be written.%2",
      "Impossible d'\xc3\xa9" "crire le fichier %1.%2"},
     {"Die Hilfedatei %1 ist nicht vorhanden.", "The help file %1 was not found.",
      "Le fichier d'aide %1 est introuvable."},
+    {"Datei zu gro\xc3\x9f !", "File too large !", "Fichier trop volumineux !"},
 }};
 
 }  // namespace
@@ -36,6 +39,10 @@ QString Meldung(Meldungstext m) {
 
 QString Datei_nicht_schreibbar(const QString& datei, const QString& grund) {
   return Meldung(Meldungstext::DateiNichtSchreibbar).arg(datei, grund.isEmpty() ? QString() : u' ' + grund);
+}
+
+QString Dateifehler_Text(const QString& grund) {
+  return grund == tooLargeReason() ? Meldung(Meldungstext::DateiZuGross) : texts().S_DateiNicht;
 }
 
 }  // namespace qv

@@ -1,5 +1,5 @@
 #pragma once
-// Messages of printing and help that the text tables do not hold, in the UI language: German,
+// Messages of printing, help and file reading that the text tables do not hold, in the UI language: German,
 // English, French; the user text file gets the English ones.
 #include <QString>
 
@@ -9,6 +9,7 @@ enum class Meldungstext {
   DruckerNichtBereit,    // no printer can be used
   DateiNichtSchreibbar,  // %1 the file, %2 the reason
   HilfedateiFehlt,       // %1 the help file looked for
+  DateiZuGross,          // a file longer than the bound its reader sets
 };
 
 // The text for the language settings().Sprache names (1 German, 2 English, 3 French, 4 the user
@@ -17,5 +18,9 @@ QString Meldung(Meldungstext m);
 
 // A file that could not be written, with the reason when one is known.
 QString Datei_nicht_schreibbar(const QString& datei, const QString& grund);
+
+// A file that could not be read, by the reason readWholeFile gave: too large, or else
+// S_DateiNicht.
+QString Dateifehler_Text(const QString& grund);
 
 }  // namespace qv

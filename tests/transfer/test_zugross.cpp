@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "model/AtomicFile.h"
-#include "shell/Meldungen.h"
 #include "shell/Texte.h"
 #include "tests/support/KeyAdapterSim.h"
 #include "tests/transfer/EibFixtures.h"
@@ -11,6 +10,7 @@
 #include "transfer/EibApplikation.h"
 #include "transfer/Kartenzugriff.h"
 #include "transfer/SeriellerZugriff.h"
+#include "views/Meldungstexte.h"
 
 namespace qv::test {
 namespace {
@@ -62,7 +62,7 @@ TEST(ZuGross, TheMessageFollowsTheLanguage) {
   } faelle[] = {{1, "Datei zu groß !"}, {2, "File too large !"}, {3, "Fichier trop volumineux !"}, {4, "File too large !"}};
   for (const auto& f : faelle) {
     settings().Sprache = static_cast<int16_t>(f.sprache);
-    EXPECT_EQ(meldung(Meldung::DateiZuGross), QString::fromUtf8(f.text)) << f.sprache;
+    EXPECT_EQ(Meldung(Meldungstext::DateiZuGross), QString::fromUtf8(f.text)) << f.sprache;
     EXPECT_EQ(Dateifehler_Text(tooLargeReason()), QString::fromUtf8(f.text)) << f.sprache;
   }
   EXPECT_EQ(Dateifehler_Text(QStringLiteral("No such file or directory")), texts().S_DateiNicht);
