@@ -107,6 +107,8 @@ int Buszugriff::transfer(const QString& text, Richtung richtung) {
       if (a == Answer::Yes && Datei_sichern() == 0) return 1;
     }
   }
+  // A read that fails leaves the program as it was: records, name, changed flag and all.
+  const StateSnapshot vorher;
   s_.Protokoll_neu();
   bool gemeldet = false;
   int16_t r = s_.Bus_Oeffnen(s_.EIB_ComPort, 9600);
@@ -148,7 +150,7 @@ int Buszugriff::transfer(const QString& text, Richtung richtung) {
   s_.Protokoll_schliessen();
   if (richtung == Richtung::Lesen) {
     if (r != 0) {
-      p.AnzSw[0] = p.AnzSz[0] = p.AnzPz[0] = p.AnzGesamt[0] = 0;
+      vorher.restore();
     } else {
       // Like a program read from a memory key: new, unsaved and under a free default name.
       p.Geaendert = 1;

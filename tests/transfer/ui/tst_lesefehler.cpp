@@ -1,14 +1,20 @@
-// A memory-key read that fails, through the main window's read command over the serial road:
-// the program stays as it was, so the next Save writes it and nothing else over its own file.
+// A read that fails leaves the program as it was: the main window's memory-key read over the
+// serial road, so the next Save writes it and nothing else over its own file, and the bus
+// window's read.
+#include <QLineEdit>
+#include <QPushButton>
 #include <QtTest>
 
 #include "model/Programmdatei.h"
 #include "model/Programmleser.h"
 #include "shell/Texte.h"
+#include "tests/support/EibSimulator.h"
 #include "tests/support/KeyAdapterSim.h"
 #include "tests/transfer/TransferFixtures.h"
 #include "tests/views/ViewFixtures.h"
 #include "tests/views/ui/Rahmentest.h"
+#include "transfer/EibBuszugriff.h"
+#include "transfer/ui/FrmBusaccess.h"
 #include "transfer/ui/Transferfenster.h"
 #include "views/ui/Fensteraufrufe.h"
 
@@ -65,6 +71,31 @@ class TstLesefehler : public QObject {
     QCOMPARE(p.AnzGesamt[1], int16_t(6));
     QVERIFY(std::equal(std::begin(p.Sz[0]), std::begin(p.Sz[0]) + 6, std::begin(p.Sz[1])));
     fensteraufrufe() = Fensteraufrufe{};
+  }
+
+  void failedBusReadKeepsTheProgram() {
+    Rahmentest t(4);
+    ProgramState& p = program();
+    setzeSlot(0, {wochenSz(600, 127, 1, 1), wochenSz(360, 31, 2, 0), wochenSz(480, 96, 4, 1)}, {});
+    p.Dateiname[0] = t.dir->file(QStringLiteral("anlage.qvl"));
+    p.HatDateiname = 1;
+    p.Geaendert = 0;
+    const ProgramState vorher = p;
+    SimulierterKoppler koppler;
+    koppler.kern.neu<SimSchaltuhr>(0x1109);
+    auto* f = new FrmBusaccess(&koppler);
+    f->zugriff().sitzung().timing = {40, 0.001};
+    f->show();
+    // Without the transfer application "remote.s19" the read stops before the clock is read.
+    f->findChild<QLineEdit*>(QStringLiteral("txtPhysadr"))->setText(QStringLiteral("1.1.9"));
+    QTest::mouseClick(f->findChild<QPushButton*>(QStringLiteral("cmdbusread")), Qt::LeftButton);
+    QCOMPARE(t.letzteMeldung(), QStringLiteral("remote.s19: ") + texts().S_DateiNicht);
+    QCOMPARE(p.AnzGesamt[0], vorher.AnzGesamt[0]);
+    QCOMPARE(p.AnzSz[0], vorher.AnzSz[0]);
+    QCOMPARE(p.Dateiname[0], vorher.Dateiname[0]);
+    QCOMPARE(p.HatDateiname, vorher.HatDateiname);
+    QCOMPARE(p.Geaendert, vorher.Geaendert);
+    delete f;
   }
 };
 
