@@ -33,6 +33,9 @@ std::optional<int> Datei_existiert(const QString& name) {
   QString fehler;
   if (info.isDir()) {
     fehler = QStringLiteral("%1: Is a directory").arg(name);
+  } else if (!info.isFile()) {
+    // A FIFO would block the open, and a device or socket is no program file to read or replace.
+    fehler = QStringLiteral("%1: Not a regular file").arg(name);
   } else {
     QFile f(name);
     if (f.open(QIODevice::ReadOnly)) return 1;

@@ -24,7 +24,8 @@ QString Freier_Dateiname();
 int Endung_Pos(const QString& name);
 
 // 1 = the file exists and can be opened, 0 = there is no such file; empty after any other
-// failure (a folder, an unreadable file), which is reported in a message box.
+// failure (a folder, a FIFO, device or socket, an unreadable file), which is reported in a
+// message box.
 std::optional<int> Datei_existiert(const QString& name);
 
 // True when every character is below code 128; true for "".

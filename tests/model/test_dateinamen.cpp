@@ -1,9 +1,11 @@
 // File names: extension test, ASCII test, existence test, the first free default name and the
 // Save flow with its dialog, questions and refusals.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include "model/Dateinamen.h"
 #include "tests/model/ImageFixtures.h"
@@ -143,6 +145,23 @@ TEST_F(DateinamenSichern, AFolderNameIsReportedAndTheDialogComesAgain) {
   ASSERT_EQ(env.messages.size(), 2u);
   EXPECT_TRUE(env.messages[0].text.contains("ordner.qvl"));
   EXPECT_EQ(env.messages[1].text, texts().S_KeineDatei);
+  EXPECT_EQ(program().HatDateiname, 0);
+}
+
+TEST_F(DateinamenSichern, AFifoOrALinkToOneIsReportedAndLeftAsItIs) {
+  ASSERT_EQ(::mkfifo("rohr.qvl", 0600), 0);
+  ASSERT_TRUE(QFile::link(dir.file("rohr.qvl"), dir.file("verweis.qvl")));
+  for (const char* name : {"rohr.qvl", "verweis.qvl"}) {
+    SCOPED_TRACE(name);
+    env.messages.clear();
+    env.answerFileDialog(QString::fromLatin1(name));
+    EXPECT_EQ(Datei_sichern(), 0);  // then cancelled
+    ASSERT_EQ(env.messages.size(), 2u);
+    EXPECT_TRUE(env.messages[0].text.contains(QString::fromLatin1(name)));
+    EXPECT_EQ(env.messages[1].text, texts().S_KeineDatei);
+    EXPECT_FALSE(QFileInfo("rohr.qvl").isFile());
+    EXPECT_TRUE(QFileInfo("verweis.qvl").isSymLink());
+  }
   EXPECT_EQ(program().HatDateiname, 0);
 }
 
