@@ -175,7 +175,7 @@ class Transfer {
     for (int ab = 0;;) {
       if (bloecke(ab, rahmen, nimm) != 0) return 1;
       // An answer taken for another frame's shows itself when the one really due comes after it,
-      // so the line must stay quiet after the last block as long as an answer can be late.
+      // so the line must stay quiet for the answer time after the last block.
       if (!nachlaufFremd()) break;
       if (!zurueck()) return scheitern(texts().S_unbeMeld);
       ab = ruhigAb_;
@@ -209,15 +209,15 @@ class Transfer {
     return weg ? Vorlauf::Geleert : Vorlauf::Still;
   }
 
-  // Drops what comes until the line has been quiet for the quiet time after a fault; a line that
-  // never falls quiet is left after a bound, and its next answer will not pass. True when
-  // anything came.
-  bool leere() {
-    const Wartezeiten& w = wartezeiten();
-    const QDeadlineTimer ende(w.antwortMaxMs + 2 * w.ruheNachFehlerMs);
+  // Drops what comes until the line has been quiet for ruheMs (by default the quiet time after a
+  // fault); a line that never falls quiet is left after a bound, and its next answer will not
+  // pass. True when anything came.
+  bool leere() { return leere(wartezeiten().ruheNachFehlerMs); }
+  bool leere(int ruheMs) {
+    const QDeadlineTimer ende(wartezeiten().antwortMaxMs + 2 * ruheMs);
     bool kam = false;
     QByteArray weg;
-    while (link_.readSome(weg, w.ruheNachFehlerMs)) {
+    while (link_.readSome(weg, ruheMs)) {
       kam = true;
       weg.clear();
       if (ende.hasExpired()) break;
@@ -229,7 +229,7 @@ class Transfer {
   // After the last block: true when the line brings more answers than the frames asked for.
   // What follows an exchange that was not clean is its own late answer and dropped.
   bool nachlaufFremd() {
-    if (!unruhig_) return leere();
+    if (!unruhig_) return leere(wartezeiten().antwortMs);
     bereite();
     return false;
   }
