@@ -4,6 +4,11 @@
 // byte, or with a failure and nothing written; never with success and a difference.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <deque>
+#include <map>
+#include <set>
+
 #include "model/AtomicFile.h"
 #include "shell/Texte.h"
 #include "tests/support/KeyAdapterSim.h"
@@ -50,9 +55,12 @@ struct Ausgangslage : TransferTest {
     dir.write(QStringLiteral("prog.qvl"), Programmtext(abbild));
     dir.write(QStringLiteral("card.dat"), "old");
   }
-  int lauf(char richtung) {
+  void anfrage(char richtung) {
     writeFileAtomically(QStringLiteral("quorvel.msg"),
                         Schreibe_Anfrage({QString(QChar(richtung)), 4, 8, 400, 1, QStringLiteral("prog.qvl")}));
+  }
+  int lauf(char richtung) {
+    anfrage(richtung);
     SerialLink link;
     QString fehler;
     if (!link.open(sim.device(), 9600, &fehler)) ADD_FAILURE() << fehler.toStdString();
@@ -119,6 +127,67 @@ TEST(SeriellStoerungen, NoCombinationEndsInSuccessWithADifference) {
       EXPECT_EQ(t.texte(), f.meldung ? QStringList{texts().*f.meldung} : QStringList());
     }
   }
+}
+
+// An 8 KB adapter on a line where no time passes: it answers each frame at once, and the script
+// moves answers: an entry {n, bytes} reaches the line right after the n-th frame (from 0), before
+// that frame's own answer. Its outcome does not hang on the machine's speed.
+struct Skriptadapter final : ByteLink {
+  explicit Skriptadapter(std::vector<uint8_t> k) : key(std::move(k)) {}
+  std::vector<uint8_t> key;
+  std::deque<QByteArray> leitung;
+  std::multimap<int, QByteArray> spaeter;
+  std::set<int> stumm;           // frames answered only as the script says
+  bool jedesDoppelt = false;     // every answer comes again after the next frame
+  std::vector<QByteArray> rahmen;
+  bool write(const QByteArray& r) override {
+    const int n = int(rahmen.size());
+    rahmen.push_back(r);
+    for (auto [a, e] = spaeter.equal_range(n); a != e; ++a) leitung.push_back(a->second);
+    if (stumm.count(n)) return true;
+    leitung.push_back(antwort(r));
+    if (jedesDoppelt) spaeter.emplace(n + 1, antwort(r));
+    return true;
+  }
+  void purge() override { leitung.clear(); }
+  bool readSome(QByteArray& buf, int) override {
+    if (leitung.empty()) return false;
+    buf += leitung.front();
+    leitung.pop_front();
+    return true;
+  }
+  QByteArray antwort(const QByteArray& r) const {
+    const int adr = uint8_t(r[2]) * 256 + uint8_t(r[3]);
+    QByteArray a = QByteArray(1, char(18)) + r.mid(1, 2);
+    for (int k = 0; k < 16; ++k) a += char(key[size_t(adr + k)]);
+    return a;
+  }
+  int gesendet(int adr) const { return int(std::count(rahmen.begin(), rahmen.end(), Leserahmen(adr, 8192))); }
+};
+
+TEST(SeriellStoerungen, AnAnswerTakenForAnotherFramesIsReadAgainOnceTheLineIsQuiet) {
+  // 8 KB read: frame 0 is the probe, 1..3 the key-type check, 4 + b block b. Block 5 answers
+  // nothing, the retry gets the first try's late answer, and its own follows block 6's frame,
+  // where the echo of one page cannot tell it from block 6's.
+  Ausgangslage t(8192);
+  Skriptadapter a(t.abbild);
+  a.stumm = {9, 10};
+  a.spaeter = {{10, a.antwort(Leserahmen(80, 8192))}, {11, a.antwort(Leserahmen(80, 8192))}};
+  t.anfrage('l');
+  EXPECT_EQ(SeriellerZugriff(a, nullptr), 0);
+  EXPECT_EQ(werte(t.dir.read(QStringLiteral("card.dat")), 8192), t.abbild);
+  EXPECT_EQ(a.gesendet(96), 2);  // block 6 again, once its own answer showed up late
+  EXPECT_EQ(a.gesendet(112), 1);
+  EXPECT_TRUE(t.env.messages.empty());
+
+  // An adapter that answers every frame twice is given up after going back three times.
+  Ausgangslage u(8192);
+  Skriptadapter b(u.abbild);
+  b.jedesDoppelt = true;
+  u.anfrage('l');
+  EXPECT_EQ(SeriellerZugriff(b, nullptr), 1);
+  EXPECT_EQ(u.texte(), QStringList{texts().S_unbeMeld});
+  EXPECT_EQ(u.dir.read(QStringLiteral("card.dat")), "old");
 }
 
 TEST(SeriellStoerungen, AProgramFileThatDoesNotSumToZeroNeverReachesTheKey) {
