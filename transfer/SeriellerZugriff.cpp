@@ -123,7 +123,8 @@ class Transfer {
       QByteArray a;
       bereite();
       if (versuch(rahmen, a) != 0) continue;
-      if (a == QByteArray("\x02\xA1", 2)) {
+      if (a.size() != Antwortlaenge(byteAt(a, 0))) unruhig_ = true;
+      if (byteAt(a, 0) == kAlt && byteAt(a, 1) == kLesen) {
         melde(texts().S_SchaBenoe);
         return false;
       }
