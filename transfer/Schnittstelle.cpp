@@ -46,11 +46,16 @@ bool SerialLink::readSome(QByteArray& buf, int ms) {
     QObject::connect(port_.get(), &QSerialPort::errorOccurred, &schleife, &QEventLoop::quit);
     frist.start(ms);
     schleife.exec();
+  } else if (ms == 0) {
+    // Takes in what the driver holds but has not yet reported.
+    port_->waitForReadyRead(0);
   }
   const QByteArray neu = port_->readAll();
   buf += neu;
   return !neu.isEmpty();
 }
+
+int Antwortlaenge(uint8_t erstes) { return erstes == 1 || erstes == 2 ? 2 : erstes == 18 ? 19 : 0; }
 
 int Empfange_Seriell(ByteLink& link, QByteArray& antwort) {
   const Wartezeiten& w = wartezeiten();
@@ -58,8 +63,7 @@ int Empfange_Seriell(ByteLink& link, QByteArray& antwort) {
   if (!link.readSome(buf, w.antwortMs)) return 1;
   // Every answer of the protocol tells its length by its first byte: a status 2 bytes, data 19,
   // the old adapter's 2. Such an answer ends as soon as it is whole; any other after the quiet time.
-  const uint8_t erstes = static_cast<uint8_t>(buf[0]);
-  const int laenge = erstes == 1 || erstes == 2 ? 2 : erstes == 18 ? 19 : 0;
+  const int laenge = Antwortlaenge(static_cast<uint8_t>(buf[0]));
   // No answer is longer than 19 bytes: a line that keeps sending ends the answer at once.
   constexpr int kLaengsteAntwort = 64;
   const QDeadlineTimer ende(w.antwortMaxMs);

@@ -3,6 +3,7 @@
 // the receive of one answer.
 #include <QByteArray>
 #include <QString>
+#include <cstdint>
 #include <memory>
 
 class QSerialPort;
@@ -16,7 +17,7 @@ class ByteLink {
   // Drops whatever has been received and not read.
   virtual void purge() = 0;
   // Appends what has arrived to buf, waiting up to ms (yielding) for at least one byte;
-  // false when nothing came.
+  // false when nothing came. With ms = 0 it only looks at what the line holds now.
   virtual bool readSome(QByteArray& buf, int ms) = 0;
 };
 
@@ -34,6 +35,9 @@ class SerialLink final : public ByteLink {
  private:
   std::unique_ptr<QSerialPort> port_;
 };
+
+// The length of an answer whose first byte tells it (status 2, old adapter 2, data 19); else 0.
+int Antwortlaenge(uint8_t erstes);
 
 // Waits for one answer: 0 = received (antwort holds it), 1 = time-out (antwort unchanged).
 // An answer whose first byte tells its length ends when it is whole; any other answer, and one

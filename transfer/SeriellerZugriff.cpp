@@ -1,6 +1,8 @@
 #include "transfer/SeriellerZugriff.h"
 
+#include <QDeadlineTimer>
 #include <QRegularExpression>
+#include <algorithm>
 #include <vector>
 
 #include "model/AtomicFile.h"
@@ -79,32 +81,57 @@ std::optional<QByteArray> Programmabbild(const QString& datei, int groesse, QStr
   return abbild;
 }
 
+// What one answer in a block loop comes to. fremd: the line carried more than this frame's one
+// answer, so an answer taken since the line was last quiet may have been another frame's.
+struct Urteil {
+  Ausgang aus;
+  bool fremd = false;
+};
+
+bool zuLang(const QByteArray& a) {
+  const int soll = Antwortlaenge(byteAt(a, 0));
+  return soll > 0 && a.size() > soll;
+}
+
+Urteil Schreibantwort(const QByteArray& a) {
+  if (zuLang(a)) return {Ausgang::Unbekannt, true};
+  return {Statusausgang(a)};
+}
+
+Urteil Leseantwort(const QByteArray& a, const QByteArray& rahmen) {
+  if (istDatenantwort(a, rahmen)) return {Ausgang::Fertig};
+  // A whole data answer with another echo answers another frame.
+  if (zuLang(a) || (a.size() == kDaten + 1 && byteAt(a, 0) == kDaten)) return {Ausgang::Unbekannt, true};
+  const Ausgang aus = Statusausgang(a);
+  // A status never answers a read.
+  return {aus == Ausgang::Fertig ? Ausgang::Unbekannt : aus};
+}
+
+// The first two bytes of a data answer to a read of block 0, as the probes look at it.
+bool beginntMitDaten(const QByteArray& a) { return byteAt(a, 0) == kDaten && byteAt(a, 1) == kLesen; }
+
 class Transfer {
  public:
   Transfer(ByteLink& link, SerielAnzeige* anzeige, int groesse)
-      : link_(link), anzeige_(anzeige), groesse_(groesse), maximum_(groesse / kBlock + 1) {
+      : link_(link), anzeige_(anzeige), groesse_(groesse), maximum_(groesse / kBlock + 1),
+        versuche_(static_cast<size_t>(groesse / kBlock), 0) {
     zeige(0);
-  }
-
-  // One try: the input dropped, the frame sent and logged, the answer awaited and logged.
-  int versuch(const QByteArray& rahmen, QByteArray& antwort) {
-    link_.purge();
-    antwort = QByteArrayLiteral("nix");
-    const int r = link_.write(rahmen) ? Empfange_Seriell(link_, antwort) : 1;
-    protokoll_ += Protokollzeile(rahmen) + Protokollzeile(antwort);
-    return r;
   }
 
   // The 8 KB probe: false when the adapter is too old for the key.
   bool pruefeAdapter() {
-    QByteArray a;
+    const QByteArray rahmen = Leserahmen(0, groesse_);
     for (int i = 0; i < 3; ++i) {
-      if (versuch(Leserahmen(0, groesse_), a) != 0) continue;
+      QByteArray a;
+      bereite();
+      if (versuch(rahmen, a) != 0) continue;
+      if (a.size() != Antwortlaenge(byteAt(a, 0))) unruhig_ = true;
       if (byteAt(a, 0) == kAlt && byteAt(a, 1) == kLesen) {
         melde(texts().S_SchaBenoe);
         return false;
       }
-      if (byteAt(a, 0) == kDaten && byteAt(a, 1) == kLesen) break;
+      if (beginntMitDaten(a)) break;
+      unruhig_ = true;
     }
     protokoll_.clear();
     return true;
@@ -114,62 +141,48 @@ class Transfer {
     anzeige(status);
     warte(wartezeiten().pauseMs);
     protokoll_.clear();
-    for (int adr = 0; adr < groesse_; adr += kBlock) {
-      const QByteArray rahmen = Schreibrahmen(adr, groesse_, abbild.mid(adr, kBlock));
-      Ausgang aus = Ausgang::Unbekannt;
-      for (int i = 0; i < 3; ++i) {
-        QByteArray a;
-        aus = versuch(rahmen, a) != 0 ? Ausgang::Zeitueberschreitung : Statusausgang(a);
-        if (aus == Ausgang::Fertig || aus == Ausgang::KeinChip) break;
+    int ab = 0;
+    const auto rahmen = [&](int adr) { return Schreibrahmen(adr, groesse_, abbild.mid(adr, kBlock)); };
+    const auto nimm = [](const QByteArray&, const QByteArray& a, int) { return Schreibantwort(a); };
+    for (;;) {
+      if (bloecke(ab, rahmen, nimm) != 0) return 1;
+      // The check: block 0 read back must be what was written. Left-over answers found before it
+      // send the blocks since the line was last quiet once more.
+      const Pruefung p = pruefe(abbild.left(kBlock));
+      if (p == Pruefung::Zurueck) {
+        if (!zurueck()) return scheitern(texts().S_unbeMeld);
+        ab = ruhigAb_;
+        continue;
       }
-      if (aus != Ausgang::Fertig) return scheitern(Ausgangstext(aus));
-      zeige(adr / kBlock + 1);
-    }
-    schreibeProtokoll();
-    // The check: block 0 read back must be what was written.
-    const QByteArray rahmen = Leserahmen(0, groesse_);
-    for (int i = 0; i < 3; ++i) {
-      QByteArray a;
-      if (versuch(rahmen, a) != 0 || !istDatenantwort(a, rahmen)) continue;
-      if (a.mid(3, kBlock) != abbild.left(kBlock)) {
-        melde(texts().S_benoeAnde);
-        return 1;
-      }
+      if (p == Pruefung::Anders) melde(texts().S_benoeAnde);
+      if (p != Pruefung::Gleich) return 1;
       zeige(maximum_);
       return 0;
     }
-    return 1;
   }
 
   int lese(const QString& status) {
-    if (!pruefeSchluesseltyp()) return 1;
+    pruefeSchluesseltyp();
+    if (falscherTyp_) return 1;
     anzeige(status);
     warte(wartezeiten().pauseMs);
     protokoll_.clear();
     std::vector<uint8_t> abbild(static_cast<size_t>(groesse_));
-    for (int adr = 0; adr < groesse_; adr += kBlock) {
-      const QByteArray rahmen = Leserahmen(adr, groesse_);
-      Ausgang aus = Ausgang::Unbekannt;
-      for (int i = 0; i < 3; ++i) {
-        QByteArray a;
-        if (versuch(rahmen, a) != 0) {
-          aus = Ausgang::Zeitueberschreitung;
-          continue;
-        }
-        if (istDatenantwort(a, rahmen)) {
-          for (int k = 0; k < kBlock; ++k) abbild[static_cast<size_t>(adr + k)] = byteAt(a, 3 + k);
-          aus = Ausgang::Fertig;
-          break;
-        }
-        aus = Statusausgang(a);
-        // A status never answers a read.
-        if (aus == Ausgang::Fertig) aus = Ausgang::Unbekannt;
-        if (aus == Ausgang::KeinChip) break;
-      }
-      if (aus != Ausgang::Fertig) return scheitern(Ausgangstext(aus));
-      zeige(adr / kBlock + 1);
+    const auto rahmen = [&](int adr) { return Leserahmen(adr, groesse_); };
+    const auto nimm = [&](const QByteArray& r, const QByteArray& a, int adr) {
+      const Urteil u = Leseantwort(a, r);
+      if (u.aus == Ausgang::Fertig)
+        for (int k = 0; k < kBlock; ++k) abbild[static_cast<size_t>(adr + k)] = byteAt(a, 3 + k);
+      return u;
+    };
+    for (int ab = 0;;) {
+      if (bloecke(ab, rahmen, nimm) != 0) return 1;
+      // An answer taken for another frame's shows itself when the one really due comes after it,
+      // so the line must stay quiet for the answer time after the last block.
+      if (!nachlaufFremd()) break;
+      if (!zurueck()) return scheitern(texts().S_unbeMeld);
+      ab = ruhigAb_;
     }
-    schreibeProtokoll();
     QString fehler;
     if (!writeFileAtomically(QStringLiteral("card.dat"), Schreibe_Kartendatei(abbild), &fehler)) {
       melde(QStringLiteral("error in serial communication :") + fehler);
@@ -180,27 +193,142 @@ class Transfer {
   }
 
  private:
-  // Block 0 tells the key's image format; a key of the other size is refused.
-  bool pruefeSchluesseltyp() {
+  // How the line was found before a frame: Frei nothing waiting after a clean exchange; Still
+  // quiet after a drain that dropped nothing; Geleert drained of what an irregular exchange left;
+  // Fremd bytes after a clean exchange, which no frame asked for.
+  enum class Vorlauf { Frei, Still, Geleert, Fremd };
+  enum class Pruefung { Gleich, Anders, Fehlgeschlagen, Zurueck };
+
+  // Before every frame. A clean exchange costs one look at the line; after anything else the line
+  // is drained until it stays quiet, so that no answer to an earlier frame is taken for this one.
+  Vorlauf bereite() {
+    QByteArray rest;
+    link_.readSome(rest, 0);
+    if (!unruhig_ && rest.isEmpty()) return Vorlauf::Frei;
+    const bool fremd = !unruhig_;
+    unruhig_ = false;
+    const bool weg = leere() || !rest.isEmpty();
+    if (fremd) return Vorlauf::Fremd;
+    return weg ? Vorlauf::Geleert : Vorlauf::Still;
+  }
+
+  // Drops what comes until the line has been quiet for ruheMs (by default the quiet time after a
+  // fault); a line that never falls quiet is left after a bound, and its next answer will not
+  // pass. True when anything came.
+  bool leere() { return leere(wartezeiten().ruheNachFehlerMs); }
+  bool leere(int ruheMs) {
+    const QDeadlineTimer ende(wartezeiten().antwortMaxMs + 2 * ruheMs);
+    bool kam = false;
+    QByteArray weg;
+    while (link_.readSome(weg, ruheMs)) {
+      kam = true;
+      weg.clear();
+      if (ende.hasExpired()) break;
+    }
+    link_.purge();
+    return kam;
+  }
+
+  // After the last block: true when the line brings more answers than the frames asked for.
+  // What follows an exchange that was not clean is its own late answer and dropped.
+  bool nachlaufFremd() {
+    if (!unruhig_) return leere(wartezeiten().antwortMs);
+    bereite();
+    return false;
+  }
+
+  // One try: the frame sent and logged, the answer awaited and logged.
+  int versuch(const QByteArray& rahmen, QByteArray& antwort) {
+    antwort = QByteArrayLiteral("nix");
+    const int r = link_.write(rahmen) ? Empfange_Seriell(link_, antwort) : 1;
+    protokoll_ += Protokollzeile(rahmen) + Protokollzeile(antwort);
+    if (r != 0) unruhig_ = true;
+    return r;
+  }
+
+  // Going back to the blocks since the line was last quiet; bounded, so that a line full of
+  // stray answers ends the transfer.
+  bool zurueck() { return ++zurueck_ <= 3; }
+
+  // Every block from block ab on, each with up to three tries in all; 0 done, 1 failed with the
+  // user told why.
+  int bloecke(int ab, const std::function<QByteArray(int)>& rahmen,
+              const std::function<Urteil(const QByteArray&, const QByteArray&, int)>& nimm) {
+    ruhigAb_ = ab;
+    int verlorenBei = -1;
+    for (int b = ab; b < int(versuche_.size());) {
+      const Vorlauf v = bereite();
+      if (v == Vorlauf::Fremd) {
+        if (!zurueck()) return scheitern(texts().S_unbeMeld);
+        b = ruhigAb_;
+        continue;
+      }
+      if (v == Vorlauf::Still) ruhigAb_ = b;
+      const int adr = b * kBlock;
+      const QByteArray r = rahmen(adr);
+      QByteArray a;
+      const int versuchNr = ++versuche_[size_t(b)];
+      const Urteil u = versuch(r, a) != 0 ? Urteil{Ausgang::Zeitueberschreitung} : nimm(r, a, adr);
+      if (u.aus == Ausgang::Fertig) {
+        // After a retry the earlier try's answer may still be on its way.
+        if (verlorenBei == b) unruhig_ = true;
+        zeige(b + 1);
+        ++b;
+        continue;
+      }
+      unruhig_ = true;
+      verlorenBei = b;
+      if (u.aus == Ausgang::KeinChip || versuchNr >= 3) return scheitern(Ausgangstext(u.aus));
+      if (u.fremd) {
+        if (!zurueck()) return scheitern(texts().S_unbeMeld);
+        b = ruhigAb_;
+      }
+    }
+    schreibeProtokoll();
+    return 0;
+  }
+
+  // The write's check of block 0. A time-out marks the transfer as failed even when a later try
+  // is answered; an answer that is not block 0's costs a try.
+  Pruefung pruefe(const QByteArray& block0) {
     const QByteArray rahmen = Leserahmen(0, groesse_);
+    bool zeit = false;
+    for (int i = 0; i < 3; ++i) {
+      if (bereite() == Vorlauf::Fremd && i == 0) return Pruefung::Zurueck;
+      QByteArray a;
+      if (versuch(rahmen, a) != 0) {
+        zeit = true;
+        continue;
+      }
+      if (!istDatenantwort(a, rahmen)) {
+        unruhig_ = true;
+        continue;
+      }
+      if (a.mid(3, kBlock) != block0) return Pruefung::Anders;
+      return zeit ? Pruefung::Fehlgeschlagen : Pruefung::Gleich;
+    }
+    return Pruefung::Fehlgeschlagen;
+  }
+
+  // Block 0 tells the key's image format; a key of the other size is refused. The read frame of
+  // block 0 goes three times in all; whatever else comes back, the block loop follows and tells.
+  void pruefeSchluesseltyp() {
+    const QByteArray rahmen = Leserahmen(0, groesse_);
+    const bool typ280 = profile().Uhrentyp == 280;
     for (int i = 0; i < 3; ++i) {
       QByteArray a;
+      bereite();
       if (versuch(rahmen, a) != 0) continue;
-      if (Statusausgang(a) == Ausgang::KeinChip) {
-        melde(texts().S_KeinChipAdapter2);
-        return false;
-      }
-      if (!istDatenantwort(a, rahmen)) continue;
+      if (!istDatenantwort(a, rahmen)) unruhig_ = true;
+      if (!beginntMitDaten(a) || a.size() < 5) continue;
       const uint8_t kennung = byteAt(a, 4);
-      const bool typ280 = profile().Uhrentyp == 280;
       if ((!typ280 && kennung == 74) || (typ280 && (kennung == 72 || kennung == 73 || kennung == 80))) {
         melde(texts().S_benoeAnde);
-        return false;
+        falscherTyp_ = true;
+        return;
       }
-      protokoll_.clear();
-      return true;
     }
-    return false;
+    protokoll_.clear();
   }
 
   int scheitern(const QString& text) {
@@ -222,6 +350,11 @@ class Transfer {
   int groesse_;
   int maximum_;
   QByteArray protokoll_;
+  std::vector<int> versuche_;  // frames sent per block, retries and sends after going back alike
+  bool unruhig_ = false;       // the last exchange was not clean: drain before the next frame
+  int ruhigAb_ = 0;            // the first block answered since the line was last seen quiet
+  int zurueck_ = 0;
+  bool falscherTyp_ = false;
 };
 
 }  // namespace
@@ -285,6 +418,7 @@ int SeriellerZugriff(ByteLink& link, SerielAnzeige* anzeige) {
       return 1;
     }
   }
+  // What an earlier transfer left on the line is dropped before the first frame.
   link.purge();
   Transfer tr(link, anzeige, groesse);
   if (groesse == 8192 && !tr.pruefeAdapter()) return 1;

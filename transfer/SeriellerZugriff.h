@@ -1,7 +1,9 @@
 #pragma once
 // The block protocol to the key adapter on a serial port: the image goes to the key in 16-byte
 // blocks with up to three tries each, or comes back block by block into "card.dat". The request
-// "quorvel.msg" in the current directory says which way and from which program file.
+// "quorvel.msg" in the current directory says which way and from which program file. An answer is
+// taken as soon as it is whole; after a time-out, a retry or an answer out of turn the line is
+// drained until it stays quiet, so that no answer is taken for a frame it did not answer.
 #include <QByteArray>
 #include <QString>
 #include <functional>

@@ -12,6 +12,9 @@ struct Wartezeiten {
   int pauseMs = 2000;      // before the block loop of a key transfer
   int irSchrittMs = 1000;  // one gauge step while the infrared program runs
   int irNachlaufMs = 2000; // after the infrared program has ended without an answer file
+  // After a time-out, a retry or an answer out of turn the line must stay quiet this long before
+  // the next frame: longer than an adapter's answer comes late.
+  int ruheNachFehlerMs = 1000;
 };
 
 Wartezeiten& wartezeiten();

@@ -52,6 +52,7 @@ struct TransferTest {
     w.antwortMs = 300;
     w.ruheMs = 60;
     w.pauseMs = 0;
+    w.ruheNachFehlerMs = 250;
     w.irSchrittMs = 20;
     w.irNachlaufMs = 200;
   }

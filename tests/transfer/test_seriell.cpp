@@ -78,10 +78,13 @@ TEST(SeriellerZugriff, EveryScriptedFaultGivesItsMessageAndFailure) {
       {"line errors", "s", {{Stoerung::Leitungsfehler}, {Stoerung::Leitungsfehler}, {Stoerung::Leitungsfehler}}, x.S_UebertrFehlCOM},
       {"foreign answers", "s", {{Stoerung::Fremd}, {Stoerung::Fremd}, {Stoerung::Fremd}}, x.S_unbeMeld},
       {"no answer", "s", {schweigt, schweigt, schweigt}, x.S_KeineAntwAdapter},
-      // Read: the key-type check takes the first frame, then block 0.
-      {"read: short data answers", "l", {{}, {Stoerung::Kurz}, {Stoerung::Kurz}, {Stoerung::Kurz}}, x.S_unbeMeld},
-      {"read: no answer", "l", {{}, schweigt, schweigt, schweigt}, x.S_KeineAntwAdapter},
-      {"read: no key", "l", {{}, {Stoerung::KeinChip}}, x.S_KeinChipAdapter2},
+      // Read: the key-type check takes the first three frames, then block 0.
+      {"read: short data answers", "l", {{}, {}, {}, {Stoerung::Kurz}, {Stoerung::Kurz}, {Stoerung::Kurz}}, x.S_unbeMeld},
+      {"read: no answer", "l", {{}, {}, {}, schweigt, schweigt, schweigt}, x.S_KeineAntwAdapter},
+      {"read: no key", "l", {{}, {}, {}, {Stoerung::KeinChip}}, x.S_KeinChipAdapter2},
+      // The key-type check goes on through silence and a passing "no key"; the block loop tells.
+      {"read: silent from the start", "l", {schweigt, schweigt, schweigt, schweigt, schweigt, schweigt}, x.S_KeineAntwAdapter},
+      {"read: no key during the type check, then silence", "l", {{Stoerung::KeinChip}, {Stoerung::KeinChip}, schweigt, schweigt, schweigt, schweigt}, x.S_KeineAntwAdapter},
   };
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.name);
@@ -105,12 +108,12 @@ TEST(SeriellerZugriff, EveryScriptedFaultGivesItsMessageAndFailure) {
 
 TEST(SeriellerZugriff, LostTriesThatRecoverStillSucceedAndSplitAnswersCountAsOne) {
   Strecke t(240);
-  t.sim.plane({{Stoerung::Schweigen}, {Stoerung::ChipStumm}, {Stoerung::Geteilt, 30, 2}});
+  t.sim.plane({{Stoerung::Schweigen}, {Stoerung::ChipStumm}, {.teile = 2, .teilPauseMs = 30}});
   KartenZugriff(QStringLiteral("s"));
   EXPECT_TRUE(t.env.messages.empty()) << t.texte().join(u'|').toStdString();
   EXPECT_EQ(t.sim.speicher(), t.programmabbild());
   // A data answer in three pieces 30 ms apart is one answer.
-  t.sim.plane({{}, {Stoerung::Geteilt, 30, 3}, {Stoerung::Geteilt, 30, 3}});
+  t.sim.plane({{}, {}, {}, {.teile = 3, .teilPauseMs = 30}, {.teile = 3, .teilPauseMs = 30}});
   t.lies();
   EXPECT_TRUE(t.env.messages.empty()) << t.texte().join(u'|').toStdString();
   EXPECT_EQ(program().AnzSz[0], 3);
@@ -120,7 +123,7 @@ TEST(SeriellerZugriff, AnAnswerLateForItsTryIsNeverTakenForTheNextBlock) {
   Strecke t(240);
   KartenZugriff(QStringLiteral("s"));
   // Block 0 answers after the time-out; its late answer must be dropped, not read as block 16.
-  t.sim.plane({{}, {Stoerung::Keine, 450}});
+  t.sim.plane(Rahmenart::Lesen, 0, 3, {.spaetMs = 450});
   t.lies();
   EXPECT_TRUE(t.env.messages.empty()) << t.texte().join(u'|').toStdString();
   EXPECT_EQ(werte(t.dir.read(QStringLiteral("card.dat")), 2048), t.programmabbild());
