@@ -47,7 +47,7 @@ class TstLesefehler : public QObject {
 
     KeyAdapterSim sim(2048);
     const Stoerung s{Stoerung::Art(stoerung)};
-    sim.plane({{}, s, s, s});  // the key-type check passes, block 0 fails
+    sim.plane({{}, {}, {}, s, s, s});  // the three key-type frames pass, block 0 fails
     qputenv("QUORVEL_COM1", sim.device().toLocal8Bit());
     settings().Lpt = 4;
     Installiere_Transferfenster();
