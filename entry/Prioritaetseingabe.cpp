@@ -140,6 +140,19 @@ bool Pz_Speicher_voll_bei_Neu() {
   return true;
 }
 
+bool Auswahl_ist_Prioritaet(int speicher) {
+  const ViewState& v = viewState();
+  const ProgramState& p = program();
+  if (speicher < 0 || speicher > 1 || v.SelVon < 0 || v.SelVon > v.SelBis || v.SelBis >= kAnzeigeEintraege) return false;
+  for (int z = v.SelVon; z <= v.SelBis; ++z) {
+    const int nr = v.ZeileZuSz[z];
+    if (nr < 0 || nr >= p.AnzGesamt[speicher] || nr >= kRecordsPerSlot) return false;
+    const int art = Sz_Art(p.Sz[speicher][nr]);
+      if (art != 2 && art != 5) return false;
+  }
+  return true;
+}
+
 namespace {
 
 std::vector<TSz> saetze(const PzLesung& l, int familie) {

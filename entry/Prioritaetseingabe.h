@@ -96,6 +96,9 @@ class PzFormular {
 
 // Opening in new mode on a full memory: the message, and the form must not open.
 bool Pz_Speicher_voll_bei_Neu();
+// Change and copy work on priority times only: true when every selected row (SelVon..SelBis)
+// leads to a priority time of the slot.
+bool Auswahl_ist_Prioritaet(int speicher);
 
 // The OK of the priority-time form: builds the record or records, checks them against the
 // stored ones, stores them by mode and goes on to the next row or holiday.

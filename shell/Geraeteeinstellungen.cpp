@@ -125,6 +125,18 @@ Einstellstellung Anfangsstellung() {
   return s;
 }
 
+Einstellstellung Geaenderte_Stellung(const Einstellstellung& gezeigt, const Einstellstellung& jetzt,
+                                     const Einstellstellung& aktuell) {
+  static constexpr int Einstellstellung::*kFelder[] = {
+      &Einstellstellung::lpt,       &Einstellstellung::faktor,  &Einstellstellung::maxDelay, &Einstellstellung::zeilen,
+      &Einstellstellung::swRegel,   &Einstellstellung::sprache, &Einstellstellung::astro,    &Einstellstellung::messKanal,
+      &Einstellstellung::periode,   &Einstellstellung::dauer,   &Einstellstellung::zustand,  &Einstellstellung::lage};
+  Einstellstellung s = aktuell;
+  for (int Einstellstellung::*f : kFelder)
+    if (jetzt.*f != gezeigt.*f) s.*f = jetzt.*f;
+  return s;
+}
+
 void Uebernimm_Einstellung(const Einstellstellung& s) {
   DeviceSettings& e = settings();
   if (s.astro >= 0) e.AstroC1C2 = static_cast<int16_t>(s.astro);

@@ -423,6 +423,13 @@ void FrmEingPZ::Form_Unload() {
 QWidget* Oeffne_EingPZ() {
   if (QWidget* offen = Aktiviere_offene_Form(QStringLiteral("frmEingPZ"))) return offen;
   if (Pz_Speicher_voll_bei_Neu()) return nullptr;
+  // A row that is no priority time is refused, as the switching-time form refuses the others.
+  const int modus = viewState().EingabeModus;
+  if ((modus == 1 || modus == 2) && !Auswahl_ist_Prioritaet(modus == 1 ? 0 : 1)) {
+    env().beep();
+    viewState().EingabeModus = 0;
+    return nullptr;
+  }
   auto* form = new FrmEingPZ;
   form->Form_Load();
   return Zeige_Form(form);

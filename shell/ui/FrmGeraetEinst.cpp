@@ -185,7 +185,10 @@ void FrmGeraetEinst::Form_Load() {
   CmdEinstOk_->setText(t.S_Ok);
   cmdeinstSpei_->setText(t.S_Speichern);
   cmdEinstend_->setText(t.S_Abbrechen);
+  gezeigt_ = stellung();
 }
+
+Einstellstellung FrmGeraetEinst::uebernahme() const { return Geaenderte_Stellung(gezeigt_, stellung(), Anfangsstellung()); }
 
 Einstellstellung FrmGeraetEinst::stellung() const {
   Einstellstellung s;
@@ -226,18 +229,18 @@ void FrmGeraetEinst::cboMessPeriode_Click() {
 }
 
 void FrmGeraetEinst::CmdEinstOk_Click() {
-  Uebernimm_Einstellung(stellung());
+  Uebernimm_Einstellung(uebernahme());
   callHook(hooks().Zeige_Kopfdaten, static_cast<int>(program().AktSpeicher));
   close();
 }
 
 void FrmGeraetEinst::cmdeinstSpei_Click() {
   QString fehler;
-  if (!writeSettingsFile(Einstellung_Dateiwerte(stellung()), &fehler)) refuse(fehler);
+  if (!writeSettingsFile(Einstellung_Dateiwerte(uebernahme()), &fehler)) refuse(fehler);
 }
 
 void FrmGeraetEinst::closeEvent(QCloseEvent* e) {
-  Fuelle_Geraetetexte(stellung(), GeraeteText());
+  Fuelle_Geraetetexte(uebernahme(), GeraeteText());
   e->accept();
 }
 

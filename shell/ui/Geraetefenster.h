@@ -45,6 +45,9 @@ class FrmGeraetEinst : public QDialog {
   QLabel *lblverzfakt_, *lblKopfzeil_, *lblzeilen_;
   QPushButton *cmdA4_, *CmdEinstOk_, *cmdeinstSpei_, *cmdEinstend_;
   QRadioButton *optastroC1_, *optastroC1undC2_;
+  // What the controls showed when the dialog opened, and what it stands for by now.
+  Einstellstellung uebernahme() const;
+  Einstellstellung gezeigt_;
   QVector<int> kanaele_;  // channel of each cboMessKan entry
   int astro_ = -1;        // the astro selection value
 };

@@ -75,6 +75,7 @@ FrmHauptmenue::FrmHauptmenue(MDIForm1* rahmen) : QWidget(nullptr), rahmen_(rahme
     if (!w || w == zuletztAktiv_) return;
     zuletztAktiv_ = w;
     if (w == sub_) Form_Activate();
+    else aktualisiereMenues();
   });
   rahmen_->mdiArea()->addSubWindow(sub_);
   sub_->showMaximized();
@@ -120,9 +121,11 @@ void FrmHauptmenue::baueMenues() {
   const Texts& t = texts();
   QMenuBar* leiste = rahmen_->menuBar();
   leiste->clear();
+  menues_.clear();
   auto menue = [&](const QString& name, const QString& text) {
     QMenu* m = leiste->addMenu(text);
     m->setObjectName(name);
+    menues_.append(m);
     return m;
   };
 
@@ -193,15 +196,15 @@ void FrmHauptmenue::baueMenues() {
   connect(ans, &QMenu::aboutToShow, this, &FrmHauptmenue::aktualisiereMenues);
 
   zustand_ = MenuState{};
-  wendeAn(zustand_);
+  wendeAn(zustand_, true);
 }
 
-void FrmHauptmenue::wendeAn(const MenuState& m) {
+void FrmHauptmenue::wendeAn(const MenuState& m, bool aktiv) {
   for (const auto& [name, member] : menuItems()) {
     QAction* a = actions_.value(QString::fromUtf8(name));
     if (!a) continue;
     const ItemState& s = m.*member;
-    a->setEnabled(s.enabled);
+    a->setEnabled(aktiv && s.enabled);
     a->setVisible(s.visible);
     if (a->isCheckable()) a->setChecked(s.checked);
   }
@@ -209,7 +212,12 @@ void FrmHauptmenue::wendeAn(const MenuState& m) {
 
 void FrmHauptmenue::aktualisiereMenues() {
   zustand_ = Menuezustand(zustand_, grid_->auswahl());
-  wendeAn(zustand_);
+  // The menu is this window's: while another child window is active its commands, and their
+  // shortcuts, are off, so none acts on a grid or header panel that is not brought up to date.
+  const bool aktiv = rahmen_->activeTag() == tagHauptmenue();
+  for (QMenu* m : menues_) m->menuAction()->setEnabled(aktiv);
+  for (QAction* a : actions_) a->setEnabled(aktiv);
+  wendeAn(zustand_, aktiv);
 }
 
 void FrmHauptmenue::Fuelle_Grid(int slot) {

@@ -59,6 +59,15 @@ MDIForm1::MDIForm1() {
   mdi_->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
   spalte->addWidget(mdi_, 1);
   setCentralWidget(zentral);
+  // The filter switch, save and print act for the main window, as its menu does: only while it
+  // is the active child.
+  connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) {
+    if (!w) return;
+    const bool haupt = w->property("Tag").toString() == tagHauptmenue();
+    for (QWidget* k : {static_cast<QWidget*>(picfilter_), static_cast<QWidget*>(AniButton2_),
+                       static_cast<QWidget*>(AniButton3_)})
+      k->setEnabled(haupt);
+  });
   resize(1000, 720);
 
   installHooks();
