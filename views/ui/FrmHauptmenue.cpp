@@ -64,9 +64,7 @@ FrmHauptmenue::FrmHauptmenue(MDIForm1* rahmen) : QWidget(nullptr), rahmen_(rahme
   sub->setWidget(this);
   sub->setObjectName(objectName());
   sub->setProperty("Tag", tagHauptmenue());
-  // The window menu's own shortcuts (Ctrl+W closes on some desktops) belong to the edit menu here.
-  if (QMenu* sys = sub->systemMenu())
-    for (QAction* a : sys->actions()) a->setShortcut(QKeySequence());
+  ohneFensterkuerzel(sub);
   sub_ = sub;
 
   // Activation: when this window becomes the active child again, not when the frame merely

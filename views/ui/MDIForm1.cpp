@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -237,9 +238,15 @@ QMdiSubWindow* MDIForm1::addChild(QWidget* w, const QString& tag) {
   sub->setObjectName(w->objectName());
   sub->setProperty("Tag", tag);
   sub->setAttribute(Qt::WA_DeleteOnClose);
+  ohneFensterkuerzel(sub);
   w->show();
   mdi_->setActiveSubWindow(sub);
   return sub;
+}
+
+void ohneFensterkuerzel(QMdiSubWindow* sub) {
+  if (QMenu* sys = sub->systemMenu())
+    for (QAction* a : sys->actions()) a->setShortcut(QKeySequence());
 }
 
 QMdiSubWindow* MDIForm1::kindfenster(const QString& name) const {

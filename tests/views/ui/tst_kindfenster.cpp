@@ -1,0 +1,236 @@
+// The main window's commands while another child window is active (the changeover editor, the
+// simulation, the astro dialog) or a window of its own is open (the input automation): none acts
+// on a grid or header panel that does not show the program, slot and view in memory. Also the
+// lists while the switching-time form is open and the priority form on a switching-time row.
+#include <QLineEdit>
+#include <QListWidget>
+
+#include "calendar/ui/FrmGrafik.h"
+#include "calendar/ui/Kalenderfenster.h"
+#include "entry/ui/Eingabefelder.h"
+#include "model/Programmdatei.h"
+#include "model/Satz.h"
+#include "model/Sortierung.h"
+#include "tests/views/ViewFixtures.h"
+#include "tests/views/ui/Rahmentest.h"
+#include "views/Gridinhalt.h"
+#include "views/Zelltexte.h"
+
+using namespace qv;
+using namespace qv::test;
+
+namespace {
+
+QMdiSubWindow* aktiv(const Rahmentest& t) { return t.rahmen->mdiArea()->currentSubWindow(); }
+
+// Writes a program file from the records and the usage text; returns its path.
+QString speichere(Rahmentest& t, const char* name, std::initializer_list<TSz> sz, std::initializer_list<TSz> pz,
+                  const QString& verwendung) {
+  setzeSlot(0, sz, pz);
+  SortiereSz(1, 0);
+  program().Verwendung[0] = verwendung;
+  program().Dateiname[0] = t.dir->file(name);
+  program().HatDateiname = 1;
+  if (SchreibeProgrammDatei() != 1) qWarning("program file not written");
+  return t.dir->file(name);
+}
+
+// A click on the menu bar: a menu that is off does not open (nor take over the header boxes).
+void klickeMenue(const Rahmentest& t, const char* name) {
+  QMenu* m = t.menue(name);
+  if (m->menuAction()->isEnabled()) emit m->aboutToShow();
+}
+
+// The main window's caption names the file of the slot it shows, and the header panel shows
+// that slot's usage text.
+void pruefeAnzeige(const Rahmentest& t) {
+  const int m = program().AktSpeicher;
+  QVERIFY2(t.haupt()->subWindow()->windowTitle().contains(program().Dateiname[m]),
+           qPrintable(t.haupt()->subWindow()->windowTitle()));
+  QCOMPARE(t.w<QLineEdit>("Txtverwendung")->text(), program().Verwendung[m]);
+}
+
+const TSz k1 = wochenSz(60, 127, 1, 1), k2 = wochenSz(120, 127, 1, 1), k3 = wochenSz(180, 127, 1, 1);
+const TSz k11 = wochenSz(660, 127, 1, 1), k12 = wochenSz(720, 127, 1, 1), k13 = wochenSz(780, 127, 1, 1);
+const TSz pz = periodePz(5, 1, 9, 20, 4, 1);
+
+}  // namespace
+
+class TstKindfenster : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // Child windows x commands. A child of the frame takes the main window's menu, its shortcuts
+  // and the frame's filter, save and print buttons away until the main window is active again;
+  // beside a window of its own they stay, and act on what the main window shows.
+  void commandsWithAnotherWindowActive_data() {
+    QTest::addColumn<QString>("fenster");
+    QTest::addColumn<bool>("kind");
+    QTest::addColumn<QString>("befehle");
+    const struct {
+      const char* name;
+      const char* befehl;
+      bool kind;
+    } fenster[] = {{"changeover editor", "mnuBaSw", true},
+                   {"simulation", "mnuAnsGrafik", true},
+                   {"astro dialog", "mnuBaAstro", true},
+                   {"automation window", "mnuEinstAuto", false}};
+    for (const auto& f : fenster)
+      for (const char* b : {"open and delete", "open and menu", "template close and delete", "priority view and change",
+                            "shortcuts"})
+        QTest::addRow("%s, %s", f.name, b) << QString::fromLatin1(f.befehl) << f.kind << QString::fromLatin1(b);
+  }
+  void commandsWithAnotherWindowActive() {
+    QFETCH(QString, fenster);
+    QFETCH(bool, kind);
+    QFETCH(QString, befehle);
+    Rahmentest t(20);
+    Kalenderfenster_anmelden();
+    fensteraufrufe().FrmGrafik = &Zeige_FrmGrafik;
+    const QString b = speichere(t, "b.qvl", {k11, k12, k13}, {pz}, QStringLiteral("Anlage B"));
+    const QString a = speichere(t, "a.qvl", {k1, k2, k3}, {pz}, QStringLiteral("Anlage A"));
+    t.env->answerFileDialog(a);
+    t.action("mnuDat\u00d6ff")->trigger();
+    QCOMPARE(program().Dateiname[0], a);
+    if (befehle == QLatin1String("template close and delete")) {
+      t.env->answerFileDialog(b);
+      t.action("mnuDatVorl")->trigger();
+      QCOMPARE(program().AktSpeicher, int16_t(1));
+    }
+    t.grid()->setzeAuswahl(2, 2, 0, t.grid()->columnCount() - 1);
+    t.oeffneMenue("mnuBa");
+
+    t.haupt()->action(fenster)->trigger();
+    QCoreApplication::processEvents();
+    QMdiSubWindow* anderes = aktiv(t);
+    QCOMPARE(anderes != t.haupt()->subWindow(), kind);
+    const int fensterzahl = t.rahmen->mdiArea()->subWindowList().size();
+    if (kind) {
+      for (const char* m : {"mnuDat", "mnuBa", "mnuAns", "mnuEinst", "mnuhelp"}) {
+        QVERIFY(!t.menue(m)->menuAction()->isEnabled());
+        for (QAction* x : t.menue(m)->actions())
+          if (!x->isSeparator()) QVERIFY2(!x->isEnabled(), qPrintable(x->objectName()));
+      }
+      for (const char* k : {"picfilter", "AniButton2", "AniButton3"}) QVERIFY(!t.w<QWidget>(k)->isEnabled());
+    }
+
+    t.env->answer(Answer::Ok);
+    if (befehle == QLatin1String("open and delete")) {
+      t.env->answerFileDialog(b);
+      t.action("mnuDat\u00d6ff")->trigger();
+      t.action("mnuBal\u00f6")->trigger();
+    } else if (befehle == QLatin1String("open and menu")) {
+      t.env->answerFileDialog(b);
+      t.action("mnuDat\u00d6ff")->trigger();
+      klickeMenue(t, "mnuDat");
+    } else if (befehle == QLatin1String("template close and delete")) {
+      t.action("mnuDatVorlSchl")->trigger();
+      klickeMenue(t, "mnuBa");
+      t.action("mnuBal\u00f6")->trigger();
+    } else if (befehle == QLatin1String("priority view and change")) {
+      t.action("mnuAnsPz")->trigger();
+      klickeMenue(t, "mnuBa");
+      t.action("mnuBa\u00c4nd")->trigger();
+      QVERIFY(!t.rahmen->kindfenster(QStringLiteral("frmEingPZ")));
+    } else {
+      QWidget* ziel = QApplication::focusWidget() ? QApplication::focusWidget() : t.rahmen.data();
+      for (Qt::Key k : {Qt::Key_S, Qt::Key_P, Qt::Key_A, Qt::Key_W, Qt::Key_X, Qt::Key_C, Qt::Key_F})
+        QTest::keyClick(ziel, k, Qt::ControlModifier);
+      QTest::keyClick(ziel, Qt::Key_Delete);
+      if (kind) {
+        QCOMPARE(aktiv(t), anderes);
+        QCOMPARE(t.rahmen->mdiArea()->subWindowList().size(), fensterzahl);
+      }
+    }
+    QCoreApplication::processEvents();
+
+    // No record went that the grid did not show, and the usage text stayed the file's.
+    QCOMPARE(program().AnzSz[0], int16_t(3));
+    QCOMPARE(program().AnzGesamt[0], int16_t(4));
+    QCOMPARE(program().Geaendert, int16_t(0));
+    QCOMPARE(program().Verwendung[0], program().Dateiname[0] == b ? QStringLiteral("Anlage B") : QStringLiteral("Anlage A"));
+    pruefeAnzeige(t);
+    if (kind) QCOMPARE(program().Dateiname[0], a);
+
+    // With the main window active again its commands are back.
+    if (t.rahmen->kindfenster(QStringLiteral("frmEingPZ"))) t.rahmen->kindfenster(QStringLiteral("frmEingPZ"))->close();
+    t.rahmen->mdiArea()->setActiveSubWindow(t.haupt()->subWindow());
+    QCoreApplication::processEvents();
+    QVERIFY(t.menue("mnuDat")->menuAction()->isEnabled());
+    QVERIFY(t.action("mnuDatneu")->isEnabled());
+    QVERIFY(t.action("mnuBaFilt")->isEnabled());
+    for (const char* k : {"picfilter", "AniButton2", "AniButton3"}) QVERIFY(t.w<QWidget>(k)->isEnabled());
+    pruefeAnzeige(t);
+    // The changeover editor is an entry form: while it is open the program is not replaced.
+    QCOMPARE(t.action("mnuDat\u00d6ff")->isEnabled(), fenster != QLatin1String("mnuBaSw"));
+  }
+
+  // A new switching time joins the switching times while the form is open: the switching-time
+  // list shows it, the priority list starts with the priority time, and a print shows the same.
+  void listsWhileTheSwitchingTimeFormIsOpen() {
+    Rahmentest t(4);
+    setzeSlot(0, {k1, k2}, {pz});
+    callHook(hooks().Fuelle_Grid, 0);
+    t.action("mnuBaSz")->trigger();
+    QMdiSubWindow* sub = aktiv(t);
+    auto* f = qobject_cast<FrmEingSz*>(sub->widget());
+    QVERIFY(f);
+    f->chkKan[0]->click();
+    f->chkWochentag[0]->click();
+    f->liststd->setCurrentRow(9);
+    f->cmdSzok_Click();
+    QCOMPARE(program().AnzSz[0], int16_t(3));
+
+    // What a print of the priority list would show at this moment.
+    viewState().AktAnsicht = 1;
+    const GridInhalt druck = Baue_Gridinhalt(0);
+    QCOMPARE(druck.text(1, 0), QStringLiteral("  1"));
+    QCOMPARE(druck.text(1, 6), QStringLiteral("4"));
+    viewState().AktAnsicht = 0;
+
+    // The main window active beside the open form shows both lists whole.
+    t.rahmen->mdiArea()->setActiveSubWindow(t.haupt()->subWindow());
+    QCoreApplication::processEvents();
+    QCOMPARE(viewState().AktAnsicht, int16_t(0));
+    QStringList zeiten;
+    for (int r = 1; r <= 3; ++r) zeiten << t.grid()->Text(r, 2).trimmed();
+    QCOMPARE(zeiten, (QStringList{Uhrzeit_Text(60).trimmed(), Uhrzeit_Text(120).trimmed(), Uhrzeit_Text(540).trimmed()}));
+    QVERIFY(t.grid()->Text(4, 0).isEmpty());
+    t.action("mnuAnsPz")->trigger();
+    QCOMPARE(t.grid()->Text(1, 0), QStringLiteral("  1"));
+    QCOMPARE(t.grid()->Text(1, 6), QStringLiteral("4"));
+    QVERIFY(t.grid()->Text(2, 0).isEmpty());
+
+    // Closing sorts the slot into the same order.
+    TSz vorher[4];
+    std::copy(program().Sz[0], program().Sz[0] + 4, vorher);
+    sub->close();
+    QCoreApplication::processEvents();
+    for (int i = 0; i < 4; ++i) QCOMPARE(program().Sz[0][i], vorher[i]);
+  }
+
+  // The priority form changes or copies priority times only.
+  void priorityFormRefusesASwitchingTimeRow() {
+    Rahmentest t(4);
+    setzeSlot(0, {k1, k2}, {pz});
+    callHook(hooks().Fuelle_Grid, 0);
+    t.grid()->setzeAuswahl(1, 1, 0, t.grid()->columnCount() - 1);
+    // The row map leads to a switching time while the view reads "priority times".
+    viewState().AktAnsicht = 1;
+    const int piepser = t.env->beeps;
+    t.haupt()->mnuBaAend_Click();
+    QCoreApplication::processEvents();
+    QVERIFY(!t.rahmen->kindfenster(QStringLiteral("frmEingPZ")));
+    QCOMPARE(t.env->beeps, piepser + 1);
+    QCOMPARE(viewState().EingabeModus, int16_t(0));
+    QCOMPARE(program().Sz[0][0], k1);
+    // On a priority row it opens.
+    t.action("mnuAnsPz")->trigger();
+    t.grid()->setzeAuswahl(1, 1, 0, t.grid()->columnCount() - 1);
+    t.haupt()->mnuBaAend_Click();
+    QVERIFY(t.rahmen->kindfenster(QStringLiteral("frmEingPZ")));
+  }
+};
+
+QTEST_MAIN(TstKindfenster)
+#include "tst_kindfenster.moc"
