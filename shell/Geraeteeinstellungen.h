@@ -26,6 +26,7 @@ struct Einstellstellung {
   int dauer = -1;         // cboMessImpDauer index = seconds - 1
   int zustand = -1;       // cboMessZustand 0..1
   int lage = -1;          // cboMessImpLage 0..1
+  friend bool operator==(const Einstellstellung&, const Einstellstellung&) = default;
 };
 
 // Which type-dependent groups the clock type shows.

@@ -26,6 +26,7 @@ class FrmGeraetEinst : public QDialog {
 
  protected:
   void closeEvent(QCloseEvent* e) override;
+  bool event(QEvent* e) override;
   bool eventFilter(QObject* o, QEvent* e) override;
   void reject() override { close(); }
 
@@ -45,8 +46,12 @@ class FrmGeraetEinst : public QDialog {
   QLabel *lblverzfakt_, *lblKopfzeil_, *lblzeilen_;
   QPushButton *cmdA4_, *CmdEinstOk_, *cmdeinstSpei_, *cmdEinstend_;
   QRadioButton *optastroC1_, *optastroC1undC2_;
+  // The controls set to a position (lists refilled, no handler run).
+  void zeige(const Einstellstellung& s);
   // What the controls showed when the dialog opened, and what it stands for by now.
   Einstellstellung uebernahme() const;
+  // The values the user has not changed follow the settings as they are now.
+  void nachfuehren();
   Einstellstellung gezeigt_;
   QVector<int> kanaele_;  // channel of each cboMessKan entry
   int astro_ = -1;        // the astro selection value

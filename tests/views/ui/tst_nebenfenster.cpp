@@ -240,6 +240,13 @@ class TstNebenfenster : public QObject {
     t.action("mnuDat\u00d6ff")->trigger();
     QCOMPARE(settings().SwRegel, int16_t(2));
     kind<QScrollBar>(dlg, "Hsbzeilen")->setValue(80);
+    if (regelImDialog < 0) {
+      // Back in the dialog it shows the rule the program brought, and keeps the lines typed.
+      QEvent zurueck(QEvent::WindowActivate);
+      QCoreApplication::sendEvent(dlg, &zurueck);
+      QCOMPARE(kind<QComboBox>(dlg, "cboswregel")->currentIndex(), 2);
+      QCOMPARE(kind<QScrollBar>(dlg, "Hsbzeilen")->value(), 80);
+    }
     if (regelImDialog >= 0) kind<QComboBox>(dlg, "cboswregel")->setCurrentIndex(regelImDialog);
     QTest::mouseClick(kind<QPushButton>(dlg, "CmdEinstOk"), Qt::LeftButton);
     QTRY_VERIFY(!dlg);
