@@ -220,8 +220,16 @@ void FrmHauptmenue::aktualisiereMenues() {
 
 void FrmHauptmenue::Fuelle_Grid(int slot) {
   BusyCursor busy;
-  if (rahmen_->activeTag() != tagHauptmenue()) return;
   slot = slot == 1 ? 1 : 0;
+  if (rahmen_->activeTag() != tagHauptmenue()) {
+    // A window of its own may have loaded a program meanwhile. The grid waits for this window's
+    // next activation; the header panel, whose boxes stay editable, shows the program now.
+    rahmen_->Zeige_Speicherbelegung(slot);
+    rahmen_->Zeige_Kopfdaten(slot);
+    gridVeraltet_ = true;
+    return;
+  }
+  gridVeraltet_ = false;
   rahmen_->Zeige_Speicherbelegung(slot);
   const GridInhalt g = Baue_Gridinhalt(slot);
   if (g.filled) {
@@ -236,7 +244,7 @@ void FrmHauptmenue::Fuelle_Grid(int slot) {
 void FrmHauptmenue::Form_Activate() {
   rahmen_->setPanelButtonsVisible(true);
   ViewState& v = viewState();
-  if (!v.KeinRefresh) Fuelle_Grid(program().AktSpeicher);
+  if (!v.KeinRefresh || gridVeraltet_) Fuelle_Grid(program().AktSpeicher);
   v.KeinRefresh = false;
   aktualisiereMenues();
 }

@@ -29,7 +29,8 @@ class FrmHauptmenue : public QWidget {
   QMdiSubWindow* subWindow() const { return sub_; }
   QAction* action(const QString& name) const { return actions_.value(name); }
 
-  // Refills the grid for the view shown from the slot, when this window is the active child.
+  // Refills the grid for the view shown from the slot, when this window is the active child;
+  // else only the header panel, and the grid at the next activation.
   void Fuelle_Grid(int slot);
   // The window became the active child again.
   void Form_Activate();
@@ -103,6 +104,7 @@ class FrmHauptmenue : public QWidget {
   QList<QMenu*> menues_;
   QPointer<QMdiSubWindow> zuletztAktiv_;
   MenuState zustand_;
+  bool gridVeraltet_ = false;  // a refill was asked for while another child was active
 };
 
 }  // namespace qv

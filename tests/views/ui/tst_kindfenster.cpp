@@ -165,6 +165,29 @@ class TstKindfenster : public QObject {
     QCOMPARE(t.action("mnuDat\u00d6ff")->isEnabled(), fenster != QLatin1String("mnuBaSw"));
   }
 
+  // A program loaded by a window of its own while another child is active: the header panel
+  // shows it at once, the grid when the main window is active again, even when a dialog asked
+  // to skip that refill.
+  void refillAskedForWhileAnotherChildIsActive() {
+    Rahmentest t(4);
+    Kalenderfenster_anmelden();
+    setzeSlot(0, {k1, k2}, {});
+    program().Verwendung[0] = QStringLiteral("Anlage A");
+    callHook(hooks().Fuelle_Grid, 0);
+    t.action("mnuBaSw")->trigger();
+    QVERIFY(aktiv(t) != t.haupt()->subWindow());
+    setzeSlot(0, {k11, k12, k13}, {});
+    program().Verwendung[0] = QStringLiteral("Anlage B");
+    callHook(hooks().Fuelle_Grid, 0);
+    QCOMPARE(t.w<QLineEdit>("Txtverwendung")->text(), QStringLiteral("Anlage B"));
+    QCOMPARE(t.grid()->Text(3, 0), QString());
+    viewState().KeinRefresh = true;
+    t.rahmen->mdiArea()->setActiveSubWindow(t.haupt()->subWindow());
+    QCoreApplication::processEvents();
+    QCOMPARE(t.grid()->Text(3, 0), QStringLiteral("  3"));
+    QCOMPARE(t.grid()->Text(1, 2).trimmed(), Uhrzeit_Text(660).trimmed());
+  }
+
   // A new switching time joins the switching times while the form is open: the switching-time
   // list shows it, the priority list starts with the priority time, and a print shows the same.
   void listsWhileTheSwitchingTimeFormIsOpen() {
