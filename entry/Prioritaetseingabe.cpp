@@ -68,10 +68,7 @@ AltPzTexte AltPz_Texte(const TSz& r, int jahr) {
 }
 
 namespace {
-bool istPz(int i) {
-  const int art = Sz_Art(program().Sz[0][i]);
-  return art == 2 || art == 5;
-}
+bool istPz(int i) { return Ist_Prioritaetszeit(program().Sz[0][i]); }
 }  // namespace
 
 std::optional<int> Pz_blaettern_zurueck(int16_t& altSatz) {
@@ -103,15 +100,23 @@ std::vector<FeiertagEintrag> Pz_Feiertagsliste(int s) {
   const int anzahl = std::min<int>(t.AnzFt, static_cast<int>(t.Feiertage.size()));
   std::vector<FeiertagEintrag> l;
   if (s < 0 || s >= kFtSetRows) {
-    for (int i = 0; i < anzahl; ++i) l.push_back({t.Feiertage[i].Name, i});
+    for (int i = 0; i < anzahl; ++i) l.push_back({t.Feiertage[i].Name, i, t.Feiertage[i]});
     return l;
   }
   const int mitglieder = std::clamp<int>(t.FtSet[s][0], 0, kFtSetMaxMembers);
   for (int k = 1; k <= mitglieder; ++k) {
     const int i = t.FtSet[s][k] - 1;
-    if (i >= 0 && i < anzahl) l.push_back({t.Feiertage[i].Name, i});
+    if (i >= 0 && i < anzahl) l.push_back({t.Feiertage[i].Name, i, t.Feiertage[i]});
   }
   return l;
+}
+
+int Pz_Feiertag_wiederfinden(const TFeiertag& f) {
+  const HolidayTable& t = holidayTable();
+  const int anzahl = std::min<int>(t.AnzFt, static_cast<int>(t.Feiertage.size()));
+  for (int i = 0; i < anzahl; ++i)
+    if (t.Feiertage[i] == f) return i;
+  return -1;
 }
 
 int Pz_Osterfeiertag(int n) {
@@ -140,17 +145,9 @@ bool Pz_Speicher_voll_bei_Neu() {
   return true;
 }
 
-bool Auswahl_ist_Prioritaet(int speicher) {
-  const ViewState& v = viewState();
-  const ProgramState& p = program();
-  if (speicher < 0 || speicher > 1 || v.SelVon < 0 || v.SelVon > v.SelBis || v.SelBis >= kAnzeigeEintraege) return false;
-  for (int z = v.SelVon; z <= v.SelBis; ++z) {
-    const int nr = v.ZeileZuSz[z];
-    if (nr < 0 || nr >= p.AnzGesamt[speicher] || nr >= kRecordsPerSlot) return false;
-    const int art = Sz_Art(p.Sz[speicher][nr]);
-      if (art != 2 && art != 5) return false;
-  }
-  return true;
+bool Ist_Prioritaetszeit(const TSz& rec) {
+  const int art = Sz_Art(rec);
+  return art == 2 || art == 5;
 }
 
 namespace {
@@ -178,13 +175,6 @@ std::vector<TSz> saetze(const PzLesung& l, int familie) {
   return out;
 }
 
-int zeileZuSz(int zeile) {
-  const PzFormState& s = pzFormState();
-  const int k = zeile - viewState().SelVon;
-  if (k >= 0 && k < static_cast<int>(s.zeilen.size())) return s.zeilen[k];
-  return -1;
-}
-
 }  // namespace
 
 void Pz_Ok(PzFormular& f) {
@@ -192,16 +182,30 @@ void Pz_Ok(PzFormular& f) {
   ViewState& v = viewState();
   ProgramState& p = program();
   const Texts& t = texts();
-  const int modus = v.EingabeModus;
-  const PzLesung l = f.lesen();
+  const int modus = s.Modus;
   auto laeufeEnden = [&s] {
     s.AlleOk = 0;
     s.AlleFeiertage = 0;
   };
+  // Every OK, refused or not, leaves the main window on the program's priority times; the view
+  // is set before the form closes, as the main window redraws when it becomes active.
+  auto ansicht = [&] {
+    v.AktAnsicht = 1;
+    p.AktSpeicher = 0;
+    f.Ansicht_Prioritaeten();
+  };
+  // A value typed but not yet confirmed by leaving its field is checked as leaving would.
+  if (!f.Pruefe_Fokusfeld()) {
+    laeufeEnden();
+    ansicht();
+    return;
+  }
+  const PzLesung l = f.lesen();
 
   bool abgewiesen = false;  // nothing was read: the holiday list stays where it is
   bool geschlossen = false;
   bool fertig = false;
+  bool geladen = false;  // the pass loaded the next selected row into the fields
   if (!l.kanalGewaehlt) {
     Abweisen(t.S_KanaUnvo);
     laeufeEnden();
@@ -211,17 +215,27 @@ void Pz_Ok(PzFormular& f) {
     laeufeEnden();
     abgewiesen = true;
   } else {
+    // The record shown, wherever a re-sort has moved it since it was loaded.
+    const int geaendert = modus == 1 ? s.Auswahl.Finde(s.AktZeile) : -1;
+    if (modus == 1 && geaendert < 0) {
+      // The record is no longer there: the run ends, nothing is stored.
+      Laufzeitfehler(9);
+      laeufeEnden();
+      f.Schliessen();
+      return;
+    }
     const std::vector<TSz> neu = saetze(l, profile().Geraetefamilie);
     bool stop = false;
     if (neu.empty()) {
+      // No holiday chosen (an empty set, or one deleted meanwhile): the list stays as it is.
       env().beep();
       laeufeEnden();
-      stop = true;
+      stop = abgewiesen = true;
     }
     for (size_t k = 0; k < neu.size() && !stop; ++k) {
       const TSz& rec = neu[k];
       // In change mode the first record replaces the row; further years are added.
-      const int ersetzt = (modus == 1 && k == 0) ? zeileZuSz(s.AktZeile) : -1;
+      const int ersetzt = k == 0 ? geaendert : -1;
       const PzKonflikt c = Suche_Pz_Konflikt(rec, ersetzt);
       if (c.art == 2) {
         Abweisen(t.S_PrioVorh);
@@ -262,24 +276,28 @@ void Pz_Ok(PzFormular& f) {
     } else if (modus == 0) {
       if (inputAutomation().AutoAktiv == 1) f.Automatik_Schritt();
     } else if (modus == 1 || modus == 2) {
-      if (s.AktZeile >= v.SelBis) {
+      const int nr = s.AktZeile >= s.Auswahl.bis() ? -1 : s.Auswahl.Finde(s.AktZeile + 1);
+      if (nr < 0) {
         fertig = true;
       } else {
         ++s.AktZeile;
-        const int nr = zeileZuSz(s.AktZeile);
-        if (nr >= 0) f.Zeige_Pz_in_Feldern(nr, modus == 1 ? 0 : 1);
+        f.Zeige_Pz_in_Feldern(nr, modus == 1 ? 0 : 1);
+        geladen = true;
         if (inputAutomation().AutoAktiv == 1) f.Automatik_Schritt();
       }
     }
   }
 
-  v.AktAnsicht = 1;
-  p.AktSpeicher = 0;
+  ansicht();
   if (geschlossen) {
     f.Schliessen();
     return;
   }
-  if (l.bindung && !abgewiesen) {
+  // The holiday list moves on only while it still shows the holiday just stored: a loaded row
+  // has put its own holiday or date into the fields, and the date layout shows no holiday.
+  if (geladen) {
+    s.AlleFeiertage = 0;
+  } else if (!abgewiesen) {
     if (f.Naechster_Feiertag()) f.Starte_Alleok();
     else s.AlleFeiertage = 0;
   }

@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "entry/Auswahlsaetze.h"
 #include "entry/Prioritaetssatz.h"
 
 namespace qv {
@@ -17,9 +18,10 @@ struct PzFormState {
   int16_t AltSatz = 0;        // record shown in the frame of stored entries
   int16_t AlleOk = 0;         // accept-all over the selected rows is running
   int16_t AlleFeiertage = 0;  // accept-all over the listed holidays is running
-  // The records behind the selected rows, taken when the form opens: the main window may
-  // rebuild its display list while the form works through them.
-  std::vector<int16_t> zeilen;
+  // The mode the form opened in: the main window sets EingabeModus for other forms meanwhile.
+  int16_t Modus = 0;
+  // The records behind the selected rows, taken when the form opens and found again by content.
+  Auswahlsaetze Auswahl;
 };
 PzFormState& pzFormState();
 
@@ -58,11 +60,15 @@ std::optional<int> Pz_blaettern_vor(int16_t& altSatz);
 // ---- holidays ------------------------------------------------------------------------------
 struct FeiertagEintrag {
   QString name;
-  int index = 0;  // into the holiday table
+  int index = 0;  // into the holiday table when the list was filled
+  TFeiertag feiertag;
 };
 // The holidays of set s in member order (members that name no holiday are skipped), or with
 // s = -1 every holiday in table order.
 std::vector<FeiertagEintrag> Pz_Feiertagsliste(int s);
+// The holiday of that name and definition in the table now, or -1: another window may have
+// changed the table since a list showed it.
+int Pz_Feiertag_wiederfinden(const TFeiertag& f);
 // The last Easter-relative holiday at distance n, or -1.
 int Pz_Osterfeiertag(int n);
 // Appends "Ostern + n Tag(e)" to the table and rewrites the holiday file (a failed write is
@@ -75,30 +81,33 @@ struct PzLesung {
   bool kanalGewaehlt = true;  // a channel box ticked, or on type 280 a channel chosen
   bool prioGewaehlt = true;   // the program list has a position
   bool bindung = false;       // the holiday layout
-  int feiertag = -1;          // the holiday chosen in it
+  int feiertag = -1;          // the holiday chosen in it, as it stands in the table now
 };
 
 // What cmdPzOk needs of the form.
 class PzFormular {
  public:
   virtual ~PzFormular() = default;
+  // Runs the leave check of the field that has the focus; false when it refused the value.
+  virtual bool Pruefe_Fokusfeld() = 0;
   virtual PzLesung lesen() = 0;
   // The frame of stored entries from the form's texts, for an accepted entry e.
   virtual void Setze_Altanzeige(const PzEingabe& e) = 0;
   virtual void Zeige_Okmarke() = 0;
   virtual void Zeige_Pz_in_Feldern(int nr, int speicher) = 0;
   virtual void Automatik_Schritt() = 0;
-  // Selects the next listed holiday; false at the end of the list.
+  // Selects the next listed holiday; false at the end of the list and in the date layout.
   virtual bool Naechster_Feiertag() = 0;
+  // The main window shows the program's priority times when it is next active.
+  virtual void Ansicht_Prioritaeten() = 0;
   virtual void Starte_Alleok() = 0;
   virtual void Schliessen() = 0;
 };
 
 // Opening in new mode on a full memory: the message, and the form must not open.
 bool Pz_Speicher_voll_bei_Neu();
-// Change and copy work on priority times only: true when every selected row (SelVon..SelBis)
-// leads to a priority time of the slot.
-bool Auswahl_ist_Prioritaet(int speicher);
+// The record kinds the form changes and copies (priority times of either family).
+bool Ist_Prioritaetszeit(const TSz& rec);
 
 // The OK of the priority-time form: builds the record or records, checks them against the
 // stored ones, stores them by mode and goes on to the next row or holiday.

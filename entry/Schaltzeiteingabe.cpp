@@ -89,28 +89,9 @@ SzFormState& szFormState() {
   return s;
 }
 
-int SzFormState::Satz_der_Zeile(int zeile) const {
-  const int i = zeile - SelVon;
-  if (i < 0 || i >= static_cast<int>(Zeilen.size())) return -1;
-  return Zeilen[static_cast<size_t>(i)];
-}
-
 bool Merke_Auswahl(SzFormState& s, int speicher) {
   const ViewState& v = viewState();
-  const ProgramState& p = program();
-  s.Zeilen.clear();
-  s.SelVon = v.SelVon;
-  s.SelBis = v.SelBis;
-  if (v.SelVon < 0 || v.SelVon > v.SelBis || v.SelBis >= v.AnzAnzeige || v.SelBis >= kAnzeigeEintraege) return false;
-  for (int z = v.SelVon; z <= v.SelBis; ++z) {
-    const int nr = v.ZeileZuSz[z];
-    if (nr < 0 || nr >= p.AnzGesamt[speicher] || nr >= kRecordsPerSlot || !Ist_Schaltzeit(p.Sz[speicher][nr])) {
-      s.Zeilen.clear();
-      return false;
-    }
-    s.Zeilen.push_back(static_cast<int16_t>(nr));
-  }
-  return true;
+  return s.Auswahl.Merke(v.SelVon, v.SelBis, speicher, Ist_Schaltzeit);
 }
 
 namespace {
@@ -127,14 +108,18 @@ void cmdSzok(SzFormState& s, SzFormular& form) {
   ViewState& v = viewState();
   const Texts& t = texts();
   const int modus = s.Modus;
-  bool fertig = false;
-  // Every pass, refused or not, leaves the main window on the program's switching times.
+  bool fertig = false;  // the last selected row is done
+  bool voll_zu = false;  // a full program closes the form
+  // Every pass, refused or not, leaves the main window on the program's switching times; the
+  // view is set before the form closes, as the main window redraws when it becomes active.
   auto abschluss = [&] {
     v.AktAnsicht = 0;
     p.AktSpeicher = 0;
     form.Ansicht_Schaltzeiten();
     if (fertig) {
       v.EingabeModus = 0;
+      form.Schliessen();
+    } else if (voll_zu) {
       form.Schliessen();
     } else if (s.AlleOk == 1) {
       form.Alleok_weiter();
@@ -144,6 +129,11 @@ void cmdSzok(SzFormState& s, SzFormular& form) {
     Abweisen(text);
     s.AlleOk = 0;
     abschluss();
+  };
+  auto speicher_voll = [&] {
+    Speicher_voll(t.S_KeinWeit);
+    s.AlleOk = 0;
+    voll_zu = true;
   };
 
   // A value typed but not yet confirmed by leaving its field is checked as leaving would.
@@ -170,18 +160,19 @@ void cmdSzok(SzFormState& s, SzFormular& form) {
 
   int ziel = p.AnzGesamt[0];
   if (modus == 1) {
-    ziel = s.Satz_der_Zeile(s.AktZeile);
-    if (ziel < 0 || ziel >= p.AnzGesamt[0]) {
-      // The row no longer leads to a record: the run ends, nothing is stored.
+    // The record shown, wherever a re-sort has moved it since it was loaded.
+    ziel = s.Auswahl.Finde(s.AktZeile);
+    if (ziel < 0) {
+      // The record is no longer there: the run ends, nothing is stored.
       Laufzeitfehler(9);
       form.Schliessen();
       return;
     }
   } else if (voll()) {
     // A full program takes nothing more, in new and in copy mode.
-    Speicher_voll(t.S_KeinWeit);
+    speicher_voll();
     if (modus == 0) inputAutomation().AutoAktiv = 0;
-    form.Schliessen();
+    abschluss();
     return;
   }
 
@@ -210,8 +201,7 @@ void cmdSzok(SzFormState& s, SzFormular& form) {
   if (modus == 0) {
     zaehle_neuen_Satz(p);
     if (voll()) {
-      Speicher_voll(t.S_KeinWeit);
-      form.Schliessen();
+      speicher_voll();
       inputAutomation().AutoAktiv = 0;
     }
     if (inputAutomation().AutoAktiv == 1) form.Automatik_Schritt();
@@ -219,17 +209,16 @@ void cmdSzok(SzFormState& s, SzFormular& form) {
     if (modus == 2) {
       zaehle_neuen_Satz(p);
       if (voll()) {
-        Speicher_voll(t.S_KeinWeit);
-        form.Schliessen();
+        speicher_voll();
         abschluss();
         return;
       }
     }
-    if (s.AktZeile >= s.SelBis) {
+    if (s.AktZeile >= s.Auswahl.bis()) {
       fertig = true;
     } else {
       ++s.AktZeile;
-      const int nr = s.Satz_der_Zeile(s.AktZeile);
+      const int nr = s.Auswahl.Finde(s.AktZeile);
       if (nr < 0) {
         fertig = true;
       } else {

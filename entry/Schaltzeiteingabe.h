@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "entry/Auswahlsaetze.h"
 #include "model/Zustand.h"
 
 namespace qv {
@@ -51,15 +52,12 @@ struct SzFormState {
   int16_t AktZeile = 0;    // display row of the record in the fields (change, copy)
   int16_t AltSatz = 0;     // index in slot 0 of the record shown as already entered
   int16_t AlleOk = 0;      // 1 while the accept-all run goes on
-  // The records of rows SelVon..SelBis, taken when the form opened: a redraw of the main window
-  // while the form is open rebuilds the row map, but the form goes on with these.
-  int16_t SelVon = 0, SelBis = 0;
-  std::vector<int16_t> Zeilen;
-  int Satz_der_Zeile(int zeile) const;  // -1 outside the snapshot
+  // The records of the selected rows, taken when the form opened and found again by content.
+  Auswahlsaetze Auswahl;
 };
 SzFormState& szFormState();
 
-// Takes the snapshot of the selected rows for change (slot 0) or copy (slot 1). False when a row
+// Takes the records of the selected rows for change (slot 0) or copy (slot 1). False when a row
 // does not lead to a switching time of that slot.
 bool Merke_Auswahl(SzFormState& s, int speicher);
 

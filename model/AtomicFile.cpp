@@ -1,8 +1,10 @@
 #include "model/AtomicFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
+#include <functional>
 
 namespace qv {
 
@@ -16,13 +18,9 @@ bool fails(WriteFault step) {
   return true;
 }
 
-}  // namespace
-
-void injectWriteFault(WriteFault fault) { gFault = fault; }
-
-QString tooLargeReason() { return QStringLiteral("file too large"); }
-
-bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
+// Writes through a temporary file beside the target that replaces it only when fill has written
+// everything; fill reports its own failures in *error.
+bool writeThrough(const QString& path, const std::function<bool(QSaveFile&, QString*)>& fill, QString* error) {
   QSaveFile f(path);
   // Windows-style read-only folders may not allow a temporary file; fall back is not wanted:
   // a direct write could leave a half file, so a failure is reported instead.
@@ -40,8 +38,7 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
     f.cancelWriting();
     return false;
   }
-  if (f.write(bytes) != bytes.size()) {
-    if (error) *error = f.errorString();
+  if (!fill(f, error)) {
     f.cancelWriting();
     return false;
   }
@@ -57,10 +54,51 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
   return true;
 }
 
+bool writeAll(QSaveFile& f, const char* data, qint64 size, QString* error) {
+  if (f.write(data, size) == size) return true;
+  if (error) *error = f.errorString();
+  return false;
+}
+
+}  // namespace
+
+void injectWriteFault(WriteFault fault) { gFault = fault; }
+
+QString tooLargeReason() { return QStringLiteral("file too large"); }
+
+bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
+  return writeThrough(
+      path, [&](QSaveFile& f, QString* e) { return writeAll(f, bytes.constData(), bytes.size(), e); }, error);
+}
+
 bool appendFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
-  QByteArray old;
-  if (QFile::exists(path) && !readWholeFile(path, &old, error)) return false;
-  return writeFileAtomically(path, old + bytes, error);
+  const QFileInfo info(path);
+  // Only a plain file is copied: a device or pipe would never end.
+  if (info.exists() && !info.isFile()) {
+    if (error) *error = QStringLiteral("Not a regular file");
+    return false;
+  }
+  return writeThrough(path, [&](QSaveFile& f, QString* e) {
+    if (info.exists()) {
+      // The old contents are copied in pieces, so a file of any length takes the new lines.
+      QFile old(path);
+      if (!old.open(QIODevice::ReadOnly)) {
+        if (e) *e = old.errorString();
+        return false;
+      }
+      QByteArray piece(64 * 1024, Qt::Uninitialized);
+      for (;;) {
+        const qint64 n = old.read(piece.data(), piece.size());
+        if (n < 0) {
+          if (e) *e = old.errorString();
+          return false;
+        }
+        if (n == 0) break;
+        if (!writeAll(f, piece.constData(), n, e)) return false;
+      }
+    }
+    return writeAll(f, bytes.constData(), bytes.size(), e);
+  }, error);
 }
 
 bool readWholeFile(const QString& path, QByteArray* bytes, QString* error, qint64 maxBytes) {

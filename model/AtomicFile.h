@@ -16,7 +16,8 @@ constexpr qint64 kMaxTextFileBytes = 4 * 1024 * 1024;
 // True on success; on failure *error (when given) holds the reason and the target is untouched.
 bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
-// Appends to a file by rewriting it whole (old contents + bytes), with the same guarantee.
+// Appends to a file by writing it anew (old contents, copied in pieces, then bytes), with the same
+// guarantee; a file of any length takes the append. Only a plain file (or none) is appended to.
 bool appendFileAtomically(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
 // Reads a file whole; false (and *error) when it cannot be read or holds more than maxBytes.

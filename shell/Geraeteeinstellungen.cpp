@@ -167,7 +167,8 @@ SettingsFileValues Einstellung_Dateiwerte(const Einstellstellung& s) {
   v.MaxDelay = static_cast<int16_t>(s.maxDelay);
   v.SwRegel = static_cast<int16_t>(s.swRegel);
   if (s.sprache >= 0) v.SpracheUhr = static_cast<int16_t>(s.sprache);
-  if (s.astro >= 0) v.AstroC1C2 = static_cast<int16_t>(s.astro);
+  // Without the astro group the choice holds nothing, and the line carries no value.
+  v.AstroC1C2 = s.astro >= 0 ? std::optional<int16_t>(static_cast<int16_t>(s.astro)) : std::nullopt;
   if (s.messKanal >= 0) v.MessKanal = static_cast<int16_t>(s.messKanal);
   if (const auto p = Periode_aus_Index(s.periode)) v.MessPeriode = static_cast<int16_t>(*p);
   if (s.dauer >= 0) v.MessImpDauer = static_cast<int16_t>(s.dauer + 1);

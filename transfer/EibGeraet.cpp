@@ -111,6 +111,7 @@ QString Phys_Adresse_Text(uint16_t adresse) {
 
 int16_t Frage_Speicher(BusSitzung& s, uint16_t adresse, int anzahl) {
   s.log(texts().S_frageSpei + QString::number(adresse) + QString::number(anzahl));
+  s.leseAnfrage = std::make_pair(adresse, anzahl);
   return Sende_Daten(s, Apci_Mit_Anzahl(apciTab().ApciMemoryRead, anzahl) + String_aus_Wort(adresse));
 }
 
@@ -121,8 +122,14 @@ int16_t Schreibe_Speicher(BusSitzung& s, uint16_t adresse, const QByteArray& dat
 
 int16_t Erwarte_Speicher(BusSitzung& s, uint16_t phys, uint16_t& adresse, QByteArray& daten) {
   s.log(texts().S_erwaSpei);
+  // A memory answer for another address or count belongs to an earlier read and is no answer;
+  // another service is answered with 111.
+  const auto passt = [anfrage = s.leseAnfrage](const QByteArray& apdu) {
+    if (!anfrage || apdu.size() < 4 || Apci_Maske(apdu.left(2), 0x3C0) != apciTab().ApciMemoryResponse) return true;
+    return Wort_aus_String(apdu, 3) == anfrage->first && (static_cast<uint8_t>(apdu[1]) & 15) == anfrage->second;
+  };
   QByteArray apdu;
-  if (int16_t r = s.Erwarte_Antwort(phys, apdu)) return r;
+  if (int16_t r = s.Erwarte_Antwort(phys, apdu, passt)) return r;
   if (apdu.size() < 4 || Apci_Maske(apdu.left(2), 0x3C0) != apciTab().ApciMemoryResponse) return 111;
   const int n = static_cast<uint8_t>(apdu[1]) & 15;
   adresse = Wort_aus_String(apdu, 3);

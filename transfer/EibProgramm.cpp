@@ -145,8 +145,12 @@ int16_t Dekodiere_BusSw(int nr, const QByteArray& antwort) {
     p.SwProJahr[0] = (at(antwort, 4) >> 6) & 1;
     return 0;
   }
-  ++p.AnzSw[0];
-  p.SwTab[0][nr - 1] = {at(antwort, 4), at(antwort, 5), at(antwort, 6), at(antwort, 7)};
+  // The entries present move up over the empty ones in table order, as in the program file:
+  // the table, the image and the bus write take only the first AnzSw of them.
+  const int frei = std::clamp<int>(p.AnzSw[0], 0, nr - 1);
+  p.SwTab[0][nr - 1] = {255, 255, 255, 255};
+  p.SwTab[0][frei] = {at(antwort, 4), at(antwort, 5), at(antwort, 6), at(antwort, 7)};
+  p.AnzSw[0] = static_cast<int16_t>(frei + 1);
   return 0;
 }
 

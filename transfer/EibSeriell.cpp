@@ -81,7 +81,11 @@ int16_t SerielleEibSchnittstelle::EIB_Open(int16_t port, int16_t baud, int16_t, 
   port_.clear();
   empfang_.clear();
   nachrichten_.clear();
-  quittungOffen_ = false;
+  offen_.clear();
+  quittung_ = Quittung::Da;
+  gestoert_ = false;
+  fcb_ = true;
+  koppelFcb_.reset();
   return 0;
 }
 
@@ -90,7 +94,8 @@ int16_t SerielleEibSchnittstelle::EIB_Close() {
     port_.waitForBytesWritten(100);
     port_.close();
   }
-  quittungOffen_ = false;
+  offen_.clear();
+  quittung_ = Quittung::Da;
   return 0;
 }
 
@@ -107,13 +112,28 @@ void SerielleEibSchnittstelle::pumpe() {
   empfang_ += port_.readAll();
   while (std::optional<ft12::Stueck> s = ft12::Zerlege(empfang_)) {
     if (s->art == ft12::Stueck::Quittung) {
-      quittungOffen_ = false;
+      // Only now does the next frame get the other frame-count bit.
+      if (quittung_ == Quittung::Offen) {
+        if (offenZaehlt_) fcb_ = !fcb_;
+        quittung_ = Quittung::Da;
+        offen_.clear();
+      }
       continue;
     }
-    // Every frame of the coupler is acknowledged; a message longer than the receive buffer
-    // (count byte plus 39) is not delivered.
+    // Every frame of the coupler is acknowledged, a repeated one as well: it was sent again
+    // because our E5h got lost, and what it carries has been taken already.
     schreibe(QByteArray(1, static_cast<char>(ft12::Quittung)));
-    // A coupler that floods the line loses what the program has not taken yet, not the memory.
+    if (s->art == ft12::Stueck::Fest) {
+      koppelFcb_.reset();
+      continue;
+    }
+    if (s->steuer & 0x10) {
+      const bool fcb = (s->steuer & 0x20) != 0;
+      if (koppelFcb_ == fcb) continue;
+      koppelFcb_ = fcb;
+    }
+    // A message longer than the receive buffer (count byte plus 39) is not delivered. A coupler
+    // that floods the line loses what the program has not taken yet, not the memory.
     constexpr size_t kWarteschlange = 256;
     if (s->art == ft12::Stueck::Variabel && !s->daten.isEmpty() && s->daten.size() <= 39 &&
         nachrichten_.size() < kWarteschlange)
@@ -121,29 +141,56 @@ void SerielleEibSchnittstelle::pumpe() {
   }
 }
 
-int16_t SerielleEibSchnittstelle::warteQuittung() {
-  const bool da = warte_bis(
-      [this] {
-        pumpe();
-        return !quittungOffen_;
-      },
-      quittungMs_);
-  return da ? 0 : eibfehler::KeineQuittung;
+SerielleEibSchnittstelle::Quittung SerielleEibSchnittstelle::quittung() {
+  pumpe();
+  if (quittung_ != Quittung::Offen || !gesendet_.hasExpired(wiederholMs_)) return quittung_;
+  if (sendungen_ < 4 && schreibe(offen_) == 0) {
+    ++sendungen_;
+    gesendet_.start();
+    return quittung_;
+  }
+  quittung_ = Quittung::Aufgegeben;
+  gestoert_ = true;
+  offen_.clear();
+  return quittung_;
 }
 
-int16_t SerielleEibSchnittstelle::sendeDaten(const QByteArray& nachricht) {
-  const uint8_t steuer = fcb_ ? 0x73 : 0x53;
-  fcb_ = !fcb_;
-  if (int16_t r = schreibe(ft12::Rahmen(steuer, nachricht))) return r;
-  quittungOffen_ = true;
+int16_t SerielleEibSchnittstelle::warteQuittung() {
+  warte_bis([this] { return quittung() != Quittung::Offen; }, 5 * wiederholMs_ + 100);
+  if (quittung_ == Quittung::Da) return 0;
+  gestoert_ = true;
+  return eibfehler::KeineQuittung;
+}
+
+int16_t SerielleEibSchnittstelle::sendeRahmen(const QByteArray& rahmen, bool zaehlt) {
+  // A frame still unacknowledged leaves both sides unsure of the frame-count bit.
+  if (quittung_ == Quittung::Offen) gestoert_ = true;
+  if (int16_t r = schreibe(rahmen)) return r;
+  offen_ = rahmen;
+  offenZaehlt_ = zaehlt;
+  sendungen_ = 1;
+  gesendet_.start();
+  quittung_ = Quittung::Offen;
   return 0;
 }
 
-int16_t SerielleEibSchnittstelle::EIB_ResetAst() {
-  if (int16_t r = schreibe(ft12::FesterRahmen(ft12::ResetAnfrage))) return r;
-  quittungOffen_ = true;
+int16_t SerielleEibSchnittstelle::linkZuruecksetzen() {
+  if (int16_t r = sendeRahmen(ft12::FesterRahmen(ft12::ResetAnfrage), false)) return r;
   fcb_ = true;
-  return warteQuittung();
+  const int16_t r = warteQuittung();
+  if (r == 0) gestoert_ = false;
+  return r;
+}
+
+int16_t SerielleEibSchnittstelle::sendeDaten(const QByteArray& nachricht) {
+  if (gestoert_)
+    if (int16_t r = linkZuruecksetzen()) return r;
+  return sendeRahmen(ft12::Rahmen(fcb_ ? 0x73 : 0x53, nachricht), true);
+}
+
+int16_t SerielleEibSchnittstelle::EIB_ResetAst() {
+  if (!port_.isOpen()) return eibfehler::NichtOffen;
+  return linkZuruecksetzen();
 }
 
 int16_t SerielleEibSchnittstelle::EIB_ResetBcu() {
@@ -162,14 +209,17 @@ int16_t SerielleEibSchnittstelle::EIB_Send(const QByteArray& telegramm) {
   if (!port_.isOpen()) return eibfehler::NichtOffen;
   if (telegramm.size() < 2 || static_cast<uint8_t>(telegramm[0]) != telegramm.size() - 1 || telegramm.size() > 255)
     return eibfehler::Nachricht;
+  // Nothing that came before this message can be the answer to it.
+  pumpe();
+  nachrichten_.clear();
   return sendeDaten(telegramm.mid(1));
 }
 
 int16_t SerielleEibSchnittstelle::EIB_SendStatus(int16_t& a, int16_t& b, int16_t& fertig) {
   a = b = 0;
   if (!port_.isOpen()) return eibfehler::NichtOffen;
-  pumpe();
-  fertig = quittungOffen_ ? 1 : 0;
+  // A frame given up stays unfinished: the link's send time then ends the wait.
+  fertig = quittung() == Quittung::Da ? 0 : 1;
   return 0;
 }
 
@@ -177,7 +227,7 @@ int16_t SerielleEibSchnittstelle::EIB_Receive(EibPuffer& puffer, int16_t& laenge
   puffer.fill(0);
   laenge = 0;
   if (!port_.isOpen()) return eibfehler::NichtOffen;
-  pumpe();
+  quittung();
   if (nachrichten_.empty()) return 0;
   const QByteArray m = nachrichten_.front();
   nachrichten_.pop_front();

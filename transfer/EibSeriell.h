@@ -2,10 +2,13 @@
 // The bus driver over a serial bus coupler (QSerialPort). The framing on the line is FT1.2 as
 // serial bus-coupler interfaces use it: 68h L L 68h, a control byte with the frame-count bit, the
 // message without its count byte, an 8-bit sum and 16h; E5h acknowledges; 10h 40h 40h 16h is the
-// link reset. The layer switch and the coupler reset are writes to the coupler's mode byte at
-// &H60 (the layer value; C0h for the reset). This mapping is our own reading of such couplers and
-// has not been tried on hardware.
+// link reset. Both sides toggle their frame-count bit only once a frame is acknowledged, so a
+// frame sent again after a lost E5h carries the same bit and is taken only once. The layer switch
+// and the coupler reset are writes to the coupler's mode byte at &H60 (the layer value; C0h for
+// the reset). This mapping is our own reading of such couplers and has not been tried on
+// hardware.
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QSerialPort>
 #include <QString>
 #include <deque>
@@ -38,8 +41,9 @@ std::optional<Stueck> Zerlege(QByteArray& puffer);
 
 class SerielleEibSchnittstelle final : public EibTreiber {
  public:
-  // quittungMs: how long a reset or a layer switch waits for the coupler's acknowledgement.
-  explicit SerielleEibSchnittstelle(int quittungMs = 1000) : quittungMs_(quittungMs) {}
+  // wiederholMs: a frame without E5h after this long is sent again, unchanged, up to three times;
+  // four unanswered sends stay within the link's 2000 ms send time.
+  explicit SerielleEibSchnittstelle(int wiederholMs = 300) : wiederholMs_(wiederholMs) {}
   ~SerielleEibSchnittstelle() override;
 
   int16_t EIB_Open(int16_t port, int16_t baud, int16_t p3, int16_t p4, int16_t p5) override;
@@ -52,17 +56,29 @@ class SerielleEibSchnittstelle final : public EibTreiber {
   int16_t EIB_Close() override;
 
  private:
+  // The frame last sent: waiting for its E5h, acknowledged, or given up after four sends.
+  enum class Quittung { Da, Offen, Aufgegeben };
+
   int16_t schreibe(const QByteArray& bytes);
+  int16_t sendeRahmen(const QByteArray& rahmen, bool zaehlt);
   int16_t sendeDaten(const QByteArray& nachricht);
+  int16_t linkZuruecksetzen();
   int16_t warteQuittung();
+  Quittung quittung();
   void pumpe();
 
   QSerialPort port_;
   QByteArray empfang_;
   std::deque<QByteArray> nachrichten_;
-  bool quittungOffen_ = false;
+  QByteArray offen_;         // the frame awaiting E5h, byte for byte as sent
+  bool offenZaehlt_ = false; // its acknowledgement toggles our frame-count bit
+  int sendungen_ = 0;
+  QElapsedTimer gesendet_;
+  Quittung quittung_ = Quittung::Da;
+  bool gestoert_ = false;    // a frame went unacknowledged: the link is reset before the next
   bool fcb_ = true;
-  int quittungMs_;
+  std::optional<bool> koppelFcb_;  // frame-count bit of the coupler's frame taken last
+  int wiederholMs_;
 };
 
 }  // namespace qv

@@ -1,6 +1,7 @@
 #include "transfer/EibVerbindung.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <algorithm>
 #include <cmath>
@@ -130,6 +131,24 @@ void BusSitzung::Pause_s(double sekunden) {
   warte(static_cast<int>(std::lround(sekunden * 1000.0 * timing.pausenFaktor)));
 }
 
+void BusSitzung::nachlaufVerwerfen() {
+  if (!nachlauf_ || !treiber_) return;
+  nachlauf_ = false;
+  // Until the line has been quiet for half the receive time; a line that never falls quiet
+  // ends the wait after a few receive times, and the driver then drops what is queued.
+  const int ruheMs = timing.empfangMs / 2;
+  QElapsedTimer ruhig, gesamt;
+  ruhig.start();
+  gesamt.start();
+  EibPuffer p{};
+  int16_t laenge = 0;
+  while (!ruhig.hasExpired(ruheMs) && !gesamt.hasExpired(4 * timing.empfangMs)) {
+    if (treiber_->EIB_Receive(p, laenge) != 0) return;
+    if (p[0] != 0) ruhig.start();
+    else Nachgeben();
+  }
+}
+
 int16_t BusSitzung::kein_Treiber() {
   letzterFehler = QStringLiteral("no bus driver");
   return eibfehler::NichtOffen;
@@ -178,6 +197,7 @@ void BusSitzung::Bus_Schliessen() {
 
 int16_t BusSitzung::Sende_Lokal(const QByteArray& telegramm) {
   const Texts& t = texts();
+  nachlaufVerwerfen();
   starteEmpfang();
   log(t.S_sendeLoca + Hex_Text(telegramm, 1, 0));
   if (!treiber_) return kein_Treiber();
@@ -193,6 +213,7 @@ int16_t BusSitzung::Sende_Lokal(const QByteArray& telegramm) {
     Nachgeben();
     if (EIB_Empfang != 0) {
       log(t.S_Timeout + t.S_sendeTele + QStringLiteral(" 107"));
+      nachlauf_ = true;
       return 107;
     }
   }
@@ -216,10 +237,12 @@ int16_t BusSitzung::Erwarte_Bestaetigung(QByteArray& daten) {
     if (p[0] == 0) Nachgeben();
     else QCoreApplication::processEvents();
   }
+  nachlauf_ = true;
   return 105;
 }
 
-int16_t BusSitzung::Erwarte_Antwort(uint16_t phys, QByteArray& apdu) {
+int16_t BusSitzung::Erwarte_Antwort(uint16_t phys, QByteArray& apdu,
+                                    const std::function<bool(const QByteArray&)>& passt) {
   const Texts& t = texts();
   starteEmpfang();
   log(t.S_erwaAntw);
@@ -245,12 +268,17 @@ int16_t BusSitzung::Erwarte_Antwort(uint16_t phys, QByteArray& apdu) {
       continue;
     }
     const int n = std::min((p[7] & 15) + 1, p[0] - 7);
+    if (passt && !passt(m.mid(8, n))) {
+      QCoreApplication::processEvents();
+      continue;
+    }
     apdu = m.mid(8, n);
     log(t.S_Antwort + Hex_Text(m, 1, 0));
     ergebnis = 0;
     break;
   }
   if (ergebnis == 106) log(t.S_Timeout + t.S_erwaAntw);
+  if (ergebnis != 0) nachlauf_ = true;
   rcvtimer_.stop();
   return ergebnis;
 }

@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <utility>
 
 #include "transfer/EibTreiber.h"
 
@@ -16,7 +18,9 @@ namespace qv {
 
 // The waits of a bus session. Tests shorten them; the defaults are the coupler's own.
 struct BusTiming {
-  int empfangMs = 2000;       // receive timer: confirmation, answer, send
+  // receive timer: confirmation, answer, send. After a time-out the line must stay quiet for
+  // half of it before the next message goes out: an answer later than that counts as lost.
+  int empfangMs = 2000;
   double pausenFaktor = 1.0;  // scales every pause (Warte_ms, Pause_s)
 };
 
@@ -47,6 +51,8 @@ class BusSitzung {
   int16_t EIB_Layer = 150;
   int16_t EIB_ComPort = 0;  // 0 = COM 1, 1 = COM 2
   QString letzterFehler;    // the latest failure the driver or a file reported, for code 0
+  // The memory read sent last (address, count): only its answer is taken.
+  std::optional<std::pair<uint16_t, int>> leseAnfrage;
 
   // ---- the log: reset starts "protocol.txt" anew in the current directory -----------------
   bool Protokoll_neu(const QString& datei = QStringLiteral("protocol.txt"));
@@ -68,7 +74,10 @@ class BusSitzung {
   int16_t Bus_Oeffnen(int16_t port, int16_t baud);
   int16_t Sende_Lokal(const QByteArray& telegramm);
   int16_t Erwarte_Bestaetigung(QByteArray& daten);
-  int16_t Erwarte_Antwort(uint16_t phys, QByteArray& apdu);
+  // passt: a further check of the answer; an answer it refuses is dropped like another
+  // sender's and the wait goes on.
+  int16_t Erwarte_Antwort(uint16_t phys, QByteArray& apdu,
+                          const std::function<bool(const QByteArray&)>& passt = nullptr);
   void Bus_Schliessen();
   void Warte_ms(int ms);
   void Pause_s(double sekunden);
@@ -78,6 +87,7 @@ class BusSitzung {
  private:
   void starteEmpfang();
   int16_t kein_Treiber();
+  void nachlaufVerwerfen();
 
   EibTreiber* treiber_ = nullptr;
   QFile protokoll_;
@@ -85,6 +95,7 @@ class BusSitzung {
   QTimer pause_;
   int maximum_ = 0;
   int wert_ = 0;
+  bool nachlauf_ = false;  // a wait timed out: its answer may still come
 };
 
 }  // namespace qv

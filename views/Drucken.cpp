@@ -11,6 +11,7 @@
 #include "shell/Texte.h"
 #include "views/Ansicht.h"
 #include "views/Kopfanzeige.h"
+#include "views/Meldungstexte.h"
 
 namespace qv {
 namespace {
@@ -33,6 +34,22 @@ QString Tabzeile(const GridInhalt& g, int r) {
   return f.join(u'\t');
 }
 
+int Zeilenzahl(const Druckzeile& z) { return static_cast<int>(Zeilen_setzen(z).size()); }
+
+// The lines of the fullest page: its header and Zeilen rows, and one more line wherever a text
+// runs past the next field's column, so that no page spills onto a page without header.
+int Seitenhoehe(const GridInhalt& g, const QVector<int>& tab, int zeilen, const Druckzeile (&kopf)[7]) {
+  int kopfzeilen = 0;
+  for (const Druckzeile& z : kopf) kopfzeilen += Zeilenzahl(z);
+  int hoechste = 7 + zeilen;
+  for (int l = 1; l <= g.dataRows; l += zeilen) {
+    int n = kopfzeilen;
+    for (int r = l; r <= std::min(l + zeilen - 1, g.dataRows); ++r) n += Zeilenzahl(Felder(g, r, tab));
+    hoechste = std::max(hoechste, n);
+  }
+  return hoechste;
+}
+
 void melde(const QString& fehler) { env().message(fehler, Buttons::Ok, Icon::Critical); }
 
 }  // namespace
@@ -42,7 +59,13 @@ PrintState& printState() {
   return s;
 }
 
-QString Drucker_nicht_bereit() { return QStringLiteral("Der Drucker kann nicht benutzt werden."); }
+QString Drucker_nicht_bereit() { return Meldung(Meldungstext::DruckerNichtBereit); }
+
+bool Etwas_zu_drucken() {
+  const PrintState& s = printState();
+  return s.DruckSz == 1 || s.DruckPz == 1 || s.DruckSw == 1 || s.DruckAstro == 1 || s.DruckGeraet == 1 ||
+         s.DruckAnsicht != 0;
+}
 
 QString Textdateiname(const QString& name) {
   if (name.isEmpty()) return {};
@@ -105,6 +128,14 @@ void Drucke_Grid(Zeilendrucker& d, const GridInhalt& g, int ansicht, int slot, b
   }
   const QVector<int> tab = Drucktabulatoren(ansicht);
   const int zeilen = Druckzeilen(settings().Zeilen);
+  const Druckzeile kopf[] = {{{5, titel}, {60, t.S_Seite + u'1'}},
+                             {{5, t.S_Verwendung}, {20, verwendung}},
+                             evu ? Druckzeile{{5, Nummernzeile(slot)}} : Druckzeile{},
+                             {{5, kanaele}},
+                             {},
+                             Felder(g, 0, tab),
+                             {}};
+  d.zeilenJeSeite(Seitenhoehe(g, tab, zeilen, kopf));
   d.setzeY(300);
   for (int l = 1; l <= g.dataRows; ++l) {
     if (l % zeilen == 1) {
@@ -115,12 +146,7 @@ void Drucke_Grid(Zeilendrucker& d, const GridInhalt& g, int ansicht, int slot, b
       d.hervorhebung(true, true);
       d.drucke({{5, titel}, {60, t.S_Seite + QString::number(l / zeilen + 1)}});
       d.hervorhebung(true, false);
-      d.drucke({{5, t.S_Verwendung}, {20, verwendung}});
-      d.drucke(evu ? Druckzeile{{5, Nummernzeile(slot)}} : Druckzeile{});
-      d.drucke({{5, kanaele}});
-      d.drucke({});
-      d.drucke(Felder(g, 0, tab));
-      d.drucke({});
+      for (int k = 1; k < 7; ++k) d.drucke(kopf[k]);
     }
     d.hervorhebung(false, false);
     d.drucke(Felder(g, l, tab));

@@ -26,8 +26,10 @@ struct PrintState {
 
 PrintState& printState();
 
-// The message when no printer can be used.
+// The message when no printer can be used, in the UI language.
 QString Drucker_nicht_bereit();
+// True when a list, the data sheet or the grid as shown is chosen for printing.
+bool Etwas_zu_drucken();
 // The program file's name with its extension replaced by ".txt"; "" for an empty name.
 QString Textdateiname(const QString& dateiname);
 // The data sheet's heading: the menu text without "&" and ".".

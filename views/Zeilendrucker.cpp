@@ -2,6 +2,7 @@
 
 #include "model/AtomicFile.h"
 #include "model/Cp1252.h"
+#include "views/Meldungstexte.h"
 
 namespace qv {
 
@@ -37,7 +38,10 @@ bool Textdatei_Drucker::ende(QString* fehler) {
   QString text;
   for (const QString& z : zeilen_) text += z + QStringLiteral("\r\n");
   zeilen_.clear();
-  return appendFileAtomically(pfad_, cp1252::encode(text), fehler);
+  QString grund;
+  if (appendFileAtomically(pfad_, cp1252::encode(text), &grund)) return true;
+  if (fehler) *fehler = Datei_nicht_schreibbar(pfad_, grund);
+  return false;
 }
 
 }  // namespace qv

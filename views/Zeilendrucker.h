@@ -28,6 +28,9 @@ class Zeilendrucker {
   // The text file writes the lists in their text form.
   virtual bool istDatei() const = 0;
   virtual void setzeY(int twips) = 0;
+  // The lines a page must hold below the vertical position the next job starts at; the printer
+  // sizes its lines to fit them (a list announces its page header and rows).
+  virtual void zeilenJeSeite(int zeilen) = 0;
   virtual void hervorhebung(bool a, bool b) = 0;
   virtual void drucke(const Druckzeile& felder) = 0;
   virtual void neueSeite() = 0;
@@ -43,6 +46,7 @@ class Textdatei_Drucker final : public Zeilendrucker {
   explicit Textdatei_Drucker(QString pfad) : pfad_(std::move(pfad)) {}
   bool istDatei() const override { return true; }
   void setzeY(int) override {}
+  void zeilenJeSeite(int) override {}
   void hervorhebung(bool, bool) override {}
   void drucke(const Druckzeile& felder) override;
   void neueSeite() override {}

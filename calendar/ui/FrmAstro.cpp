@@ -10,7 +10,6 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QShortcut>
 
 #include "calendar/Astrotabelle.h"
 #include "calendar/ui/Steuerelemente.h"
@@ -105,9 +104,7 @@ void FrmAstro::buildControls() {
   connect(cmd_delete_ort_, &QPushButton::clicked, this, &FrmAstro::cmd_delete_ort_Click);
   connect(cmd_astro_ok_, &QPushButton::clicked, this, &FrmAstro::cmd_astro_ok_Click);
   connect(cmd_astro_end_, &QPushButton::clicked, this, &FrmAstro::cmd_astro_end_Click);
-  // Esc is "Beenden".
-  auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &FrmAstro::cmd_astro_end_Click);
-  esc->setContext(Qt::WidgetWithChildrenShortcut);
+  Esc_beendet(this, [this] { cmd_astro_end_Click(); });
 }
 
 void FrmAstro::Form_Load() {

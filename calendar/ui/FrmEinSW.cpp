@@ -12,7 +12,6 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTimer>
@@ -149,9 +148,7 @@ void FrmEinSW::buildControls() {
   connect(cmdSwOk_, &QPushButton::clicked, this, [this] { cmdswok_click(); });
   connect(cmdSwEnd_, &QPushButton::clicked, this, &FrmEinSW::schliessen);
   connect(cmdautoneu_, &QPushButton::clicked, this, &FrmEinSW::cmdautoneu_Click);
-  // Esc is "Beenden".
-  auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &FrmEinSW::schliessen);
-  esc->setContext(Qt::WidgetWithChildrenShortcut);
+  Esc_beendet(this, [this] { schliessen(); });
 }
 
 void FrmEinSW::Form_Load() {

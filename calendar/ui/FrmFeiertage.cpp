@@ -1,6 +1,7 @@
 #include "calendar/ui/FrmFeiertage.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -134,7 +135,6 @@ void FrmFeiertage::buildControls() {
 
 void FrmFeiertage::Form_Load() {
   const Texts& t = texts();
-  const HolidayTable& ft = holidayTable();
   setWindowTitle(t.S_Feiertagseinst);
   fra_neuere_ft_->setTitle(t.S_NeuerFeie);
   lbl_ft_name_->setText(t.S_NameFeie);
@@ -153,21 +153,7 @@ void FrmFeiertage::Form_Load() {
   Opt_Ostern_->setChecked(true);
   Opt_Ostern_Click();
 
-  const bool feiertage = ft.AnzFt > 0;
-  const bool sets = ft.AnzFtSets > 0;
-  cmd_del_Feiertage_->setVisible(feiertage);
-  if (feiertage) {
-    fuelleFeiertage();
-    lst_Feiertage_->setCurrentRow(0);
-  }
-  cbo_sets_->setVisible(sets);
-  cmd_add_to_set_->setVisible(feiertage && sets);
-  cmd_remove_from_set_->setVisible(feiertage && sets);
-  if (sets) {
-    fuelleSets();
-    cbo_sets_->setCurrentIndex(0);
-  }
-  cmd_add_set_->setVisible(ft.AnzFtSets < kFtSetsEditorMax);
+  zeigeTabelle({}, {});
 
   if (profile().Bewft == 1) {
     fra_wieviel_freie_Ft_->setVisible(true);
@@ -178,6 +164,44 @@ void FrmFeiertage::Form_Load() {
   } else {
     fra_wieviel_freie_Ft_->setVisible(false);
   }
+}
+
+void FrmFeiertage::zeigeTabelle(const QString& feiertag, const QString& set) {
+  const HolidayTable& ft = holidayTable();
+  stand_ = ft;
+  const bool feiertage = ft.AnzFt > 0;
+  const bool sets = ft.AnzFtSets > 0;
+  cmd_del_Feiertage_->setVisible(feiertage);
+  fuelleFeiertage();
+  if (feiertage) {
+    const QList<QListWidgetItem*> treffer = lst_Feiertage_->findItems(feiertag, Qt::MatchExactly);
+    lst_Feiertage_->setCurrentRow(feiertag.isEmpty() || treffer.isEmpty() ? 0 : lst_Feiertage_->row(treffer.first()));
+  } else {
+    lbl_Feiertage_->clear();
+  }
+  cbo_sets_->setVisible(sets);
+  cmd_add_to_set_->setVisible(feiertage && sets);
+  cmd_remove_from_set_->setVisible(feiertage && sets);
+  fuelleSets();
+  if (sets) {
+    cbo_sets_->setCurrentIndex(std::max<int>(0, static_cast<int>(ft.FtSetName.mid(0, ft.AnzFtSets).indexOf(set))));
+  } else {
+    AktFtSet_ = 0;
+    Fuelle_Liste(lst_feiertagsset_, {});
+  }
+  cmd_add_set_->setVisible(ft.AnzFtSets < kFtSetsEditorMax);
+}
+
+void FrmFeiertage::nachziehen() {
+  if (holidayTable() == stand_) return;
+  const QListWidgetItem* feiertag = lst_Feiertage_->currentItem();
+  const QString set = AktFtSet_ >= 0 && AktFtSet_ < stand_.FtSetName.size() ? stand_.FtSetName[AktFtSet_] : QString();
+  zeigeTabelle(feiertag ? feiertag->text() : QString(), set);
+}
+
+bool FrmFeiertage::event(QEvent* e) {
+  if (e->type() == QEvent::WindowActivate) nachziehen();
+  return QDialog::event(e);
 }
 
 void FrmFeiertage::fuelleMonate() { Fuelle_Kombi(cbo_monat_, monthNames()); }
@@ -268,6 +292,7 @@ void FrmFeiertage::fuelleMitglieder() {
 }
 
 void FrmFeiertage::cmd_add_Feiertage_Click() {
+  nachziehen();
   TFeiertag f;
   f.Name = Txt_feiertag_name_->text();
   f.Art = static_cast<int16_t>(FtArt_);
@@ -284,19 +309,18 @@ void FrmFeiertage::cmd_add_Feiertage_Click() {
     if (FtArt_ == 1) f.Wochentag = static_cast<int16_t>(Wochentag_aus_Position(Cbo_Wochentag_->currentIndex()));
   }
   HolidayTable& ft = holidayTable();
-  if (Feiertag_Speichern(ft, f)) {
-    fuelleFeiertage();
-  } else {
-    const QSignalBlocker b(lst_Feiertage_);
-    lst_Feiertage_->addItem(f.Name);
+  if (!Feiertag_Speichern(ft, f)) {
     cmd_del_Feiertage_->setVisible(true);
     if (ft.AnzFtSets > 0) cmd_add_to_set_->setVisible(true);
   }
+  fuelleFeiertage();
+  stand_ = ft;
   lst_Feiertage_->setCurrentRow(lst_Feiertage_->count() - 1);
   lst_Feiertage_Click();
 }
 
 void FrmFeiertage::cmd_del_Feiertage_Click() {
+  nachziehen();
   const int k = selectedRow(lst_Feiertage_);
   if (k < 0) {
     env().beep();
@@ -312,6 +336,7 @@ void FrmFeiertage::cmd_del_Feiertage_Click() {
   cmd_del_Feiertage_->setVisible(uebrig);
   if (uebrig) lst_Feiertage_->setCurrentRow(0);
   fuelleMitglieder();
+  stand_ = ft;
 }
 
 void FrmFeiertage::cbo_sets_Click() {
@@ -321,8 +346,10 @@ void FrmFeiertage::cbo_sets_Click() {
 }
 
 void FrmFeiertage::cmd_add_set_Click() {
+  nachziehen();
   HolidayTable& ft = holidayTable();
   Set_Hinzufuegen(ft, env().inputText(texts().S_NameSets));
+  stand_ = ft;
   if (ft.AnzFtSets >= kFtSetsEditorMax) cmd_add_set_->setVisible(false);
   if (ft.AnzFtSets > 0) {
     cbo_sets_->setVisible(true);
@@ -340,9 +367,11 @@ void FrmFeiertage::cmd_add_set_Click() {
 }
 
 void FrmFeiertage::cmd_del_set_Click() {
+  nachziehen();
   HolidayTable& ft = holidayTable();
   if (ft.AnzFtSets <= 0 || !loeschenBestaetigt()) return;
   Set_Loeschen(ft, AktFtSet_);
+  stand_ = ft;
   if (ft.AnzFtSets < kSetsHinzufuegenWieder) cmd_add_set_->setVisible(true);
   if (ft.AnzFtSets == 0) {
     Fuelle_Kombi(cbo_sets_, {});
@@ -360,6 +389,7 @@ void FrmFeiertage::cmd_del_set_Click() {
 }
 
 void FrmFeiertage::cmd_add_to_set_Click() {
+  nachziehen();
   HolidayTable& ft = holidayTable();
   // Without a set there is nothing to add to.
   if (ft.AnzFtSets <= 0) return;
@@ -373,11 +403,13 @@ void FrmFeiertage::cmd_add_to_set_Click() {
     env().message(QStringLiteral("Error : 9"), Buttons::Ok, Icon::Critical);
     return;
   }
+  stand_ = ft;
   fuelleMitglieder();
   lst_feiertagsset_->setCurrentRow(i - 1);
 }
 
 void FrmFeiertage::cmd_remove_from_set_Click() {
+  nachziehen();
   const int m = selectedRow(lst_feiertagsset_);
   if (m < 0) {
     env().beep();
@@ -385,6 +417,7 @@ void FrmFeiertage::cmd_remove_from_set_Click() {
   }
   if (!loeschenBestaetigt()) return;
   Set_Mitglied_Entfernen(holidayTable(), AktFtSet_, m + 1);
+  stand_ = holidayTable();
   fuelleMitglieder();
 }
 

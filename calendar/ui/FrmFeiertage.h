@@ -6,6 +6,8 @@
 // system's control names.
 #include <QDialog>
 
+#include "calendar/Feiertage.h"
+
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -22,6 +24,9 @@ class FrmFeiertage : public QDialog {
 
  public:
   explicit FrmFeiertage(QWidget* parent = nullptr);
+
+ protected:
+  bool event(QEvent* e) override;
 
  private:
   void buildControls();
@@ -46,9 +51,15 @@ class FrmFeiertage : public QDialog {
   void fuelleFeiertage();
   void fuelleSets();
   void fuelleMitglieder();
+  // Shows the table with the holiday and the set of these names chosen, else the first ones.
+  void zeigeTabelle(const QString& feiertag, const QString& set);
+  // Another window may have changed the table (the priority form adds Easter holidays): the
+  // lists are rebuilt from it, so a list position is always the table position.
+  void nachziehen();
 
   int FtArt_ = 2;
   int AktFtSet_ = 0;
+  HolidayTable stand_;  // the table the lists show
 
   QGroupBox* fra_neuere_ft_ = nullptr;
   QLabel* lbl_ft_name_ = nullptr;

@@ -1,7 +1,12 @@
 #pragma once
 // Building the calendar windows' controls: each carries the system's control name as its
 // object name, so that tests and the windows find it by that name.
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QListWidget>
+#include <QShortcut>
 #include <QStringList>
 
 #include "shell/Texte.h"
@@ -19,6 +24,33 @@ T* control(QWidget* parent, const char* name, A&&... args) {
 inline int selectedRow(const QListWidget* l) {
   const QListWidgetItem* i = l->currentItem();
   return i && i->isSelected() ? l->currentRow() : -1;
+}
+
+// Takes Esc from the shortcuts while a drop-down list is open: the list closes and nothing else.
+class EscInListe : public QObject {
+ public:
+  explicit EscInListe(QComboBox* liste) : QObject(liste), liste_(liste) { liste->view()->installEventFilter(this); }
+  bool eventFilter(QObject* o, QEvent* e) override {
+    if (e->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) {
+      liste_->hidePopup();
+      e->accept();
+      return true;
+    }
+    return QObject::eventFilter(o, e);
+  }
+
+ private:
+  QComboBox* liste_;
+};
+
+// Esc ends the window as its end button does; in an open drop-down list it closes only the list,
+// as in the entry forms.
+template <typename F>
+void Esc_beendet(QWidget* fenster, F beenden) {
+  for (QComboBox* liste : fenster->findChildren<QComboBox*>()) new EscInListe(liste);
+  auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), fenster);
+  esc->setContext(Qt::WidgetWithChildrenShortcut);
+  QObject::connect(esc, &QShortcut::activated, fenster, beenden);
 }
 
 // "Januar" .. "Dezember".

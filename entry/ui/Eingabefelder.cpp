@@ -16,6 +16,7 @@
 
 #include "entry/Eingaberegeln.h"
 #include "model/Environment.h"
+#include "views/ui/FrmHauptmenue.h"
 #include "views/ui/MDIForm1.h"
 
 namespace qv {
@@ -130,6 +131,11 @@ void Passe_in_Rahmen(QMdiSubWindow* sub) {
 void Schliesse_Form(QWidget* form) {
   if (auto* sub = qobject_cast<QMdiSubWindow*>(form->parentWidget())) sub->close();
   else form->close();
+}
+
+void Ansichtsmenue_nachfuehren() {
+  if (MDIForm1* rahmen = MDIForm1::instance())
+    if (FrmHauptmenue* haupt = rahmen->hauptmenue()) haupt->aktualisiereMenues();
 }
 
 void Fuelle_Liste(QListWidget* liste, const QStringList& eintraege) {

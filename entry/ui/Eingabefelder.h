@@ -78,6 +78,8 @@ QWidget* Zeige_Form(QWidget* form);
 void Passe_in_Rahmen(QMdiSubWindow* sub);
 // Closes the form together with its child window.
 void Schliesse_Form(QWidget* form);
+// The main window's view menu ticks follow viewState() at once, whichever child is active.
+void Ansichtsmenue_nachfuehren();
 
 // Fill a list or combo without running its handlers; both are left with no position, and a list
 // takes the focus only by a click.

@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QMdiSubWindow>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
@@ -269,8 +270,8 @@ void FrmEingPZ::Form_Load() {
   s.AltSatz = program().AnzGesamt[0];
   s.AlleOk = 0;
   s.AlleFeiertage = 0;
-  s.zeilen.clear();
-  for (int r = v.SelVon; r <= v.SelBis && r >= 0 && r < kAnzeigeEintraege; ++r) s.zeilen.push_back(v.ZeileZuSz[r]);
+  s.Modus = v.EingabeModus;
+  s.Auswahl.Leeren();
   cbo_Ft_sets->hide();
 
   switch (v.EingabeModus) {
@@ -286,12 +287,15 @@ void FrmEingPZ::Form_Load() {
       Cmdalleok->hide();
       break;
     case 1:
-    case 2:
+    case 2: {
+      const int speicher = v.EingabeModus == 1 ? 0 : 1;
+      s.Auswahl.Merke(v.SelVon, v.SelBis, speicher);
       s.AktZeile = v.SelVon;
-      if (!s.zeilen.empty() && s.zeilen.front() >= 0) Zeige_Pz_in_Feldern(s.zeilen.front(), v.EingabeModus == 1 ? 0 : 1);
+      if (const int nr = s.Auswahl.Finde(s.AktZeile); nr >= 0) Zeige_Pz_in_Feldern(nr, speicher);
       setWindowTitle(v.EingabeModus == 1 ? t.S_AendePrio : t.S_KopiPrio);
       Cmdalleok->setVisible(v.EingabeModus == 2 || Chkautopil->isChecked());
       break;
+    }
     default:
       break;
   }
@@ -315,10 +319,12 @@ void FrmEingPZ::imgoldPzup_Click() {
   if (const auto i = Pz_blaettern_vor(pzFormState().AltSatz)) Zeige_AltPz(*i);
 }
 
-void FrmEingPZ::cmdPzOk_Click() {
+void FrmEingPZ::cmdPzOk_Click() { Pz_Ok(*this); }
+
+bool FrmEingPZ::Pruefe_Fokusfeld() {
   // A field left by a click on OK is checked before OK reads the lists.
-  if (auto* f = qobject_cast<NumericField*>(focusWidget()); f && !f->runLeaveCheck()) return;
-  Pz_Ok(*this);
+  if (auto* f = qobject_cast<NumericField*>(focusWidget())) return f->runLeaveCheck();
+  return true;
 }
 
 void FrmEingPZ::Cmdalleok_Click() {
@@ -362,7 +368,11 @@ PzLesung FrmEingPZ::lesen() {
     l.kanalGewaehlt = l.e.kanal != 0;
   }
   l.bindung = chk_bew_Feiertage->isChecked();
-  if (const QListWidgetItem* ft = lst_bew_Feiertage->currentItem()) l.feiertag = ft->data(Qt::UserRole).toInt();
+  if (l.bindung) {
+    Feiertage_nachziehen();
+    const int r = lst_bew_Feiertage->currentRow();
+    if (r >= 0 && r < static_cast<int>(feiertage_.size())) l.feiertag = Pz_Feiertag_wiederfinden(feiertage_[r].feiertag);
+  }
   return l;
 }
 
@@ -390,6 +400,7 @@ void FrmEingPZ::Zeige_Okmarke() {
 void FrmEingPZ::Automatik_Schritt() { Automatik_Schritt_Pz(*this, inputAutomation(), env().now().date().year()); }
 
 bool FrmEingPZ::Naechster_Feiertag() {
+  if (!chk_bew_Feiertage->isChecked()) return false;
   const int i = lst_bew_Feiertage->currentRow();
   if (i < lst_bew_Feiertage->count() - 1) {
     lst_bew_Feiertage->setCurrentRow(i + 1);
@@ -397,6 +408,8 @@ bool FrmEingPZ::Naechster_Feiertag() {
   }
   return false;
 }
+
+void FrmEingPZ::Ansicht_Prioritaeten() { Ansichtsmenue_nachfuehren(); }
 
 void FrmEingPZ::Starte_Alleok() { Tmalleok->start(); }
 
@@ -424,15 +437,20 @@ QWidget* Oeffne_EingPZ() {
   if (QWidget* offen = Aktiviere_offene_Form(QStringLiteral("frmEingPZ"))) return offen;
   if (Pz_Speicher_voll_bei_Neu()) return nullptr;
   // A row that is no priority time is refused, as the switching-time form refuses the others.
-  const int modus = viewState().EingabeModus;
-  if ((modus == 1 || modus == 2) && !Auswahl_ist_Prioritaet(modus == 1 ? 0 : 1)) {
+  const ViewState& v = viewState();
+  const bool lauf = v.EingabeModus == 1 || v.EingabeModus == 2;
+  if (Auswahlsaetze probe; lauf && !probe.Merke(v.SelVon, v.SelBis, v.EingabeModus == 1 ? 0 : 1, Ist_Prioritaetszeit)) {
     env().beep();
     viewState().EingabeModus = 0;
     return nullptr;
   }
   auto* form = new FrmEingPZ;
   form->Form_Load();
-  return Zeige_Form(form);
+  QWidget* fenster = Zeige_Form(form);
+  // Back from another child window, the holiday lists show the table as it is now.
+  if (auto* sub = qobject_cast<QMdiSubWindow*>(fenster))
+    QObject::connect(sub, &QMdiSubWindow::aboutToActivate, form, &FrmEingPZ::Feiertage_nachziehen);
+  return fenster;
 }
 
 }  // namespace qv

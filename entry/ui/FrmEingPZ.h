@@ -45,6 +45,9 @@ class FrmEingPZ : public QWidget, private PzFormular, private PzAutomatikFelder 
   void imgoldPzdown_Click();
   void imgoldPzup_Click();
   void Zeige_Pz_in_Feldern(int nr, int speicher) override;
+  // The holiday and set lists follow a holiday table another window changed since they were
+  // filled, keeping the set by name and the holiday by name and definition.
+  void Feiertage_nachziehen();
 
   // Controls, named as the form's own.
   QListWidget *Listvontag = nullptr, *listbistag = nullptr, *Lstvonmon = nullptr, *LstbisMon = nullptr,
@@ -67,6 +70,7 @@ class FrmEingPZ : public QWidget, private PzFormular, private PzAutomatikFelder 
  protected:
   void closeEvent(QCloseEvent* e) override;
   bool eventFilter(QObject* o, QEvent* e) override;
+  bool event(QEvent* e) override;
 
  private:
   void baue();
@@ -80,13 +84,16 @@ class FrmEingPZ : public QWidget, private PzFormular, private PzAutomatikFelder 
   bool Tag_begrenzen(QListWidget* tag, QListWidget* monat, bool piep);
   bool Verlasse_Tag(NumericField* feld, QListWidget* liste);
   bool Verlasse_Monat(NumericField* feld, QListWidget* liste, bool mitJahr);
+  void Fuelle_Feiertagsliste(int eintrag);
 
   // PzFormular
+  bool Pruefe_Fokusfeld() override;
   PzLesung lesen() override;
   void Setze_Altanzeige(const PzEingabe& e) override;
   void Zeige_Okmarke() override;
   void Automatik_Schritt() override;
   bool Naechster_Feiertag() override;
+  void Ansicht_Prioritaeten() override;
   void Starte_Alleok() override;
   void Schliessen() override;
   // PzAutomatikFelder
@@ -101,6 +108,9 @@ class FrmEingPZ : public QWidget, private PzFormular, private PzAutomatikFelder 
   Felder* von_ = nullptr;
   Felder* bis_ = nullptr;
   bool entladen_ = false;
+  // The holidays of lst_bew_Feiertage, row by row, and the table they were taken from.
+  std::vector<FeiertagEintrag> feiertage_;
+  HolidayTable stand_;
 };
 
 // Opens the one form inside the frame (or raises it); nullptr when it may not open.

@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
+#include <optional>
 
 #include "entry/Eingaberegeln.h"
 #include "entry/ui/Eingabefelder.h"
@@ -219,19 +220,55 @@ void FrmEingPZ::chk_bew_Feiertage_Click() {
   }
 }
 
+void FrmEingPZ::Fuelle_Feiertagsliste(int eintrag) {
+  const bool alle = eintrag < 0 || eintrag == cbo_Ft_sets->count() - 1;
+  feiertage_ = Pz_Feiertagsliste(alle ? -1 : eintrag);
+  stand_ = holidayTable();
+  const QSignalBlocker b(lst_bew_Feiertage);
+  lst_bew_Feiertage->clear();
+  for (const FeiertagEintrag& f : feiertage_) lst_bew_Feiertage->addItem(f.name);
+  lst_bew_Feiertage->setCurrentRow(-1);
+}
+
 void FrmEingPZ::cbo_Ft_sets_Click() {
-  const int i = cbo_Ft_sets->currentIndex();
-  const bool alle = i == cbo_Ft_sets->count() - 1;
+  Fuelle_Feiertagsliste(cbo_Ft_sets->currentIndex());
+  if (lst_bew_Feiertage->count() > 0) lst_bew_Feiertage->setCurrentRow(0);
+}
+
+void FrmEingPZ::Feiertage_nachziehen() {
+  const HolidayTable& ft = holidayTable();
+  if (ft == stand_) return;
+  chk_bew_Feiertage->setVisible(ft.AnzFt > 0 || chk_bew_Feiertage->isChecked());
+  // The date layout fills its lists afresh when the binding is ticked.
+  if (!chk_bew_Feiertage->isChecked()) return;
+  const int set = cbo_Ft_sets->currentIndex();
+  const QString setName = set >= 0 && set < cbo_Ft_sets->count() - 1 ? cbo_Ft_sets->currentText() : QString();
+  const int r = lst_bew_Feiertage->currentRow();
+  const std::optional<TFeiertag> gewaehlt =
+      r >= 0 && r < static_cast<int>(feiertage_.size()) ? std::optional(feiertage_[r].feiertag) : std::nullopt;
+
+  const QStringList sets = ft.FtSetName.mid(0, ft.AnzFtSets);
+  Fuelle_Kombi(cbo_Ft_sets, QStringList(sets) << texts().S_alle);
+  const int neuerSet = setName.isEmpty() ? -1 : static_cast<int>(sets.indexOf(setName));
+  {
+    const QSignalBlocker b(cbo_Ft_sets);
+    cbo_Ft_sets->setCurrentIndex(neuerSet >= 0 ? neuerSet : cbo_Ft_sets->count() - 1);
+  }
+  Fuelle_Feiertagsliste(cbo_Ft_sets->currentIndex());
+  // A holiday that is gone leaves nothing chosen: OK then stores nothing.
+  int zeile = -1;
+  for (int k = 0; gewaehlt && k < static_cast<int>(feiertage_.size()) && zeile < 0; ++k)
+    if (feiertage_[k].feiertag == *gewaehlt) zeile = k;
   {
     const QSignalBlocker b(lst_bew_Feiertage);
-    lst_bew_Feiertage->clear();
-    for (const FeiertagEintrag& f : Pz_Feiertagsliste(alle ? -1 : i)) {
-      auto* item = new QListWidgetItem(f.name, lst_bew_Feiertage);
-      item->setData(Qt::UserRole, f.index);
-    }
-    lst_bew_Feiertage->setCurrentRow(-1);
+    lst_bew_Feiertage->setCurrentRow(zeile);
   }
-  if (lst_bew_Feiertage->count() > 0) lst_bew_Feiertage->setCurrentRow(0);
+  txtvonMon->setText(zeile >= 0 ? feiertage_[zeile].name : QString());
+}
+
+bool FrmEingPZ::event(QEvent* e) {
+  if (e->type() == QEvent::WindowActivate) Feiertage_nachziehen();
+  return QWidget::event(e);
 }
 
 void FrmEingPZ::Zeige_Pz_in_Feldern(int nr, int speicher) {
@@ -244,11 +281,10 @@ void FrmEingPZ::Zeige_Pz_in_Feldern(int nr, int speicher) {
     int i = Pz_Osterfeiertag(f.osterabstand);
     if (i < 0) {
       i = Pz_Osterfeiertag_anlegen(f.osterabstand);
-      auto* item = new QListWidgetItem(holidayTable().Feiertage[i].Name, lst_bew_Feiertage);
-      item->setData(Qt::UserRole, i);
+      Feiertage_nachziehen();
     }
-    for (int k = 0; k < lst_bew_Feiertage->count(); ++k)
-      if (lst_bew_Feiertage->item(k)->data(Qt::UserRole).toInt() == i) lst_bew_Feiertage->setCurrentRow(k);
+    for (int k = 0; k < static_cast<int>(feiertage_.size()); ++k)
+      if (feiertage_[k].index == i) lst_bew_Feiertage->setCurrentRow(k);
   } else {
     chk_bew_Feiertage->setChecked(false);
     Lstvonmon->setCurrentRow(f.vonMonat - 1);
@@ -259,7 +295,7 @@ void FrmEingPZ::Zeige_Pz_in_Feldern(int nr, int speicher) {
   }
   Setze_Listindex(LstPrio, f.prioIndex);
   chk1x->setChecked(f.einmal == 1);
-  if (viewState().EingabeModus == 1) {
+  if (pzFormState().Modus == 1) {
     if (profile().Kanalzahl == 16) cbokanal->setCurrentIndex(f.kanal & 15);
     else
       for (int k = 0; k < 4; ++k) chkKan[k]->setChecked((f.kanal >> k) & 1);
@@ -270,7 +306,7 @@ void FrmEingPZ::Zeige_Pz_in_Feldern(int nr, int speicher) {
 void FrmEingPZ::chkautopil_Click() {
   InputAutomation& a = inputAutomation();
   a.AutoAktiv = a.AutoAktiv2 = Chkautopil->isChecked() ? 1 : 0;
-  Cmdalleok->setVisible(Chkautopil->isChecked() && viewState().EingabeModus == 1);
+  Cmdalleok->setVisible(Chkautopil->isChecked() && pzFormState().Modus == 1);
 }
 
 void FrmEingPZ::Cmd1xauto_Click() { Automatik_Schritt(); }

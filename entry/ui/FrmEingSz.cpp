@@ -27,8 +27,6 @@
 #include "shell/Texte.h"
 #include "views/Ansicht.h"
 #include "views/Rahmenzustand.h"
-#include "views/ui/FrmHauptmenue.h"
-#include "views/ui/MDIForm1.h"
 
 namespace qv {
 
@@ -253,6 +251,9 @@ bool FrmEingSz::Form_Load() {
   const Texts& t = texts();
 
   s.Modus = v.EingabeModus;
+  // Nothing is chosen yet, whatever the last opening left: the automation's step then
+  // proposes a date.
+  s.EingabeArt = 0;
   callHook(hooks().setFilterSwitchAndButtonsVisible, false);
   Fuelle_Liste(Listtag, Tagesliste());
   Fuelle_Liste(liststd, Stundenliste());
@@ -278,8 +279,8 @@ bool FrmEingSz::Form_Load() {
     case 1: {
       const int speicher = v.EingabeModus == 2 ? 1 : 0;
       if (!Merke_Auswahl(s, speicher)) return false;
-      s.AktZeile = s.SelVon;
-      Zeige_Sz_in_Feldern(s.Satz_der_Zeile(s.SelVon), speicher);
+      s.AktZeile = static_cast<int16_t>(s.Auswahl.von());
+      Zeige_Sz_in_Feldern(s.Auswahl.Finde(s.AktZeile), speicher);
       setWindowTitle(speicher == 1 ? t.S_KopiScha : t.S_AendeScha);
       a.AutoAktiv = 0;
       Chkautopil->setChecked(false);
@@ -287,6 +288,7 @@ bool FrmEingSz::Form_Load() {
       break;
     }
     default:
+      s.Auswahl.Leeren();
       setWindowTitle(t.S_EingScha);
       cmdEinAus->setText(t.S_EIN);
       liststd->setCurrentRow(0);
@@ -417,10 +419,7 @@ void FrmEingSz::Bestaetige() {
   Timer1->start();
 }
 
-void FrmEingSz::Ansicht_Schaltzeiten() {
-  if (MDIForm1* rahmen = MDIForm1::instance())
-    if (FrmHauptmenue* haupt = rahmen->hauptmenue()) haupt->aktualisiereMenues();
-}
+void FrmEingSz::Ansicht_Schaltzeiten() { Ansichtsmenue_nachfuehren(); }
 
 void FrmEingSz::Alleok_weiter() {
   if (!entladen_) Tmalleok->start();

@@ -98,12 +98,13 @@ void FrmEingSz::Listtag_click() {
 }
 
 void FrmEingSz::LstMonat_click() {
-  const int monat = LstMonat->currentRow();
-  if (monat < 0) return;
+  // Also run with no month chosen (the automation's step on an empty form): the day rule then
+  // chooses the first day and January.
   szFormState().EingabeArt = 2;
   for (ColourCheckBox* b : chkWochentag) b->setChecked(false);
   chktgl->setChecked(false);
-  txtAnzMon->setText(LstMonat->currentItem()->text());
+  const QListWidgetItem* monat = LstMonat->currentItem();
+  txtAnzMon->setText(monat ? monat->text() : QString());
   chk1x->show();
   Zeige_Prio(false);
   if (leadingNumber(txtAnztag->text()) == 0) {
@@ -112,8 +113,8 @@ void FrmEingSz::LstMonat_click() {
   } else {
     txtAnztag->setText(QString::number(Listtag->currentRow() + 1) + texts().S_Punkt);
   }
-  const int letzter = Letzter_Tagindex(monat);
-  if (Listtag->currentRow() > letzter) {
+  const int letzter = Letzter_Tagindex(LstMonat->currentRow());
+  if (letzter >= 0 && Listtag->currentRow() > letzter) {
     Listtag->setCurrentRow(letzter);
     Listtag_click();
   }

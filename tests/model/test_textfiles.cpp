@@ -121,6 +121,33 @@ TEST(AtomicFile, WritesWholeFileAndAFailedWriteKeepsTheOldOne) {
   }
 }
 
+// An append takes a file past any reading bound; a failure at any step leaves it whole.
+TEST(AtomicFile, AppendTakesAFileOfAnyLengthAndAFailureKeepsItWhole) {
+  test::StartDir dir;
+  QByteArray alt(static_cast<qsizetype>(kMaxTextFileBytes) + 1024 * 1024, 'x');
+  alt.append("ende");
+  {
+    QFile f(dir.file("gross.txt"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    ASSERT_EQ(f.write(alt), alt.size());
+  }
+  QString error;
+  ASSERT_TRUE(appendFileAtomically(dir.file("gross.txt"), "+neu", &error)) << error.toStdString();
+  alt.append("+neu");
+  EXPECT_TRUE(dir.read("gross.txt") == alt);
+  for (WriteFault fault : {WriteFault::Open, WriteFault::Write, WriteFault::Commit}) {
+    injectWriteFault(fault);
+    error.clear();
+    EXPECT_FALSE(appendFileAtomically(dir.file("gross.txt"), "+verloren", &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_TRUE(dir.read("gross.txt") == alt);
+  }
+  // A folder in the file's place is no file to append to.
+  QDir().mkdir(dir.file("ordner.txt"));
+  EXPECT_FALSE(appendFileAtomically(dir.file("ordner.txt"), "x", &error));
+  EXPECT_TRUE(QFileInfo(dir.file("ordner.txt")).isDir());
+}
+
 TEST(Environment, ScriptedAnswersAndBalancedBusyCursor) {
   test::ScriptedEnvironment e;
   e.answer(Answer::Yes);

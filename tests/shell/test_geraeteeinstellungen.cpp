@@ -1,6 +1,8 @@
 // The device settings dialog's mappings between list positions and settings.
 #include <gtest/gtest.h>
 
+#include "model/Zustand.h"
+#include "shell/Einstellungsdatei.h"
 #include "shell/Geraeteeinstellungen.h"
 
 using namespace qv;
@@ -45,4 +47,22 @@ TEST(Geraeteeinstellungen, OnlyWhatWasChangedInTheDialogIsTakenOver) {
     EXPECT_EQ(s.messKanal, 0) << f.fall;
     EXPECT_EQ(s.zeilen, f.feld == &Einstellstellung::zeilen ? 80 : 65) << f.fall;
   }
+}
+
+// "Speichern" writes the astro choice only where the astro group is shown; elsewhere the line
+// holds its key alone, whatever the global says.
+TEST(Geraeteeinstellungen, AstroLineOnlyWhereTheChoiceIsShown) {
+  const struct {
+    int16_t uhrentyp;
+    const char* zeile;
+  } faelle[] = {{240, "\r\nASTROC1C2=00\r\n"}, {280, "\r\nASTROC1C2=00\r\n"}, {309, "\r\nASTROC1C2=001\r\n"}};
+  for (const auto& f : faelle) {
+    resetAllState();
+    profile().Uhrentyp = f.uhrentyp;
+    settings().AstroC1C2 = 1;
+    const SettingsFileValues v = Einstellung_Dateiwerte(Anfangsstellung());
+    EXPECT_EQ(v.AstroC1C2.has_value(), f.uhrentyp == 309) << f.uhrentyp;
+    EXPECT_TRUE(settingsFileBytes(v).contains(f.zeile)) << f.uhrentyp;
+  }
+  resetAllState();
 }

@@ -84,6 +84,7 @@ void SimSchaltuhr::geschrieben(uint16_t adr, int anzahl) {
   befehle.push_back(QByteArray(reinterpret_cast<const char*>(&speicher[kKasten + 2]), speicher[kKasten + 1]));
   offen_ = true;
   warte_ = beschaeftigt;
+  gekommen_ = std::chrono::steady_clock::now();
   speicher[kKasten] = 2;
 }
 
@@ -93,6 +94,7 @@ void SimSchaltuhr::wirdGelesen(uint16_t adr, int anzahl) {
     --warte_;
     return;
   }
+  if (std::chrono::steady_clock::now() - gekommen_ < std::chrono::milliseconds(nimmtNachMs)) return;
   offen_ = false;
   fuehreAus();
 }
@@ -230,6 +232,9 @@ int16_t SimulierterKoppler::EIB_SetLayer(int16_t layer) {
 int16_t SimulierterKoppler::EIB_Send(const QByteArray& t) {
   if (!offen_) return eibfehler::NichtOffen;
   if (t.size() < 2 || b(t, 0) != t.size() - 1) return eibfehler::Nachricht;
+  // Like the serial driver: what came before a message cannot answer it.
+  ausgang_.clear();
+  warte_ = 0;
   for (const QByteArray& a : kern.verarbeite(t.mid(1))) ausgang_.push_back(QByteArray(1, static_cast<char>(a.size())) + a);
   return 0;
 }
@@ -278,35 +283,105 @@ Ft12Koppler::~Ft12Koppler() {
   t_.join();
 }
 
+void Ft12Koppler::sende(const QByteArray& nachricht) {
+  std::lock_guard<std::mutex> l(m_);
+  ausgang_.push_back({nachricht, std::chrono::steady_clock::now()});
+}
+
+std::vector<uint8_t> Ft12Koppler::steuerbytes() {
+  std::lock_guard<std::mutex> l(m_);
+  return steuer_;
+}
+
+void Ft12Koppler::nimm(const QByteArray& daten, uint8_t steuer) {
+  std::lock_guard<std::mutex> l(m_);
+  steuer_.push_back(steuer);
+  const bool fcb = (steuer & 0x20) != 0;
+  const bool wiederholt = (steuer & 0x10) && hostFcb_ == fcb;
+  if (!wiederholt) hostFcb_ = fcb;
+  const int nummer = wiederholt ? -1 : hostRahmen++;
+  if (nummer < 0 || nummer != verschluckteQuittung) pty_.write(QByteArray(1, static_cast<char>(ft12::Quittung)));
+  if (wiederholt) return;
+  const auto jetzt = std::chrono::steady_clock::now();
+  for (const QByteArray& a : kern_.verarbeite(daten)) {
+    Ausgehend aus{a, jetzt};
+    if (!a.isEmpty() && b(a, 0) == 0x39) {
+      const int n = antworten++;
+      aus.doppelt = n == wiederholteAntwort;
+      if (n == spaeteAntwort) aus.faellig += std::chrono::milliseconds(verspaetungMs.load());
+    }
+    ausgang_.push_back(aus);
+  }
+}
+
+void Ft12Koppler::sendeRahmen() {
+  QByteArray r = imFlug_;
+  if (kaputteRahmen > 0) {
+    --kaputteRahmen;
+    ++falscheRahmen;
+    r[r.size() - 2] = static_cast<char>(r[r.size() - 2] + 1);
+  }
+  pty_.write(r);
+  ++sendungen_;
+  gesendet_ = std::chrono::steady_clock::now();
+}
+
 void Ft12Koppler::lauf() {
+  using namespace std::chrono;
   QByteArray puffer;
   while (!ende_) {
-    const QByteArray neu = pty_.read(5);
-    if (neu.isEmpty()) continue;
-    puffer += neu;
+    puffer += pty_.read(5);
     while (std::optional<ft12::Stueck> s = ft12::Zerlege(puffer)) {
-      if (s->art == ft12::Stueck::Quittung) continue;
-      if (keineQuittung) continue;
-      pty_.write(QByteArray(1, static_cast<char>(ft12::Quittung)));
-      if (s->art == ft12::Stueck::Fest) {
-        fcb_ = true;
+      if (s->art == ft12::Stueck::Quittung) {
+        if (imFlug_.isEmpty()) continue;
+        if (doppelt_) {
+          doppelt_ = false;  // this E5h is lost on the way
+          continue;
+        }
+        imFlug_.clear();
+        if (!zuruecksetzen_) fcb_ = !fcb_;
+        zuruecksetzen_ = false;
         continue;
       }
-      std::vector<QByteArray> antworten;
-      {
+      if (keineQuittung) {
         std::lock_guard<std::mutex> l(m_);
-        antworten = kern_.verarbeite(s->daten);
+        steuer_.push_back(s->steuer);
+        continue;
       }
-      for (const QByteArray& a : antworten) {
-        QByteArray r = ft12::Rahmen(fcb_ ? 0xF3 : 0xD3, a);
-        fcb_ = !fcb_;
-        if (kaputteRahmen > 0) {
-          --kaputteRahmen;
-          ++falscheRahmen;
-          r[r.size() - 2] = static_cast<char>(r[r.size() - 2] + 1);
-        }
-        pty_.write(r);
+      if (s->art == ft12::Stueck::Fest) {
+        pty_.write(QByteArray(1, static_cast<char>(ft12::Quittung)));
+        std::lock_guard<std::mutex> l(m_);
+        steuer_.push_back(s->steuer);
+        hostFcb_.reset();
+        continue;
       }
+      nimm(s->daten, s->steuer);
+    }
+    const auto jetzt = steady_clock::now();
+    if (!imFlug_.isEmpty()) {
+      if (jetzt - gesendet_ < milliseconds(150)) continue;
+      if (sendungen_ < 4) {
+        sendeRahmen();
+        continue;
+      }
+      // Given up: the host may have taken it after all, so the link starts again.
+      imFlug_ = ft12::FesterRahmen(ft12::ResetAnfrage);
+      zuruecksetzen_ = true;
+      doppelt_ = false;
+      fcb_ = true;
+      sendungen_ = 0;
+      sendeRahmen();
+      continue;
+    }
+    std::lock_guard<std::mutex> l(m_);
+    for (auto it = ausgang_.begin(); it != ausgang_.end(); ++it) {
+      if (it->faellig > jetzt) continue;
+      imFlug_ = ft12::Rahmen(fcb_ ? 0xF3 : 0xD3, it->nachricht);
+      doppelt_ = it->doppelt;
+      sendungen_ = 0;
+      ausgang_.erase(it);
+      sendeRahmen();
+      break;
     }
   }
 }

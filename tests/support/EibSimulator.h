@@ -6,10 +6,12 @@
 #include <QByteArray>
 #include <array>
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <deque>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -56,6 +58,7 @@ class SimSchaltuhr : public SimGeraet {
   int nimmtNicht = 0;       // write requests left in the mailbox instead of taken
   bool ketteEndlos = false; // the last record links back to the first
   int kaputterSatz = -1;    // the record at this chain position answers with an invalid first byte
+  int nimmtNachMs = 0;      // a slow clock: a request is carried out this long after it came
 
  protected:
   void geschrieben(uint16_t adresse, int anzahl) override;
@@ -65,6 +68,7 @@ class SimSchaltuhr : public SimGeraet {
   void fuehreAus();
   bool offen_ = false;
   int warte_ = 0;
+  std::chrono::steady_clock::time_point gekommen_{};
   size_t zeiger_ = 0;
 };
 
@@ -115,7 +119,10 @@ class SimulierterKoppler final : public EibTreiber {
 };
 
 // The coupler core behind a pseudo-terminal: the program opens slavePath() with the serial
-// driver; a thread answers FT1.2 frames on the master side.
+// driver; a thread answers FT1.2 frames on the master side. Like a coupler it sends one frame at
+// a time, sends it again unchanged (same frame-count bit) until the host's E5h comes, gives up
+// after four sends and then resets the link; a host frame that repeats the last frame-count bit
+// is acknowledged and not carried out again.
 class Ft12Koppler {
  public:
   Ft12Koppler();
@@ -127,17 +134,49 @@ class Ft12Koppler {
     std::lock_guard<std::mutex> l(m_);
     return f(kern_);
   }
+  // One message (without its count byte) to the host, as if from the bus.
+  void sende(const QByteArray& nachricht);
+  // The control bytes of every frame from the host, repeats included.
+  std::vector<uint8_t> steuerbytes();
+
   std::atomic<bool> keineQuittung{false};  // frames from the host are not acknowledged
-  std::atomic<int> kaputteRahmen{0};       // the next n frames to the host carry a wrong sum
-  std::atomic<int> falscheRahmen{0};       // frames with a wrong sum that reached the host
+  std::atomic<int> kaputteRahmen{0};       // the next n sends to the host carry a wrong sum
+  std::atomic<int> falscheRahmen{0};       // sends with a wrong sum that reached the host
+  // Counters: frames taken from the host (repeats not counted) and data messages to it.
+  std::atomic<int> hostRahmen{0};
+  std::atomic<int> antworten{0};
+  // Faults by counter value, -1 = none: the E5h of that host frame is lost (the frame is carried
+  // out); the host's E5h for that data message is lost, so it comes twice with one frame-count
+  // bit; that data message comes verspaetungMs late.
+  std::atomic<int> verschluckteQuittung{-1};
+  std::atomic<int> wiederholteAntwort{-1};
+  std::atomic<int> spaeteAntwort{-1};
+  std::atomic<int> verspaetungMs{2500};
 
  private:
+  using Zeit = std::chrono::steady_clock::time_point;
+  struct Ausgehend {
+    QByteArray nachricht;
+    Zeit faellig;
+    bool doppelt = false;
+  };
   void lauf();
+  void nimm(const QByteArray& stueck, uint8_t steuer);
+  void sendeRahmen();
   PtyPair pty_;
   KopplerKern kern_;
   std::mutex m_;
   std::atomic<bool> ende_{false};
+  std::deque<Ausgehend> ausgang_;  // under m_
+  std::vector<uint8_t> steuer_;    // under m_
+  // The thread's own: the frame on its way to the host and the frame-count bits.
+  QByteArray imFlug_;
+  bool doppelt_ = false;
+  int sendungen_ = 0;
+  Zeit gesendet_{};
   bool fcb_ = true;
+  bool zuruecksetzen_ = false;
+  std::optional<bool> hostFcb_;
   std::thread t_;
 };
 

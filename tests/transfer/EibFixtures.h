@@ -13,6 +13,7 @@
 #include "tests/support/EibSimulator.h"
 #include "tests/support/ScriptedEnvironment.h"
 #include "tests/support/StartDir.h"
+#include "transfer/EibSeriell.h"
 #include "transfer/EibVerbindung.h"
 
 namespace qv::test {
@@ -46,6 +47,19 @@ struct EibStand {
     if (!l.isEmpty() && l.back().isEmpty()) l.pop_back();
     return l;
   }
+};
+
+// The same with the real serial driver on COM 2, a pseudo-terminal to the simulated coupler.
+struct PtyStand : EibStand {
+  Ft12Koppler pty;
+  SerielleEibSchnittstelle seriell;
+  explicit PtyStand(int wiederholMs = 300, int empfangMs = 1000) : seriell(wiederholMs) {
+    qputenv("QUORVEL_COM2", pty.slavePath().toLocal8Bit());
+    s.setTreiber(&seriell);
+    s.EIB_ComPort = 1;
+    s.timing.empfangMs = empfangMs;
+  }
+  ~PtyStand() { qunsetenv("QUORVEL_COM2"); }
 };
 
 inline // Ten records (switching and priority times) and three changeover entries in slot 0.

@@ -3,6 +3,8 @@
 // download, the decoders and the error texts.
 #include <gtest/gtest.h>
 
+#include <deque>
+
 #include "model/Sortierung.h"
 #include "shell/Marke.h"
 #include "shell/Texte.h"
@@ -65,6 +67,34 @@ TEST(EibGeraet, VerifiedWriteAndBusyRead) {
   d = "unchanged";
   EXPECT_EQ(Lese_Speicher_Warten(t.s, 0x1105, 206, 9, d), 106);
   EXPECT_EQ(d, QByteArray("unchanged"));
+}
+
+TEST(EibGeraet, OnlyTheAnswerToTheReadSentIsTaken) {
+  // Memory answers of 1105 for the mailbox: another address, another count, the one asked for.
+  const QByteArray neun = hex("010203040506070809");
+  const QByteArray andereAdresse = hex("1439b0110511ff6c424900cd") + neun;
+  const QByteArray andereAnzahl = hex("0c39b0110511ff64424100ce" "ff");
+  const QByteArray richtig = hex("1439b0110511ff6c424900ce") + neun;
+  struct Fall {
+    std::deque<QByteArray> vorher;
+    int16_t ergebnis;
+  };
+  for (const Fall& f : {Fall{{andereAdresse, andereAnzahl, richtig}, 0}, Fall{{andereAdresse, andereAnzahl}, 106},
+                        Fall{{richtig}, 0}}) {
+    EibStand t;
+    t.uhr(0x1105).stumm = true;
+    ASSERT_EQ(t.s.Bus_Oeffnen(0, 9600), 0);
+    ASSERT_EQ(Baue_Verbindung(t.s, 0x1105), 0);
+    ASSERT_EQ(Frage_Speicher(t.s, kBriefkasten, 9), 0);
+    t.koppler.eingeschoben = f.vorher;
+    uint16_t a = 0;
+    QByteArray d;
+    EXPECT_EQ(Erwarte_Speicher(t.s, 0x1105, a, d), f.ergebnis) << f.vorher.size();
+    if (f.ergebnis == 0) {
+      EXPECT_EQ(a, kBriefkasten);
+      EXPECT_EQ(d, neun);
+    }
+  }
 }
 
 TEST(EibGeraet, DeviceCheck) {
@@ -193,9 +223,11 @@ TEST(EibProgramm, Decoders) {
     const int erstes = nr == 3 || nr == 4 ? 255 : 10 * nr;
     EXPECT_EQ(Dekodiere_BusSw(nr, b({6, 255, 0, erstes, 1, 2, 3})), 0);
   }
+  // Entries 1, 2 and 5 stand densely at the first three positions, the rest reads empty.
   EXPECT_EQ(program().AnzSw[0], 3);
-  EXPECT_EQ(program().SwTab[0][4], (TSwEintrag{50, 1, 2, 3}));
-  EXPECT_EQ(program().SwTab[0][2], (TSwEintrag{255, 255, 255, 255}));
+  EXPECT_EQ(program().SwTab[0][1], (TSwEintrag{20, 1, 2, 3}));
+  EXPECT_EQ(program().SwTab[0][2], (TSwEintrag{50, 1, 2, 3}));
+  EXPECT_EQ(program().SwTab[0][4], (TSwEintrag{255, 255, 255, 255}));
   EXPECT_EQ(Dekodiere_BusSw(21, b({6, 255, 0, 1, 1, 2, 3})), 104);
 
   EXPECT_EQ(Dekodiere_BusSz(0, b({7, 255, 96, 1, 0, 200, 3, 4})), 0);

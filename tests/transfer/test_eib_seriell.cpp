@@ -2,28 +2,14 @@
 // ways, a whole program written and read back, broken frames and missing acknowledgements.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "tests/transfer/EibFixtures.h"
 #include "transfer/EibProgramm.h"
 #include "transfer/EibSeriell.h"
 
 using namespace qv;
 using namespace qv::test;
-
-namespace {
-
-struct PtyStand : EibStand {
-  Ft12Koppler pty;
-  SerielleEibSchnittstelle seriell{300};
-  PtyStand() {
-    qputenv("QUORVEL_COM2", pty.slavePath().toLocal8Bit());
-    s.setTreiber(&seriell);
-    s.EIB_ComPort = 1;
-    s.timing.empfangMs = 1000;
-  }
-  ~PtyStand() { qunsetenv("QUORVEL_COM2"); }
-};
-
-}  // namespace
 
 TEST(EibFt12, FramesAreSplitAndCheckedOnTheWay) {
   QByteArray p = ft12::Rahmen(0x73, hex("4c010116"));
@@ -63,18 +49,31 @@ TEST(EibFt12, BrokenFramesAndMissingAcknowledgements) {
   PtyStand t;
   t.pty.mit([](KopplerKern& k) { k.neu<SimSchaltuhr>(0x1109); });
   ASSERT_EQ(t.s.Bus_Oeffnen(1, 9600), 0);
-  // A confirmation with a wrong sum never reaches the link layer.
+  // A confirmation with a wrong sum is not acknowledged, and the coupler's second send of it
+  // gets through; four broken sends never reach the link layer.
   t.pty.kaputteRahmen = 1;
   ASSERT_EQ(t.s.Sende_Lokal(Lokal_Lesen_Telegramm(0x116, 1)), 0);
   QByteArray d;
-  EXPECT_EQ(t.s.Erwarte_Bestaetigung(d), 105);
+  EXPECT_EQ(t.s.Erwarte_Bestaetigung(d), 0);
+  EXPECT_EQ(d, hex("01"));
   EXPECT_EQ(t.pty.falscheRahmen, 1);
+  t.pty.kaputteRahmen = 4;
+  ASSERT_EQ(t.s.Sende_Lokal(Lokal_Lesen_Telegramm(0x116, 1)), 0);
+  EXPECT_EQ(t.s.Erwarte_Bestaetigung(d), 105);
+  EXPECT_EQ(t.pty.falscheRahmen, 5);
+  // The coupler starts its link again after giving up, and the next confirmation arrives.
+  d.clear();
   ASSERT_EQ(t.s.Sende_Lokal(Lokal_Lesen_Telegramm(0x116, 1)), 0);
   EXPECT_EQ(t.s.Erwarte_Bestaetigung(d), 0);
   EXPECT_EQ(d, hex("01"));
   // Without acknowledgements a send never finishes, and a reset is refused.
   t.pty.keineQuittung = true;
+  const size_t vorher = t.pty.steuerbytes().size();
   EXPECT_EQ(t.s.Sende_Lokal(Lokal_Lesen_Telegramm(0x116, 1)), 107);
+  // The frame went four times, unchanged.
+  const std::vector<uint8_t> gesendet = t.pty.steuerbytes();
+  ASSERT_EQ(gesendet.size(), vorher + 4);
+  EXPECT_EQ(std::set<uint8_t>(gesendet.begin() + vorher, gesendet.end()).size(), 1u);
   EXPECT_EQ(t.seriell.EIB_ResetAst(), eibfehler::KeineQuittung);
   t.s.Bus_Schliessen();
   EibPuffer p{};

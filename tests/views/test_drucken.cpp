@@ -16,24 +16,38 @@ using namespace qv::test;
 
 namespace {
 
-// A printer that keeps its pages as text, each line marked with its emphases.
+// A printer that keeps its pages as text, each line marked with its emphases. Its page is
+// kHoehe twips high; a job sizes its lines so that the announced lines fit below the vertical
+// position it starts at (72 lines from the top when nothing is announced), and a line past the
+// bottom goes onto a new page by itself, as a real printer's does.
 class Seitendrucker final : public Zeilendrucker {
  public:
+  static constexpr double kHoehe = 15840;
   explicit Seitendrucker(QVector<QStringList>* seiten) : seiten_(seiten) {}
   bool istDatei() const override { return false; }
-  void setzeY(int) override {}
+  void setzeY(int twips) override { y_ = twips; }
+  void zeilenJeSeite(int zeilen) override { zeilen_ = zeilen; }
   void hervorhebung(bool a, bool b) override { a_ = a, b_ = b; }
   void drucke(const Druckzeile& felder) override {
-    if (!offen_) seiten_->append(QStringList{}), offen_ = true;
-    for (const Druckzeile& z : Zeilen_setzen(felder))
+    if (!offen_) {
+      seiten_->append(QStringList{});
+      offen_ = true;
+      teilung_ = zeilen_ > 0 ? (kHoehe - y_) / zeilen_ : kHoehe / 72;
+    }
+    for (const Druckzeile& z : Zeilen_setzen(felder)) {
+      if (y_ + teilung_ > kHoehe + 0.01) seiten_->append(QStringList{}), y_ = 0;
       seiten_->last() << QString::fromLatin1(a_ ? "A" : "-") + (b_ ? "B" : "-") + u'|' + Zeile_als_Text(z);
+      y_ += teilung_;
+    }
   }
-  void neueSeite() override { seiten_->append(QStringList{}); }
+  void neueSeite() override { seiten_->append(QStringList{}), y_ = 0; }
   bool ende(QString*) override { return true; }
 
  private:
   QVector<QStringList>* seiten_;
   bool offen_ = false, a_ = false, b_ = false;
+  int zeilen_ = 0;
+  double y_ = 0, teilung_ = 0;
 };
 
 // Slot 0 of a 240 type with n weekday switching times.
@@ -113,6 +127,46 @@ TEST(Drucken, PagesOfThirtyRowsWithTheirHeaders) {
   EXPECT_EQ(probe.seiten[0].size(), 72);
 }
 
+// Every page holds its header and Zeilen rows at every setting, also when the title is so long that
+// the page label takes a line of its own.
+TEST(Drucken, EveryPageStartsWithItsHeader) {
+  const struct {
+    int zeilen;
+    int seiten;
+    const char* datei;
+  } faelle[] = {{30, 5, "prog1.qvl"},
+                {60, 3, "prog1.qvl"},
+                {65, 2, "prog1.qvl"},
+                {120, 2, "prog1.qvl"},
+                {65, 2, "/home/installateur/Schaltprogramme/prog1.qvl"},
+                {120, 2, "/home/installateur/Schaltprogramme/prog1.qvl"}};
+  for (const auto& f : faelle) {
+    ScriptedEnvironment env;
+    programmMit(130);
+    program().Dateiname[0] = QString::fromUtf8(f.datei);
+    settings().Zeilen = static_cast<int16_t>(f.zeilen);
+    const bool langerTitel = Listentitel(0, 0, false).size() > 55;
+    const int kopf = langerTitel ? 8 : 7;
+    Druckprobe probe;
+    printState().DruckSz = 1;
+    Drucke_Listen();
+    ASSERT_EQ(probe.seiten.size(), f.seiten) << f.zeilen << f.datei;
+    int zeile = 0;
+    for (int s = 0; s < f.seiten; ++s) {
+      const QStringList& seite = probe.seiten[s];
+      const int reihen = std::min(f.zeilen, 130 - s * f.zeilen);
+      ASSERT_EQ(seite.size(), kopf + reihen) << f.zeilen << " page " << s;
+      EXPECT_TRUE(seite[0].startsWith(QStringLiteral("AB|    Schaltzeiten von "))) << seite[0].toStdString();
+      EXPECT_TRUE(seite[kopf - 7].endsWith(QStringLiteral("Seite %1").arg(s + 1))) << f.zeilen << " page " << s;
+      for (int r = kopf; r < seite.size(); ++r) {
+        ++zeile;
+        EXPECT_TRUE(seite[r].startsWith(QStringLiteral("--|    %1").arg(zeile, 3))) << seite[r].toStdString();
+      }
+    }
+    EXPECT_EQ(zeile, 130);
+  }
+}
+
 TEST(Drucken, AnEmptyListSendsNothingButExportsItsHeading) {
   ScriptedEnvironment env;
   StartDir dir;
@@ -129,6 +183,24 @@ TEST(Drucken, AnEmptyListSendsNothingButExportsItsHeading) {
   EXPECT_TRUE(text.startsWith("Priorit\xe4tszeiten von prog1.qvl, ungefiltert\r\n\r\nVerwendung\tFlur\r\n\r\n"));
   EXPECT_TRUE(text.endsWith("\r\n\r\n\r\n"));
   EXPECT_EQ(text.count("\r\n"), 9);  // title block, header row, two empty lines
+}
+
+// The text export appends to a text file of any length.
+TEST(Drucken, ExportAppendsToALargeTextFile) {
+  ScriptedEnvironment env;
+  StartDir dir;
+  programmMit(2);
+  const QByteArray alt = QByteArray(5 * 1024 * 1024, '.') + "\r\n";
+  dir.write(QStringLiteral("prog1.txt"), alt);
+  printState() = PrintState{};
+  printState().DruckInDatei = 1;
+  printState().DruckSz = 1;
+  Drucke_Listen();
+  EXPECT_TRUE(env.messages.empty());
+  const QByteArray neu = dir.read(QStringLiteral("prog1.txt"));
+  EXPECT_TRUE(neu.startsWith(alt));
+  EXPECT_TRUE(neu.mid(alt.size()).startsWith("Schaltzeiten von prog1.qvl, ungefiltert\r\n"));
+  printState() = PrintState{};
 }
 
 // Set QV_UPDATE_GOLDEN=1 to write the export files anew (then review them and commit).

@@ -1,13 +1,17 @@
 #include "views/ui/Drucker.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QMdiArea>
+#include <QPrintDialog>
 #include <QPrinterInfo>
 #include <cmath>
 
+#include "model/Environment.h"
 #include "views/Ansicht.h"
 #include "views/Drucken.h"
+#include "views/Meldungstexte.h"
 #include "views/ui/FrmHauptmenue.h"
 #include "views/ui/MDIForm1.h"
 
@@ -15,47 +19,72 @@ namespace qv {
 namespace {
 
 constexpr int kSpalten = 112;
-constexpr int kZeilen = 72;
+
+bool waehleDrucker(QPrinter& p) {
+  QPrintDialog d(&p, QApplication::activeWindow());
+  // The lists print whole: there is no page range or selection to choose.
+  d.setOption(QAbstractPrintDialog::PrintPageRange, false);
+  d.setOption(QAbstractPrintDialog::PrintSelection, false);
+  d.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+  return d.exec() == QDialog::Accepted;
+}
 
 }  // namespace
 
-Qt_Zeilendrucker::Qt_Zeilendrucker(const QString& pdfDatei) : printer_(QPrinter::HighResolution) {
-  if (!pdfDatei.isEmpty()) {
-    printer_.setOutputFormat(QPrinter::PdfFormat);
-    printer_.setOutputFileName(pdfDatei);
-  } else {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) fehlgeschlagen_ = true;
-    else printer_.setPrinterName(info.printerName());
-  }
+Druckausgabe::Druckausgabe() : printer(QPrinter::HighResolution) {
+  const QPrinterInfo standard = QPrinterInfo::defaultPrinter();
+  if (!standard.isNull()) printer.setPrinterName(standard.printerName());
 }
+
+Druckausgabe::~Druckausgabe() {
+  if (painter.isActive()) painter.end();
+}
+
+Qt_Zeilendrucker::Qt_Zeilendrucker(const QString& pdfDatei) : aus_(std::make_shared<Druckausgabe>()) {
+  aus_->printer.setOutputFormat(QPrinter::PdfFormat);
+  aus_->printer.setOutputFileName(pdfDatei);
+}
+
+Qt_Zeilendrucker::Qt_Zeilendrucker(std::shared_ptr<Druckausgabe> ausgabe) : aus_(std::move(ausgabe)) {}
 
 bool Qt_Zeilendrucker::beginne() {
   if (begonnen_ || fehlgeschlagen_) return begonnen_;
-  if (!painter_.begin(&printer_)) {
+  QPrinter& p = aus_->printer;
+  // A later list of a run into one document starts on a new page of it.
+  const bool weiter = aus_->painter.isActive();
+  if (weiter ? !p.newPage() : !aus_->painter.begin(&p)) {
     fehlgeschlagen_ = true;
     return false;
   }
   begonnen_ = true;
-  const QRectF seite = printer_.pageLayout().paintRectPixels(printer_.resolution());
+  const QRectF seite = p.pageLayout().paintRectPixels(p.resolution());
   hoehe_ = seite.height();
-  // A fixed-pitch font sized so that the columns and lines fit the page.
+  y_ = yTwips_ * p.resolution() / 1440.0;
+  // The fixed-pitch font is as large as the page's width of columns allows and small enough that
+  // the announced lines fit below the top margin.
+  const double hoechstens = (hoehe_ - y_) / zeilenJeSeite_;
+  const double breite = seite.width() / kSpalten;
   schrift_ = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   schrift_.setPixelSize(100);
-  const QFontMetricsF m(schrift_, &printer_);
-  const double faktor = std::min(seite.width() / (kSpalten * m.horizontalAdvance(u'M')), hoehe_ / (kZeilen * m.lineSpacing()));
-  schrift_.setPixelSize(std::max(1, static_cast<int>(std::floor(100 * faktor))));
-  const QFontMetricsF n(schrift_, &printer_);
-  zeichen_ = n.horizontalAdvance(u'M');
-  zeile_ = n.lineSpacing();
-  y_ = yTwips_ * printer_.resolution() / 1440.0;
+  const QFontMetricsF m(schrift_, &p);
+  const double faktor = std::min(breite / m.horizontalAdvance(u'M'), hoechstens / m.lineSpacing());
+  int px = std::max(1, static_cast<int>(std::floor(100 * faktor)));
+  for (;; --px) {
+    schrift_.setPixelSize(px);
+    const QFontMetricsF n(schrift_, &p);
+    zeichen_ = n.horizontalAdvance(u'M');
+    zeile_ = n.lineSpacing();
+    if (px == 1 || (zeile_ <= hoechstens && zeichen_ <= breite)) break;
+  }
   return true;
 }
 
 void Qt_Zeilendrucker::setzeY(int twips) {
   yTwips_ = twips;
-  if (begonnen_) y_ = twips * printer_.resolution() / 1440.0;
+  if (begonnen_) y_ = twips * aus_->printer.resolution() / 1440.0;
 }
+
+void Qt_Zeilendrucker::zeilenJeSeite(int zeilen) { zeilenJeSeite_ = std::max(1, zeilen); }
 
 void Qt_Zeilendrucker::hervorhebung(bool a, bool b) {
   a_ = a;
@@ -64,46 +93,71 @@ void Qt_Zeilendrucker::hervorhebung(bool a, bool b) {
 
 void Qt_Zeilendrucker::drucke(const Druckzeile& felder) {
   if (!beginne()) return;
+  QPainter& painter = aus_->painter;
   QFont f = schrift_;
   f.setBold(a_);
   f.setUnderline(b_);
-  painter_.setFont(f);
-  const double oben = QFontMetricsF(f, &printer_).ascent();
+  painter.setFont(f);
+  const double oben = QFontMetricsF(f, &aus_->printer).ascent();
   for (const Druckzeile& z : Zeilen_setzen(felder)) {
-    // A line that would pass the bottom starts a new page, as the printer did by itself.
-    if (y_ + zeile_ > hoehe_) {
-      printer_.newPage();
+    // Only more lines than announced reach past the bottom; they go on a new page rather than
+    // off the paper.
+    if (y_ + zeile_ > hoehe_ + 0.5) {
+      aus_->printer.newPage();
       y_ = 0;
     }
-    for (const Druckfeld& feld : z) painter_.drawText(QPointF((feld.spalte - 1) * zeichen_, y_ + oben), feld.text);
+    for (const Druckfeld& feld : z) painter.drawText(QPointF((feld.spalte - 1) * zeichen_, y_ + oben), feld.text);
     y_ += zeile_;
   }
 }
 
 void Qt_Zeilendrucker::neueSeite() {
-  if (begonnen_) printer_.newPage();
+  if (begonnen_) aus_->printer.newPage();
   y_ = 0;
 }
 
 bool Qt_Zeilendrucker::ende(QString* fehler) {
-  if (begonnen_) painter_.end();
+  // Ending the document sends the job; a job the system refuses counts as failed.
+  if (begonnen_ && !aus_->einDokument && !aus_->painter.end()) fehlgeschlagen_ = true;
   begonnen_ = false;
-  if (fehlgeschlagen_) {
-    if (fehler) *fehler = Drucker_nicht_bereit();
-    return false;
+  if (!fehlgeschlagen_) return true;
+  if (fehler) {
+    const QPrinter& p = aus_->printer;
+    *fehler = p.outputFormat() == QPrinter::PdfFormat ? Datei_nicht_schreibbar(p.outputFileName(), {})
+                                                      : Meldung(Meldungstext::DruckerNichtBereit);
   }
-  return true;
+  return false;
+}
+
+std::function<bool(QPrinter&)>& druckerauswahl() {
+  static std::function<bool(QPrinter&)> auswahl = &waehleDrucker;
+  return auswahl;
 }
 
 void Drucke_Auswahl() {
   PrintState& s = printState();
-  if (!s.neuerDruckauftrag) s.neuerDruckauftrag = [] { return std::make_unique<Qt_Zeilendrucker>(); };
+  // A printer installed from outside (tests print into a PDF file) stands for the choice.
+  std::shared_ptr<Druckausgabe> ausgabe;
+  if (!s.neuerDruckauftrag && s.DruckInDatei != 1 && Etwas_zu_drucken()) {
+    ausgabe = std::make_shared<Druckausgabe>();
+    if (!druckerauswahl() || !druckerauswahl()(ausgabe->printer)) {
+      s.DruckSz = s.DruckPz = s.DruckSw = s.DruckAstro = s.DruckGeraet = s.DruckAnsicht = 0;
+      return;
+    }
+    ausgabe->einDokument = ausgabe->printer.outputFormat() == QPrinter::PdfFormat;
+    s.neuerDruckauftrag = [ausgabe] { return std::make_unique<Qt_Zeilendrucker>(ausgabe); };
+  }
   // The lists come from the main window's grid, whichever child was active.
   if (MDIForm1* rahmen = MDIForm1::instance()) {
     if (FrmHauptmenue* haupt = rahmen->hauptmenue()) rahmen->mdiArea()->setActiveSubWindow(haupt->subWindow());
     rahmen->Uebernimm_Kopffelder();
   }
   Drucke_Listen();
+  if (!ausgabe) return;
+  s.neuerDruckauftrag = nullptr;
+  // The run's one document ends with the run.
+  if (ausgabe->painter.isActive() && !ausgabe->painter.end())
+    env().message(Datei_nicht_schreibbar(ausgabe->printer.outputFileName(), {}), Buttons::Ok, Icon::Critical);
 }
 
 void Drucke_Ansicht() {

@@ -1,21 +1,39 @@
 #pragma once
-// The printer backend of the lists (QPrinter with a fixed-pitch font, 112 columns across and 72
-// lines down a page) and the print runs as the print dialog and the frame's print button start them.
+// The printer backend of the lists (QPrinter with a fixed-pitch font, 112 columns across and the
+// lines a page must hold below its top margin) and the print runs as the print dialog and the
+// frame's print button start them: the system's print dialog chooses the printer first.
 #include <QFont>
 #include <QPainter>
 #include <QPrinter>
+#include <functional>
 #include <memory>
 
 #include "views/Zeilendrucker.h"
 
 namespace qv {
 
+// The printer of one print run. Into a PDF file every list of the run goes into the one
+// document, each on pages of its own, because a second job would replace the file.
+struct Druckausgabe {
+  Druckausgabe();
+  ~Druckausgabe();
+  Druckausgabe(const Druckausgabe&) = delete;
+  Druckausgabe& operator=(const Druckausgabe&) = delete;
+
+  QPrinter printer;
+  QPainter painter;
+  bool einDokument = false;
+};
+
 class Qt_Zeilendrucker final : public Zeilendrucker {
  public:
-  // The default printer, or a PDF file when pdfDatei is given.
-  explicit Qt_Zeilendrucker(const QString& pdfDatei = {});
+  // One job into a PDF file of its own.
+  explicit Qt_Zeilendrucker(const QString& pdfDatei);
+  // One job on the run's printer.
+  explicit Qt_Zeilendrucker(std::shared_ptr<Druckausgabe> ausgabe);
   bool istDatei() const override { return false; }
   void setzeY(int twips) override;
+  void zeilenJeSeite(int zeilen) override;
   void hervorhebung(bool a, bool b) override;
   void drucke(const Druckzeile& felder) override;
   void neueSeite() override;
@@ -25,18 +43,23 @@ class Qt_Zeilendrucker final : public Zeilendrucker {
   // The job starts with the first line, so an empty list sends nothing.
   bool beginne();
 
-  QPrinter printer_;
-  QPainter painter_;
+  std::shared_ptr<Druckausgabe> aus_;
   bool begonnen_ = false;
   bool fehlgeschlagen_ = false;
   QFont schrift_;
+  int zeilenJeSeite_ = 72;
   double zeichen_ = 0, zeile_ = 0, y_ = 0, hoehe_ = 0;
   int yTwips_ = 0;
   bool a_ = false, b_ = false;
 };
 
-// The print procedure: the main window becomes the active child and takes over the header
-// boxes, then the chosen lists are printed (Drucke_Listen).
+// The system's print dialog on the printer (preset to the default printer; it also offers a PDF
+// file); false when the user cancels. Tests put a scripted dialog here.
+std::function<bool(QPrinter&)>& druckerauswahl();
+
+// The print procedure: the printer is chosen (unless the output goes into the text file), the
+// main window becomes the active child and takes over the header boxes, then the chosen lists
+// are printed (Drucke_Listen). Cancelling the printer choice prints nothing and changes nothing.
 void Drucke_Auswahl();
 // The frame's print button: the grid as shown.
 void Drucke_Ansicht();

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -101,9 +102,14 @@ void FrmDruck::cmdprdruck_Click() {
 }
 
 QWidget* Zeige_Druckdialog() {
-  auto* d = new FrmDruck(QApplication::activeWindow());
-  d->show();
-  return d;
+  // One dialog at a time: a second opening brings the open one forward as it stands.
+  static QPointer<FrmDruck> offen;
+  // A closed one is on its way out (it deletes itself).
+  if (!offen || !offen->isVisible()) offen = new FrmDruck(QApplication::activeWindow());
+  offen->show();
+  offen->raise();
+  offen->activateWindow();
+  return offen;
 }
 
 }  // namespace qv

@@ -1,5 +1,5 @@
 #pragma once
-// The print and export dialog (frmDruck), modeless and created at each opening: which lists of
+// The print and export dialog (frmDruck), modeless and one at a time: which lists of
 // the own program are printed, whether everything goes into the text file, and the lines between
 // page headers with the button that opens the device settings.
 #include <QDialog>
@@ -26,7 +26,7 @@ class FrmDruck : public QDialog {
   QLabel* lblzeilen_;
 };
 
-// Opens the dialog (a new one each time) and returns it.
+// Opens the dialog, or brings the open one forward, and returns it.
 QWidget* Zeige_Druckdialog();
 
 }  // namespace qv

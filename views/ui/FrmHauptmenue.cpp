@@ -140,7 +140,6 @@ void FrmHauptmenue::baueMenues() {
   neu(dat, QStringLiteral("mnuDatExp"), t.S_mnuChipProg, &FrmHauptmenue::mnuDatExp_Click);
   neu(dat, QStringLiteral("mnuDatImp"), t.S_mnuChipLesen, &FrmHauptmenue::mnuDatImp_Click);
   neu(dat, QStringLiteral("mnuIRAccess"), t.S_IRZugr + QStringLiteral("..."), &FrmHauptmenue::mnuIRAccess_Click);
-  neu(dat, QStringLiteral("mnuBusAccess"), t.S_Buszugriff + QStringLiteral("..."), &FrmHauptmenue::mnuBusAccess_Click);
   trenner(dat, QStringLiteral("mnudatl2"));
   neu(dat, QStringLiteral("mnuDatBend"), t.S_mnuBeenden, &FrmHauptmenue::mnuDatBend_Click);
 
@@ -179,7 +178,8 @@ void FrmHauptmenue::baueMenues() {
   neu(einst, QStringLiteral("mnuMaster"), QStringLiteral("Mastercard"), &FrmHauptmenue::mnuMaster_Click);
 
   QMenu* hilfe = menue(QStringLiteral("mnuhelp"), t.S_mnuHilfe);
-  neu(hilfe, QStringLiteral("mnuhelpQuorvel"), t.S_mnuHilfeZu, &FrmHauptmenue::mnuhelpQuorvel_Click);
+  neu(hilfe, QStringLiteral("mnuhelpQuorvel"), t.S_mnuHilfeZu, &FrmHauptmenue::mnuhelpQuorvel_Click,
+      QKeySequence::HelpContents);
   neu(hilfe, QStringLiteral("mnuInfo"), t.S_mnuInfo, &FrmHauptmenue::mnuinfo_Click);
 
   // Opening a menu first takes over what is typed in the header boxes.

@@ -47,6 +47,8 @@ class FrmHauptmenue : public QWidget {
   void mnuBaLoe_Click();
   // The filter dialog, also from the frame's filter switch; its closing activates this window.
   void mnuBaFilt_Click();
+  // Shows the bus access window; no menu command is bound to it.
+  void mnuBusAccess_Click();
 
  private:
   void baueMenues();
@@ -70,7 +72,6 @@ class FrmHauptmenue : public QWidget {
   void mnuDatExp_Click();
   void mnuDatImp_Click();
   void mnuIRAccess_Click();
-  void mnuBusAccess_Click();
   void mnuDatBend_Click();
   // Edit
   void mnuBaAstro_Click();

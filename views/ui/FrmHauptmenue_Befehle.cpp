@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include "model/Environment.h"
 #include "model/Hooks.h"
 #include "model/Zustand.h"
 #include "shell/Texte.h"
@@ -12,6 +13,7 @@
 #include "views/Befehle.h"
 #include "views/Gridereignisse.h"
 #include "views/Kopfanzeige.h"
+#include "views/Meldungstexte.h"
 #include "views/Rahmenzustand.h"
 #include "views/ui/Dialogaufrufe.h"
 #include "views/ui/Fensteraufrufe.h"
@@ -184,9 +186,12 @@ void FrmHauptmenue::mnuMaster_Click() { oeffne(&Fensteraufrufe::FrmMaster); }
 void FrmHauptmenue::mnuinfo_Click() { oeffne(&Fensteraufrufe::Frminfo); }
 
 void FrmHauptmenue::mnuhelpQuorvel_Click() {
-  // Without a help file the command ends silently.
   const QString datei = hilfedatei();
-  if (!datei.isEmpty()) QDesktopServices::openUrl(QUrl::fromLocalFile(datei));
+  if (datei.isEmpty()) {
+    env().message(Meldung(Meldungstext::HilfedateiFehlt).arg(texts().Hilfedatei), Buttons::Ok, Icon::Critical);
+    return;
+  }
+  QDesktopServices::openUrl(QUrl::fromLocalFile(datei));
 }
 
 // ---- Grid ----------------------------------------------------------------------------------

@@ -183,6 +183,27 @@ class TstAstro : public QObject {
     QCOMPARE(program().Geaendert, int16_t(0));
     QCOMPARE(viewState().AktAnsicht, int16_t(3));
   }
+
+  // Esc in an open drop-down list closes only the list; Esc in the window closes the window.
+  void escClosesAnOpenListFirst_data() {
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<QString>("liste");
+    QTest::newRow("place") << 20 << QStringLiteral("cboort");
+    QTest::newRow("state at sunrise") << 15 << QStringLiteral("cbo_Zustand_Aufgang");
+  }
+  void escClosesAnOpenListFirst() {
+    QFETCH(int, slot);
+    QFETCH(QString, liste);
+    starte(slot);
+    t_->dir->write(QStringLiteral("deutsch.ord"), QByteArray(" 1 \r\nBerlin, 333  35  44 \r\n"));
+    oeffne();
+    auto* cbo = c<QComboBox>(liste.toUtf8().constData());
+    QVERIFY(cbo->isVisibleTo(sub_));
+    QVERIFY(escInOffenerListe(cbo));
+    QVERIFY(offen());
+    QTest::keyClick(cbo, Qt::Key_Escape);
+    QVERIFY(!offen());
+  }
 };
 
 QTEST_MAIN(TstAstro)

@@ -220,6 +220,16 @@ class TstEinSW : public QObject {
     QVERIFY(!offen());
     QCOMPARE(p.AnzSw[0], int16_t(6));
   }
+
+  // Esc in the open year list closes only the list; Esc in the editor itself closes the editor.
+  void escClosesAnOpenListFirst() {
+    QVERIFY(oeffne(0, 2003));
+    auto* jahr = c<QComboBox>("cboprojahr");
+    QVERIFY(escInOffenerListe(jahr));
+    QVERIFY(offen());
+    QTest::keyClick(jahr, Qt::Key_Escape);
+    QVERIFY(!offen());
+  }
 };
 
 QTEST_MAIN(TstEinSW)

@@ -273,6 +273,7 @@ class TstEingPZ : public QObject {
     viewState().EingabeModus = 1;
     // The row to change leads to the stored priority time.
     viewState().ZeileZuSz[0] = 0;
+    viewState().AnzAnzeige = 1;
     Setze_TexteFranzoesisch();
     f = oeffne(1);
     QVERIFY(f->chkKan[0]->isChecked());
@@ -341,6 +342,7 @@ class TstEingPZ : public QObject {
     p.AnzPz[0] = 3;
     p.AnzGesamt[0] = 3;
     ViewState& v = viewState();
+    v.AnzAnzeige = 3;
     for (int i = 0; i < 3; ++i) v.ZeileZuSz[i] = static_cast<int16_t>(i);
     v.SelVon = 0;
     v.SelBis = 2;
@@ -385,6 +387,7 @@ class TstEingPZ : public QObject {
     p.AnzPz[0] = 2;
     p.AnzGesamt[0] = 2;
     ViewState& v = viewState();
+    v.AnzAnzeige = 2;
     v.ZeileZuSz[0] = 0;
     v.ZeileZuSz[1] = 1;
     v.SelVon = 0;
@@ -409,6 +412,7 @@ class TstEingPZ : public QObject {
     p.AnzPz[1] = 2;
     p.AnzGesamt[1] = 2;
     ViewState& v = viewState();
+    v.AnzAnzeige = 2;
     v.ZeileZuSz[0] = 0;
     v.ZeileZuSz[1] = 1;
     v.SelVon = 0;

@@ -191,6 +191,7 @@ class TstGeraetefenster : public QObject {
     settings().Zeilen = 65;
     settings().MessKanal = 3;
     settings().MessPeriode = 0;
+    settings().AstroC1C2 = 1;  // left from a 309 clock: this type has no astro choice
     viewState().filter.FilterProgBis = 10;
     QWidget* d = oeffneEinstellungen();
     auto* zeilen = kind<QScrollBar>(d, "Hsbzeilen");
@@ -217,7 +218,7 @@ class TstGeraetefenster : public QObject {
     const QByteArray ini = dir->read(QStringLiteral("quorvel.ini"));
     QCOMPARE(zeile(ini, 3), QByteArray("LPT=5"));
     QCOMPARE(zeile(ini, 9), QByteArray("SPRACHE(Uhr)=1"));
-    QCOMPARE(zeile(ini, 11), QByteArray("ASTROC1C2=000"));
+    QCOMPARE(zeile(ini, 11), QByteArray("ASTROC1C2=00"));
     QCOMPARE(zeile(ini, 13), QByteArray("MESSKANAL=3"));
     QCOMPARE(zeile(ini, 15), QByteArray("MESSIMPDAUER=060"));
 

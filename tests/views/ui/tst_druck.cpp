@@ -3,7 +3,9 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPrinterInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolButton>
@@ -20,15 +22,46 @@ using qv::test::Rahmentest;
 
 namespace {
 
+// The system's print dialog as the user answers it: into a PDF file, or cancelled when no file
+// is given. It counts its showings and notes the printer it was preset to.
+struct Druckdialog {
+  QString pdf;
+  int gezeigt = 0;
+  QString voreingestellt;
+  bool operator()(QPrinter& p) {
+    ++gezeigt;
+    voreingestellt = p.printerName();
+    if (pdf.isEmpty()) return false;
+    p.setOutputFormat(QPrinter::PdfFormat);
+    p.setOutputFileName(pdf);
+    return true;
+  }
+};
+
+// The pages of a PDF file as pdftotext gives them.
+QStringList pdfSeiten(const QString& pdf) {
+  QProcess p;
+  p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+  if (!p.waitForFinished(60000) || p.exitCode() != 0) return {};
+  QStringList seiten = QString::fromUtf8(p.readAllStandardOutput()).split(u'\f');
+  if (!seiten.isEmpty() && seiten.last().trimmed().isEmpty()) seiten.removeLast();
+  return seiten;
+}
+
 struct Drucktest : Rahmentest {
+  std::shared_ptr<Druckdialog> dialog = std::make_shared<Druckdialog>();
   explicit Drucktest(int slot) : Rahmentest(slot) {
     printState() = PrintState{};
+    druckerauswahl() = [d = dialog](QPrinter& p) { return (*d)(p); };
     settings().Zeilen = 60;
     fensteraufrufe().frmDruck = &Zeige_Druckdialog;
     fensteraufrufe().frmGeraetEinst = &Zeige_Geraeteeinstellungen;
     fensteraufrufe().Drucke_Ansicht = &Drucke_Ansicht;
   }
-  ~Drucktest() { printState() = PrintState{}; }
+  ~Drucktest() {
+    printState() = PrintState{};
+    druckerauswahl() = nullptr;
+  }
 
   QWidget* oeffne() {
     action("mnuDatDruck")->trigger();
@@ -159,6 +192,44 @@ class TstDruck : public QObject {
     QVERIFY(einst && einst->isVisible());
   }
 
+  // 130 rows through the print dialog into a PDF file: every page holds its header and the rows
+  // the settings give it.
+  void testPrintDialogIntoAPdfFile_data() {
+    QTest::addColumn<int>("zeilen");
+    QTest::addColumn<int>("seiten");
+    QTest::newRow("30") << 30 << 5;
+    QTest::newRow("60") << 60 << 3;
+    QTest::newRow("65") << 65 << 2;
+    QTest::newRow("120") << 120 << 2;
+  }
+  void testPrintDialogIntoAPdfFile() {
+    QFETCH(int, zeilen);
+    QFETCH(int, seiten);
+    Drucktest t(4);
+    schaltzeiten(130);
+    settings().Zeilen = static_cast<int16_t>(zeilen);
+    t.dialog->pdf = t.dir->file(QStringLiteral("liste.pdf"));
+    QWidget* d = t.oeffne();
+    QTest::mouseClick(Drucktest::in<QPushButton>(d, "cmdprdruck"), Qt::LeftButton);
+    QCOMPARE(t.dialog->gezeigt, 1);
+    QCOMPARE(t.dialog->voreingestellt, QPrinterInfo::defaultPrinterName());
+    const QStringList text = pdfSeiten(t.dialog->pdf);
+    QCOMPARE(text.size(), seiten);
+    int reihen = 0;
+    for (int s = 0; s < seiten; ++s) {
+      const QString erste = text[s].trimmed().section(u'\n', 0, 0);
+      QVERIFY2(erste.startsWith(QStringLiteral("Schaltzeiten von")), qPrintable(erste));
+      QVERIFY2(erste.endsWith(QStringLiteral("Seite %1").arg(s + 1)), qPrintable(erste));
+      const int aufSeite = static_cast<int>(text[s].count(QRegularExpression(QStringLiteral("\\d:\\d\\d Uhr"))));
+      QCOMPARE(aufSeite, std::min(zeilen, 130 - reihen));
+      reihen += aufSeite;
+    }
+    QCOMPARE(reihen, 130);
+    QVERIFY(text.last().contains(QStringLiteral("21:30 Uhr")));
+    QVERIFY(t.env->messages.empty());
+  }
+
+  // A printer put in from outside prints without the dialog.
   void testPrintToPdfHasThreePages() {
     Drucktest t(4);
     schaltzeiten(65);
@@ -167,16 +238,103 @@ class TstDruck : public QObject {
     printState().neuerDruckauftrag = [pdf] { return std::make_unique<Qt_Zeilendrucker>(pdf); };
     QWidget* d = t.oeffne();
     QTest::mouseClick(Drucktest::in<QPushButton>(d, "cmdprdruck"), Qt::LeftButton);
-    QVERIFY(QFile::exists(pdf));
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    QVERIFY(p.waitForFinished(60000));
-    QCOMPARE(p.exitCode(), 0);
-    const QString text = QString::fromUtf8(p.readAllStandardOutput());
-    QCOMPARE(text.count(u'\f'), 3);
-    for (const char* s : {"Seite 1", "Seite 2", "Seite 3", "Schaltzeiten von", "0:00 Uhr", "10:40 Uhr"})
-      QVERIFY2(text.contains(QString::fromUtf8(s)), s);
-    QVERIFY(text.indexOf(QStringLiteral("Seite 3")) < text.indexOf(QStringLiteral("10:40 Uhr")));
+    QCOMPARE(t.dialog->gezeigt, 0);
+    const QStringList text = pdfSeiten(pdf);
+    QCOMPARE(text.size(), 3);
+    for (int s = 0; s < 3; ++s) QVERIFY(text[s].contains(QStringLiteral("Seite %1").arg(s + 1)));
+    QVERIFY(text[0].contains(QStringLiteral("0:00 Uhr")));
+    QVERIFY(text[2].contains(QStringLiteral("10:40 Uhr")));
+  }
+
+  // Cancel in the print dialog prints nothing and leaves the view and the choices as they were;
+  // the text file needs no printer and shows no dialog.
+  void testCancelledPrintDialogPrintsNothing() {
+    Drucktest t(4);
+    schaltzeiten(3);
+    viewState().AktAnsicht = 1;
+    t.haupt()->Fuelle_Grid(0);
+    QTest::mouseClick(t.w<QToolButton>("AniButton2"), Qt::LeftButton);
+    QCOMPARE(t.dialog->gezeigt, 1);
+    QWidget* d = t.oeffne();
+    QTest::mouseClick(Drucktest::in<QPushButton>(d, "cmdprdruck"), Qt::LeftButton);
+    QCOMPARE(t.dialog->gezeigt, 2);
+    QCOMPARE(printState().DruckSz + printState().DruckAnsicht, 0);
+    QCOMPARE(viewState().AktAnsicht, 1);
+    QCOMPARE(t.grid()->horizontalHeaderItem(1)->text(), QStringLiteral("Beginn am: "));
+    QVERIFY(t.env->messages.empty());
+    QCOMPARE(QDir::current().entryList(QDir::Files).filter(QStringLiteral(".pdf")).size(), 0);
+
+    printState().DruckInDatei = 1;
+    QTest::mouseClick(t.w<QToolButton>("AniButton2"), Qt::LeftButton);
+    QCOMPARE(t.dialog->gezeigt, 2);
+    QVERIFY(t.textdatei().startsWith(QStringLiteral("Priorit\u00e4tszeiten von ")));
+  }
+
+  // Every list of one run goes into the one PDF file the dialog chose, each on its own pages.
+  void testAllListsOfARunIntoOnePdf() {
+    Drucktest t(4);
+    schaltzeiten(40);
+    settings().Zeilen = 30;
+    t.dialog->pdf = t.dir->file(QStringLiteral("alles.pdf"));
+    QWidget* d = t.oeffne();
+    for (const char* n : {"chkprpz", "chkprger\u00e4teeigenschaften"})
+      QTest::mouseClick(Drucktest::in<QCheckBox>(d, n), Qt::LeftButton);
+    QTest::mouseClick(Drucktest::in<QPushButton>(d, "cmdprdruck"), Qt::LeftButton);
+    QCOMPARE(t.dialog->gezeigt, 1);
+    const QStringList text = pdfSeiten(t.dialog->pdf);
+    QCOMPARE(text.size(), 3);  // 30 + 10 switching times; the empty priority list prints nothing
+    QVERIFY(text[0].trimmed().startsWith(QStringLiteral("Schaltzeiten von")));
+    QVERIFY(text[1].trimmed().startsWith(QStringLiteral("Schaltzeiten von")));
+    QVERIFY(text[2].trimmed().startsWith(QStringLiteral("Ger\u00e4teeigenschaften von")));
+  }
+
+  // A second "Drucken..." brings the open dialog forward as it stands.
+  void testTheDialogIsOneWindow() {
+    Drucktest t(4);
+    QWidget* d = t.oeffne();
+    QTest::mouseClick(Drucktest::in<QCheckBox>(d, "chkprpz"), Qt::LeftButton);
+    QWidget* zweiter = t.oeffne();
+    QCOMPARE(zweiter, d);
+    int offen = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->objectName() == QLatin1String("frmDruck") && w->isVisible()) ++offen;
+    QCOMPARE(offen, 1);
+    QVERIFY(Drucktest::in<QCheckBox>(d, "chkprpz")->isChecked());
+  }
+
+  // Messages of printing come in the UI language.
+  void testPrintMessagesInTheUiLanguage_data() {
+    QTest::addColumn<int>("sprache");
+    QTest::addColumn<QString>("drucker");
+    QTest::addColumn<QString>("datei");
+    const QString englisch = QStringLiteral("The file %1 cannot be written.");
+    QTest::newRow("German") << 1 << QStringLiteral("Der Drucker kann nicht benutzt werden.")
+                            << QStringLiteral("Die Datei %1 kann nicht geschrieben werden.");
+    QTest::newRow("English") << 2 << QStringLiteral("The printer cannot be used.") << englisch;
+    QTest::newRow("French") << 3 << QStringLiteral("L'imprimante ne peut pas \u00eatre utilis\u00e9e.")
+                            << QStringLiteral("Impossible d'\u00e9crire le fichier %1.");
+    QTest::newRow("user text file") << 4 << QStringLiteral("The printer cannot be used.") << englisch;
+  }
+  void testPrintMessagesInTheUiLanguage() {
+    QFETCH(int, sprache);
+    QFETCH(QString, drucker);
+    QFETCH(QString, datei);
+    Drucktest t(4);
+    schaltzeiten(3);
+    settings().Sprache = static_cast<int16_t>(sprache);
+    // A PDF file in a folder that is not there, then a folder where the text file would go.
+    t.dialog->pdf = t.dir->file(QStringLiteral("fehlt/liste.pdf"));
+    QTest::mouseClick(t.w<QToolButton>("AniButton2"), Qt::LeftButton);
+    QCOMPARE(t.letzteMeldung(), datei.arg(t.dialog->pdf));
+    printState().neuerDruckauftrag = [] { return std::unique_ptr<Zeilendrucker>{}; };
+    QTest::mouseClick(t.w<QToolButton>("AniButton2"), Qt::LeftButton);
+    QCOMPARE(t.letzteMeldung(), drucker);
+    QDir().mkdir(Textdateiname(program().Dateiname[0]));
+    printState().DruckInDatei = 1;
+    QTest::mouseClick(t.w<QToolButton>("AniButton2"), Qt::LeftButton);
+    const QString txt = Textdateiname(program().Dateiname[0]);
+    QVERIFY2(t.letzteMeldung().startsWith(datei.arg(txt) + u' '), qPrintable(t.letzteMeldung()));
+    QCOMPARE(t.env->messages.size(), size_t(3));
   }
 };
 

@@ -81,7 +81,7 @@ class TstHauptmenue : public QObject {
     QVERIFY(t.action("mnuDatSpei")->isEnabled());
     QVERIFY(!t.action("mnuDatVorlSchl")->isEnabled());
     QVERIFY(!t.action("mnuIRAccess")->isEnabled());
-    QVERIFY(!t.action("mnuBusAccess")->isVisible());
+    QVERIFY(!t.action("mnuBusAccess"));
     QVERIFY(t.action("mnuMaster")->isVisible());
     t.oeffneMenue("mnuAns");
     QVERIFY(t.action("mnuAnsPz")->isEnabled());
@@ -362,6 +362,51 @@ class TstHauptmenue : public QObject {
     QCOMPARE(viewState().AktAnsicht, int16_t(0));
     QCOMPARE(t.w<QLabel>("lblCnam3")->text(), QStringLiteral("C4:"));
     QCOMPARE(aktiv(t)->property("Tag").toString(), QStringLiteral("Grafik"));
+  }
+
+  // No menu command opens the bus window, also on a bus type; the main window's procedure does.
+  void busWindowOnlyThroughItsProcedure() {
+    Rahmentest t(4);
+    profile().Busprog = -1;
+    int geoeffnet = 0;
+    QWidget busfenster;
+    fensteraufrufe().FrmBusaccess = [&] {
+      ++geoeffnet;
+      return &busfenster;
+    };
+    t.oeffneMenue("mnuDat");
+    QVERIFY(!t.action("mnuBusAccess"));
+    for (const QMenu* m : t.rahmen->menuBar()->findChildren<QMenu*>())
+      for (const QAction* a : m->actions()) QVERIFY2(!a->text().contains(texts().S_Buszugriff), qPrintable(a->text()));
+    t.haupt()->mnuBusAccess_Click();
+    QCOMPARE(geoeffnet, 1);
+  }
+
+  // Help without a help file for the language says which file it looked for, from the menu and
+  // with F1.
+  void helpWithoutHelpFileSaysSo_data() {
+    QTest::addColumn<int>("sprache");
+    QTest::addColumn<QString>("meldung");
+    QTest::newRow("German") << 1 << QStringLiteral("Die Hilfedatei Quorve2D.hlp ist nicht vorhanden.");
+    QTest::newRow("English") << 2 << QStringLiteral("The help file Quorve2E.hlp was not found.");
+    QTest::newRow("French") << 3 << QStringLiteral("Le fichier d'aide Quorve2F.hlp est introuvable.");
+  }
+  void helpWithoutHelpFileSaysSo() {
+    QFETCH(int, sprache);
+    QFETCH(QString, meldung);
+    Rahmentest t(4);
+    settings().Sprache = static_cast<int16_t>(sprache);
+    if (sprache == 2) Setze_TexteEnglisch();
+    if (sprache == 3) Setze_TexteFranzoesisch();
+    t.action("mnuhelpQuorvel")->trigger();
+    QCOMPARE(t.env->messages.size(), size_t(1));
+    QCOMPARE(t.letzteMeldung(), meldung);
+    QCOMPARE(t.env->messages[0].icon, Icon::Critical);
+    t.rahmen->activateWindow();
+    QTest::keyClick(t.grid(), Qt::Key_F1);
+    QCOMPARE(t.env->messages.size(), size_t(2));
+    QCOMPARE(t.letzteMeldung(), meldung);
+    Setze_TexteDeutsch();
   }
 };
 

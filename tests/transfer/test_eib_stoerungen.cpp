@@ -1,0 +1,184 @@
+// A bad line between the program and the time switch: the real serial driver against the
+// simulated coupler behind a pseudo-terminal, with lost acknowledgements, repeated and late
+// answer frames and a slow clock. Every transfer ends with the clock (or slot 0) equal to the
+// program, or with an error: never done with a difference.
+#include <gtest/gtest.h>
+
+#include "model/Programmdatei.h"
+#include "model/Programmleser.h"
+#include "tests/support/ClockProfiles.h"
+#include "tests/transfer/EibFixtures.h"
+#include "transfer/EibGeraet.h"
+#include "transfer/EibProgramm.h"
+#include "transfer/EibSeriell.h"
+#include "transfer/Wartezeiten.h"
+
+using namespace qv;
+using namespace qv::test;
+
+namespace {
+
+constexpr uint16_t kUhr = 0x1109;
+
+// One fault per kind, by the number of the host frame or of the answer counted from the start
+// of each transfer; -1 = none.
+struct Stoerung {
+  const char* name;
+  int quittung = -1;  // our frame whose E5h is lost
+  int doppelt = -1;   // answer frame that comes twice with one frame-count bit
+  int spaet = -1;     // answer frame that comes 1.25 receive times late
+  int langsamMs = 0;  // the clock carries a request out this long after it came (at full pauses)
+};
+
+void stoere(PtyStand& t, const Stoerung& f) {
+  const auto ab = [](int basis, int n) { return n < 0 ? -1 : basis + n; };
+  t.pty.verschluckteQuittung = ab(t.pty.hostRahmen, f.quittung);
+  t.pty.wiederholteAntwort = ab(t.pty.antworten, f.doppelt);
+  t.pty.spaeteAntwort = ab(t.pty.antworten, f.spaet);
+  t.pty.verspaetungMs = t.s.timing.empfangMs * 5 / 4;
+  // The clock is slow against the pauses, which the test shortens.
+  t.s.timing.pausenFaktor = f.langsamMs > 0 ? 0.2 : 0.05;
+  const int langsam = static_cast<int>(f.langsamMs * t.s.timing.pausenFaktor);
+  t.pty.mit([&](KopplerKern& k) { static_cast<SimSchaltuhr*>(k.geraet(kUhr))->nimmtNachMs = langsam; });
+}
+
+// The clock's records and changeover table against slot 0 (records as the clock keeps them).
+void erwarteUhrGleichProgramm(PtyStand& t, const char* name) {
+  const ProgramState& p = program();
+  t.pty.mit([&](KopplerKern& k) {
+    const SimSchaltuhr& u = *static_cast<SimSchaltuhr*>(k.geraet(kUhr));
+    ASSERT_EQ(u.saetze.size(), size_t(p.AnzGesamt[0])) << name;
+    for (int i = 0; i < p.AnzGesamt[0]; ++i) {
+      const TSz& z = p.Sz[0][i];
+      const SimSchaltuhr::Satz erwartet{uint8_t(z.w0), uint8_t(z.w1), 0, uint8_t(z.w3 & 127), uint8_t(z.w4), uint8_t(z.w5)};
+      EXPECT_EQ(u.saetze[i], erwartet) << name << " record " << i;
+    }
+    EXPECT_EQ(u.swKopf, p.SwKopf[0]) << name;
+    for (int i = 0; i < kSwEntries; ++i) {
+      const TSwEintrag e = i < p.AnzSw[0] ? p.SwTab[0][i] : TSwEintrag{255, 255, 255, 255};
+      EXPECT_EQ(u.sw[i], (std::array<uint8_t, 4>{uint8_t(e.w0), uint8_t(e.w1), uint8_t(e.w2), uint8_t(e.w3)}))
+          << name << " entry " << i;
+    }
+  });
+}
+
+}  // namespace
+
+TEST(EibStoerungen, WriteAndReadUnderEachFaultEndEqualOrFail) {
+  const Stoerung faelle[] = {
+      {"clean"},
+      {"lost E5h of the first mailbox write", 7},
+      {"lost E5h in the records", 70},
+      {"repeated first answer", -1, 0},
+      {"repeated answer in the records", -1, 45},
+      {"late first answer", -1, -1, 0},
+      {"late answer in the records", -1, -1, 50},
+      {"slow clock, repeated answer", -1, 12, -1, 250},
+      {"slow clock, late answer", -1, -1, 12, 250},
+      {"all at once", 30, 20, 40, 250},
+  };
+  for (const Stoerung& f : faelle) {
+    PtyStand t(100, 400);
+    profile().MaxSz = 324;
+    t.pty.mit([](KopplerKern& k) { k.neu<SimSchaltuhr>(kUhr).regel = 4; });
+    zehnSaetze();
+    const ProgramState vorher = program();
+
+    stoere(t, f);
+    EXPECT_EQ(Bus_Programm_Uebertragen(t.s, kUhr, 1), 0) << f.name;
+    erwarteUhrGleichProgramm(t, f.name);
+
+    program().clearSlot(0);
+    stoere(t, f);
+    EXPECT_EQ(Bus_Programm_Uebertragen(t.s, kUhr, 0), 0) << f.name;
+    SortiereSz(1, 0);
+    const ProgramState& p = program();
+    EXPECT_EQ(p.AnzGesamt[0], vorher.AnzGesamt[0]) << f.name;
+    EXPECT_EQ(p.AnzSz[0], vorher.AnzSz[0]) << f.name;
+    for (int i = 0; i < std::min(p.AnzGesamt[0], vorher.AnzGesamt[0]); ++i) EXPECT_EQ(p.Sz[0][i], vorher.Sz[0][i]) << f.name << " record " << i;
+    EXPECT_EQ(p.AnzSw[0], vorher.AnzSw[0]) << f.name;
+    for (int i = 0; i < kSwEntries; ++i) EXPECT_EQ(p.SwTab[0][i], vorher.SwTab[0][i]) << f.name << " entry " << i;
+    EXPECT_EQ(p.SwKopf[0], vorher.SwKopf[0]) << f.name;
+    EXPECT_TRUE(t.env.messages.empty()) << f.name << ": " << t.env.messages[0].text.toStdString();
+  }
+}
+
+TEST(EibStoerungen, FrameCountBitAndLongestMessage) {
+  PtyStand t(100, 400);
+  t.pty.mit([](KopplerKern& k) { k.neu<SimSchaltuhr>(kUhr); });
+  ASSERT_EQ(t.s.Bus_Oeffnen(1, 9600), 0);
+  // Reset, then our frames alternate 73h, 53h from the reset on.
+  const std::vector<uint8_t> auf = t.pty.steuerbytes();
+  ASSERT_GE(auf.size(), 5u);
+  EXPECT_EQ(std::vector<uint8_t>(auf.begin(), auf.begin() + 5), (std::vector<uint8_t>{0x40, 0x73, 0x53, 0x73, 0x53}));
+
+  // A lost E5h: the frame goes again with the same bit and is carried out once; the bit
+  // changes only with the next frame.
+  const size_t vorher = t.pty.mit([](KopplerKern& k) { return k.empfangen.size(); });
+  const uint8_t letztes = t.pty.steuerbytes().back();
+  t.pty.verschluckteQuittung = t.pty.hostRahmen.load();
+  ASSERT_EQ(t.s.Sende_Lokal(Lokal_Lesen_Telegramm(0x116, 1)), 0);
+  ASSERT_EQ(t.s.Sende_Lokal(Lokal_Lesen_Telegramm(0x117, 1)), 0);
+  const std::vector<uint8_t> nach = t.pty.steuerbytes();
+  const uint8_t neu = letztes == 0x73 ? 0x53 : 0x73;
+  EXPECT_EQ(std::vector<uint8_t>(nach.end() - 3, nach.end()), (std::vector<uint8_t>{neu, neu, letztes}));
+  EXPECT_EQ(t.pty.mit([](KopplerKern& k) { return k.empfangen.size(); }), vorher + 2);
+
+  // A repeated frame of the coupler is dropped: one answer, then nothing.
+  ASSERT_EQ(Baue_Verbindung(t.s, kUhr), 0);
+  t.pty.wiederholteAntwort = t.pty.antworten.load();
+  ASSERT_EQ(Frage_Speicher(t.s, 0x120, 2), 0);
+  uint16_t a = 0;
+  QByteArray d;
+  EXPECT_EQ(Erwarte_Speicher(t.s, kUhr, a, d), 0);
+  EibPuffer p{};
+  int16_t n = 0;
+  const auto empfange = [&](int ms) {
+    return warte_bis([&] { return t.seriell.EIB_Receive(p, n) == 0 && n > 0; }, ms);
+  };
+  EXPECT_FALSE(empfange(500));
+
+  // The longest message the receive buffer takes: 39 bytes after the count; 40 are dropped.
+  t.pty.sende(QByteArray(40, char(0x29)));
+  t.pty.sende(QByteArray(39, char(0x27)));
+  ASSERT_TRUE(empfange(1000));
+  EXPECT_EQ(n, 40);
+  EXPECT_EQ(p[0], 39);
+  EXPECT_EQ(p[39], 0x27);
+  EXPECT_FALSE(empfange(300));
+  t.s.Bus_Schliessen();
+}
+
+TEST(EibStoerungen, ChangeoverEntriesWithGapsStayThroughSaveAndBusWrite) {
+  EibStand t;
+  setClockProfile(240);
+  SimSchaltuhr& quelle = t.uhr(0x1105);
+  SimSchaltuhr& ziel = t.uhr(0x1106);
+  quelle.regel = 4;
+  quelle.swKopf = 30;
+  const std::array<uint8_t, 4> eintraege[3] = {{0x32, 0x53, 0x31, 0xA3}, {0x42, 0x63, 0x31, 0xA4}, {0x22, 0x73, 0x31, 0xA5}};
+  quelle.sw[0] = eintraege[0];
+  quelle.sw[1] = eintraege[1];
+  quelle.sw[4] = eintraege[2];
+  quelle.saetze.push_back({130, 16, 0, 127, 1, 1});
+  ASSERT_EQ(Bus_Programm_Uebertragen(t.s, 0x1105, 0), 0);
+  ProgramState& p = program();
+  ASSERT_EQ(p.AnzSw[0], 3);
+  for (int i = 0; i < 3; ++i)
+    EXPECT_EQ(p.SwTab[0][i], (TSwEintrag{eintraege[i][0], eintraege[i][1], eintraege[i][2], eintraege[i][3]})) << i;
+
+  // Saved and read back: all three entries.
+  p.Dateiname[0] = t.dir.file(QStringLiteral("sowi.qvl"));
+  ASSERT_EQ(SchreibeProgrammDatei(), 1);
+  const ProgramState gelesen = p;
+  p.clearSlot(0);
+  ASSERT_EQ(LeseProgrammDatei(t.dir.file(QStringLiteral("sowi.qvl")), 1, 0), LeseErgebnis::Geladen);
+  ASSERT_EQ(p.AnzSw[0], 3);
+  for (int i = 0; i < kSwEntries; ++i) EXPECT_EQ(p.SwTab[0][i], gelesen.SwTab[0][i]) << i;
+
+  // Written to another clock: entries 1 to 3, the rest empty.
+  ASSERT_EQ(Bus_Programm_Uebertragen(t.s, 0x1106, 1), 0);
+  const std::array<uint8_t, 4> leer{255, 255, 255, 255};
+  for (int i = 0; i < kSwEntries; ++i) EXPECT_EQ(ziel.sw[i], i < 3 ? eintraege[i] : leer) << i;
+  EXPECT_TRUE(t.env.messages.empty());
+}

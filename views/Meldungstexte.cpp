@@ -1,0 +1,41 @@
+#include "views/Meldungstexte.h"
+
+#include <array>
+
+#include "model/Zustand.h"
+
+namespace qv {
+namespace {
+
+struct Uebersetzung {
+  const char* deutsch;
+  const char* englisch;
+  const char* franzoesisch;
+};
+
+// In the order of Meldungstext.
+constexpr std::array<Uebersetzung, 3> kTexte{{
+    {"Der Drucker kann nicht benutzt werden.", "The printer cannot be used.",
+     "L'imprimante ne peut pas \xc3\xaatre utilis\xc3\xa9" "e."},
+    {"Die Datei %1 kann nicht geschrieben werden.%2", "The file %1 cannot be written.%2",
+     "Impossible d'\xc3\xa9" "crire le fichier %1.%2"},
+    {"Die Hilfedatei %1 ist nicht vorhanden.", "The help file %1 was not found.",
+     "Le fichier d'aide %1 est introuvable."},
+}};
+
+}  // namespace
+
+QString Meldung(Meldungstext m) {
+  const Uebersetzung& u = kTexte[static_cast<size_t>(m)];
+  switch (settings().Sprache) {
+    case 1: return QString::fromUtf8(u.deutsch);
+    case 3: return QString::fromUtf8(u.franzoesisch);
+    default: return QString::fromUtf8(u.englisch);
+  }
+}
+
+QString Datei_nicht_schreibbar(const QString& datei, const QString& grund) {
+  return Meldung(Meldungstext::DateiNichtSchreibbar).arg(datei, grund.isEmpty() ? QString() : u' ' + grund);
+}
+
+}  // namespace qv
