@@ -127,10 +127,10 @@ Einstellstellung Anfangsstellung() {
 
 Einstellstellung Geaenderte_Stellung(const Einstellstellung& gezeigt, const Einstellstellung& jetzt,
                                      const Einstellstellung& aktuell) {
-  static constexpr int Einstellstellung::*kFelder[] = {
-      &Einstellstellung::lpt,       &Einstellstellung::faktor,  &Einstellstellung::maxDelay, &Einstellstellung::zeilen,
-      &Einstellstellung::swRegel,   &Einstellstellung::sprache, &Einstellstellung::astro,    &Einstellstellung::messKanal,
-      &Einstellstellung::periode,   &Einstellstellung::dauer,   &Einstellstellung::zustand,  &Einstellstellung::lage};
+  using E = Einstellstellung;
+  static constexpr int E::*kFelder[] = {&E::lpt,       &E::faktor,  &E::maxDelay, &E::zeilen,
+                                        &E::swRegel,   &E::sprache, &E::astro,    &E::messKanal,
+                                        &E::periode,   &E::dauer,   &E::zustand,  &E::lage};
   Einstellstellung s = aktuell;
   for (int Einstellstellung::*f : kFelder)
     if (jetzt.*f != gezeigt.*f) s.*f = jetzt.*f;

@@ -207,7 +207,9 @@ bool FrmGeraetEinst::event(QEvent* e) {
   return QDialog::event(e);
 }
 
-Einstellstellung FrmGeraetEinst::uebernahme() const { return Geaenderte_Stellung(gezeigt_, stellung(), Anfangsstellung()); }
+Einstellstellung FrmGeraetEinst::uebernahme() const {
+  return Geaenderte_Stellung(gezeigt_, stellung(), Anfangsstellung());
+}
 
 Einstellstellung FrmGeraetEinst::stellung() const {
   Einstellstellung s;

@@ -64,7 +64,7 @@ FrmHauptmenue::FrmHauptmenue(MDIForm1* rahmen) : QWidget(nullptr), rahmen_(rahme
   sub->setWidget(this);
   sub->setObjectName(objectName());
   sub->setProperty("Tag", tagHauptmenue());
-  ohneFensterkuerzel(sub);
+  removeWindowMenuShortcuts(sub);
   sub_ = sub;
 
   // Activation: when this window becomes the active child again, not when the frame merely

@@ -61,7 +61,7 @@ void FrmHauptmenue::mnuDatneu_Click() {
   if (!Neu_vorbereiten()) return;
   // The start-up window reads the tables anew (holidays among them): no window may go on with the
   // old ones and write them back later.
-  Schliesse_eigene_Fenster(rahmen_);
+  closeWindowsOfTheirOwn(rahmen_);
   callHook(hooks().Zeige_Startbild);
   rahmen_->schliesseFuerNeu();
 }

@@ -238,13 +238,13 @@ QMdiSubWindow* MDIForm1::addChild(QWidget* w, const QString& tag) {
   sub->setObjectName(w->objectName());
   sub->setProperty("Tag", tag);
   sub->setAttribute(Qt::WA_DeleteOnClose);
-  ohneFensterkuerzel(sub);
+  removeWindowMenuShortcuts(sub);
   w->show();
   mdi_->setActiveSubWindow(sub);
   return sub;
 }
 
-void ohneFensterkuerzel(QMdiSubWindow* sub) {
+void removeWindowMenuShortcuts(QMdiSubWindow* sub) {
   if (QMenu* sys = sub->systemMenu())
     for (QAction* a : sys->actions()) a->setShortcut(QKeySequence());
 }

@@ -148,7 +148,8 @@ class TstKindfenster : public QObject {
     QCOMPARE(program().AnzSz[0], int16_t(3));
     QCOMPARE(program().AnzGesamt[0], int16_t(4));
     QCOMPARE(program().Geaendert, int16_t(0));
-    QCOMPARE(program().Verwendung[0], program().Dateiname[0] == b ? QStringLiteral("Anlage B") : QStringLiteral("Anlage A"));
+    const QString verwendung = program().Dateiname[0] == b ? QStringLiteral("Anlage B") : QStringLiteral("Anlage A");
+    QCOMPARE(program().Verwendung[0], verwendung);
     pruefeAnzeige(t);
     if (kind) QCOMPARE(program().Dateiname[0], a);
 
@@ -217,7 +218,8 @@ class TstKindfenster : public QObject {
     QCOMPARE(viewState().AktAnsicht, int16_t(0));
     QStringList zeiten;
     for (int r = 1; r <= 3; ++r) zeiten << t.grid()->Text(r, 2).trimmed();
-    QCOMPARE(zeiten, (QStringList{Uhrzeit_Text(60).trimmed(), Uhrzeit_Text(120).trimmed(), Uhrzeit_Text(540).trimmed()}));
+    const QStringList erwartet{Uhrzeit_Text(60).trimmed(), Uhrzeit_Text(120).trimmed(), Uhrzeit_Text(540).trimmed()};
+    QCOMPARE(zeiten, erwartet);
     QVERIFY(t.grid()->Text(4, 0).isEmpty());
     t.action("mnuAnsPz")->trigger();
     QCOMPARE(t.grid()->Text(1, 0), QStringLiteral("  1"));
