@@ -57,7 +57,8 @@ FrmHauptmenue::FrmHauptmenue(MDIForm1* rahmen) : QWidget(nullptr), rahmen_(rahme
 
   hooks().Fuelle_Grid = [this](int slot) { Fuelle_Grid(slot); };
   hooks().setSaveCommandEnabled = [this](bool an) {
-    if (QAction* a = action(QStringLiteral("mnuDatSpei"))) a->setEnabled(an);
+    // The item stays off while another child window is active.
+    if (QAction* a = action(QStringLiteral("mnuDatSpei"))) a->setEnabled(an && rahmen_->activeTag() == tagHauptmenue());
   };
 
   auto* sub = new HauptSubfenster(rahmen_);

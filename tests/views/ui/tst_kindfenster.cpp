@@ -180,6 +180,8 @@ class TstKindfenster : public QObject {
     setzeSlot(0, {k11, k12, k13}, {});
     program().Verwendung[0] = QStringLiteral("Anlage B");
     callHook(hooks().Fuelle_Grid, 0);
+    callHook(hooks().setSaveCommandEnabled, true);
+    QVERIFY(!t.action("mnuDatSpei")->isEnabled());
     QCOMPARE(t.w<QLineEdit>("Txtverwendung")->text(), QStringLiteral("Anlage B"));
     QCOMPARE(t.grid()->Text(3, 0), QString());
     viewState().KeinRefresh = true;
@@ -232,6 +234,50 @@ class TstKindfenster : public QObject {
     sub->close();
     QCoreApplication::processEvents();
     for (int i = 0; i < 4; ++i) QCOMPARE(program().Sz[0][i], vorher[i]);
+  }
+
+  // A priority change run open while the switching-time form stores a new time (the priority
+  // times move up by one) still writes the priority time it shows.
+  void priorityRunAcrossANewSwitchingTime() {
+    Rahmentest t(4);
+    const TSz pz2 = periodePz(6, 1, 6, 30, 2, 1);
+    setzeSlot(0, {k1, k2}, {pz, pz2});
+    callHook(hooks().Fuelle_Grid, 0);
+    t.action("mnuAnsPz")->trigger();
+    int zeile = 0;
+    for (int r = 1; r <= 2; ++r)
+      if (t.grid()->Text(r, 6) == QStringLiteral("2")) zeile = r;
+    QVERIFY(zeile > 0);
+    t.grid()->setzeAuswahl(zeile, zeile, 0, t.grid()->columnCount() - 1);
+    t.action("mnuBaÄnd")->trigger();
+    QMdiSubWindow* pzSub = aktiv(t);
+    auto* pzForm = qobject_cast<FrmEingPZ*>(pzSub->widget());
+    QVERIFY(pzForm);
+
+    t.rahmen->mdiArea()->setActiveSubWindow(t.haupt()->subWindow());
+    t.action("mnuBaSz")->trigger();
+    auto* szForm = qobject_cast<FrmEingSz*>(aktiv(t)->widget());
+    QVERIFY(szForm);
+    szForm->chkKan[0]->click();
+    szForm->chkWochentag[0]->click();
+    szForm->liststd->setCurrentRow(9);
+    szForm->cmdSzok_Click();
+    QCOMPARE(program().AnzSz[0], int16_t(3));
+
+    t.rahmen->mdiArea()->setActiveSubWindow(pzSub);
+    pzForm->LstPrio->setCurrentRow(4);  // "Programm P5"
+    pzForm->cmdPzOk_Click();
+    const ProgramState& p = program();
+    QCOMPARE(p.AnzSz[0], int16_t(3));
+    QCOMPARE(p.AnzPz[0], int16_t(2));
+    int geaendert = 0;
+    for (int i = 0; i < 3; ++i) QCOMPARE(Sz_Art(p.Sz[0][i]), 0);
+    for (int i = 3; i < 5; ++i) {
+      QCOMPARE(Sz_Art(p.Sz[0][i]), 2);
+      if (Sz_Prio(p.Sz[0][i]) == 5) ++geaendert;
+    }
+    QCOMPARE(geaendert, 1);
+    QVERIFY(std::find(p.Sz[0], p.Sz[0] + 5, pz) != p.Sz[0] + 5);
   }
 
   // The priority form changes or copies priority times only.
