@@ -50,6 +50,20 @@ void pruefeAnzeige(const Rahmentest& t) {
   QCOMPARE(t.w<QLineEdit>("Txtverwendung")->text(), program().Verwendung[m]);
 }
 
+// Edit > switching times, and 9:00 on Mondays on channel 1 stored as the third switching time.
+// Returns the form's window, left open.
+QMdiSubWindow* neueSchaltzeit(const Rahmentest& t) {
+  t.action("mnuBaSz")->trigger();
+  QMdiSubWindow* sub = aktiv(t);
+  auto* f = qobject_cast<FrmEingSz*>(sub->widget());
+  if (!f) return nullptr;
+  f->chkKan[0]->click();
+  f->chkWochentag[0]->click();
+  f->liststd->setCurrentRow(9);
+  f->cmdSzok_Click();
+  return program().AnzSz[0] == 3 ? sub : nullptr;
+}
+
 const TSz k1 = wochenSz(60, 127, 1, 1), k2 = wochenSz(120, 127, 1, 1), k3 = wochenSz(180, 127, 1, 1);
 const TSz k11 = wochenSz(660, 127, 1, 1), k12 = wochenSz(720, 127, 1, 1), k13 = wochenSz(780, 127, 1, 1);
 const TSz pz = periodePz(5, 1, 9, 20, 4, 1);
@@ -197,15 +211,8 @@ class TstKindfenster : public QObject {
     Rahmentest t(4);
     setzeSlot(0, {k1, k2}, {pz});
     callHook(hooks().Fuelle_Grid, 0);
-    t.action("mnuBaSz")->trigger();
-    QMdiSubWindow* sub = aktiv(t);
-    auto* f = qobject_cast<FrmEingSz*>(sub->widget());
-    QVERIFY(f);
-    f->chkKan[0]->click();
-    f->chkWochentag[0]->click();
-    f->liststd->setCurrentRow(9);
-    f->cmdSzok_Click();
-    QCOMPARE(program().AnzSz[0], int16_t(3));
+    QMdiSubWindow* sub = neueSchaltzeit(t);
+    QVERIFY(sub);
 
     // What a print of the priority list would show at this moment.
     viewState().AktAnsicht = 1;
@@ -255,14 +262,7 @@ class TstKindfenster : public QObject {
     QVERIFY(pzForm);
 
     t.rahmen->mdiArea()->setActiveSubWindow(t.haupt()->subWindow());
-    t.action("mnuBaSz")->trigger();
-    auto* szForm = qobject_cast<FrmEingSz*>(aktiv(t)->widget());
-    QVERIFY(szForm);
-    szForm->chkKan[0]->click();
-    szForm->chkWochentag[0]->click();
-    szForm->liststd->setCurrentRow(9);
-    szForm->cmdSzok_Click();
-    QCOMPARE(program().AnzSz[0], int16_t(3));
+    QVERIFY(neueSchaltzeit(t));
 
     t.rahmen->mdiArea()->setActiveSubWindow(pzSub);
     pzForm->LstPrio->setCurrentRow(4);  // "Programm P5"
