@@ -68,10 +68,7 @@ AltPzTexte AltPz_Texte(const TSz& r, int jahr) {
 }
 
 namespace {
-bool istPz(int i) {
-  const int art = Sz_Art(program().Sz[0][i]);
-  return art == 2 || art == 5;
-}
+bool istPz(int i) { return Ist_Prioritaetszeit(program().Sz[0][i]); }
 }  // namespace
 
 std::optional<int> Pz_blaettern_zurueck(int16_t& altSatz) {
@@ -146,6 +143,11 @@ bool Pz_Speicher_voll_bei_Neu() {
   if (viewState().EingabeModus != 0 || program().AnzGesamt[0] < profile().MaxSz) return false;
   Speicher_voll(texts().S_KeinWeit);
   return true;
+}
+
+bool Ist_Prioritaetszeit(const TSz& rec) {
+  const int art = Sz_Art(rec);
+  return art == 2 || art == 5;
 }
 
 namespace {

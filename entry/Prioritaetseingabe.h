@@ -106,6 +106,8 @@ class PzFormular {
 
 // Opening in new mode on a full memory: the message, and the form must not open.
 bool Pz_Speicher_voll_bei_Neu();
+// The record kinds the form changes and copies (priority times of either family).
+bool Ist_Prioritaetszeit(const TSz& rec);
 
 // The OK of the priority-time form: builds the record or records, checks them against the
 // stored ones, stores them by mode and goes on to the next row or holiday.

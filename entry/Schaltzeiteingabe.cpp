@@ -96,11 +96,8 @@ bool Merke_Auswahl(SzFormState& s, int speicher) {
 
 namespace {
 
-void zaehle_neuen_Satz(ProgramState& p) {
-  ++p.AnzSz[0];
-  p.AnzGesamt[0] = static_cast<int16_t>(p.AnzSz[0] + p.AnzPz[0]);
-  callHook(hooks().Zeige_Speicherbelegung, 0);
-}
+// Fuege_Schaltzeit_ein has counted the record already.
+void zaehle_neuen_Satz(ProgramState&) { callHook(hooks().Zeige_Speicherbelegung, 0); }
 
 bool voll() { return program().AnzGesamt[0] >= std::min<int>(profile().MaxSz, kRecordsPerSlot); }
 
@@ -192,7 +189,10 @@ void cmdSzok(SzFormState& s, SzFormular& form) {
     return;
   }
 
-  p.Sz[0][ziel] = neu;
+  // A new or copied switching time joins the switching times at once, not behind the priority
+  // times, so the lists and a print show it while the form is open.
+  if (modus == 1) p.Sz[0][ziel] = neu;
+  else ziel = Fuege_Schaltzeit_ein(0, neu);
   p.Geaendert = 1;
   form.Zeige_AltSz(ziel);
   form.Bestaetige();

@@ -1,5 +1,7 @@
 #include "model/Satz.h"
 
+#include <algorithm>
+
 #include "model/Kalender.h"
 
 namespace qv {
@@ -175,6 +177,20 @@ void Loesche_Sz(int nr, int speicher) {
 void Loesche_SoWiEintrag(int nr, int speicher) {
   if (!validSlot(speicher) || nr < 0 || nr >= kSwEntries) return;
   program().SwTab[speicher][nr] = TSwEintrag{};
+}
+
+int Fuege_Schaltzeit_ein(int speicher, const TSz& rec) {
+  if (!validSlot(speicher)) return -1;
+  ProgramState& p = program();
+  const int sz = std::clamp<int>(p.AnzSz[speicher], 0, kRecordsPerSlot);
+  const int gesamt = std::clamp<int>(p.AnzGesamt[speicher], sz, kRecordsPerSlot);
+  if (gesamt >= kRecordsPerSlot) return -1;
+  // Each list keeps its own run while the slot is unsorted, so every view shows every record.
+  for (int i = gesamt; i > sz; --i) p.Sz[speicher][i] = p.Sz[speicher][i - 1];
+  p.Sz[speicher][sz] = rec;
+  p.AnzSz[speicher] = static_cast<int16_t>(sz + 1);
+  p.AnzGesamt[speicher] = static_cast<int16_t>(p.AnzSz[speicher] + p.AnzPz[speicher]);
+  return sz;
 }
 
 bool Pruefe_Szliste(int speicher) {

@@ -40,6 +40,9 @@ int Maximum(int a, int b);
 // Table operations.
 void Loesche_Sz(int nr, int speicher);
 void Loesche_SoWiEintrag(int nr, int speicher);
+// Stores a new switching time at AnzSz, behind the switching times and before the priority
+// times, which move up by one; counts it. Returns its index, or -1 when the slot is full.
+int Fuege_Schaltzeit_ein(int speicher, const TSz& rec);
 bool Pruefe_Szliste(int speicher);
 int Kanal_frei(int kanal);
 int Hat_Osterbezug();

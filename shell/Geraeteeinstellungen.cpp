@@ -125,6 +125,18 @@ Einstellstellung Anfangsstellung() {
   return s;
 }
 
+Einstellstellung Geaenderte_Stellung(const Einstellstellung& gezeigt, const Einstellstellung& jetzt,
+                                     const Einstellstellung& aktuell) {
+  using E = Einstellstellung;
+  static constexpr int E::*kFelder[] = {&E::lpt,       &E::faktor,  &E::maxDelay, &E::zeilen,
+                                        &E::swRegel,   &E::sprache, &E::astro,    &E::messKanal,
+                                        &E::periode,   &E::dauer,   &E::zustand,  &E::lage};
+  Einstellstellung s = aktuell;
+  for (int Einstellstellung::*f : kFelder)
+    if (jetzt.*f != gezeigt.*f) s.*f = jetzt.*f;
+  return s;
+}
+
 void Uebernimm_Einstellung(const Einstellstellung& s) {
   DeviceSettings& e = settings();
   if (s.astro >= 0) e.AstroC1C2 = static_cast<int16_t>(s.astro);

@@ -26,6 +26,7 @@ struct Einstellstellung {
   int dauer = -1;         // cboMessImpDauer index = seconds - 1
   int zustand = -1;       // cboMessZustand 0..1
   int lage = -1;          // cboMessImpLage 0..1
+  friend bool operator==(const Einstellstellung&, const Einstellstellung&) = default;
 };
 
 // Which type-dependent groups the clock type shows.
@@ -58,6 +59,11 @@ std::optional<int> Ziffertaste(int wert, int ziffer, int maximum);
 
 // The position the dialog opens with, from the settings (values no control can show are clamped).
 Einstellstellung Anfangsstellung();
+// What the dialog stands for by now: each value the user changed since the dialog showed it
+// (gezeigt) as the controls show it (jetzt), every other one as the settings give it now
+// (aktuell), so a program opened meanwhile keeps the changeover rule it brought.
+Einstellstellung Geaenderte_Stellung(const Einstellstellung& gezeigt, const Einstellstellung& jetzt,
+                                     const Einstellstellung& aktuell);
 // "Ok": the position into the settings; what a hidden or empty control shows keeps its setting.
 void Uebernimm_Einstellung(const Einstellstellung& s);
 // "Speichern": the 18 values of the settings file, hidden or empty controls giving the setting.

@@ -29,8 +29,10 @@ FrmAstro::FrmAstro(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("frmastro"));
   buildControls();
   Form_Load();
-  // The frame's paging shows a channel's limits here while the dialog is open.
+  // The frame's paging shows a channel's limits here while the dialog is open; from then on the
+  // dialog works on that channel.
   hooks().Zeige_Astrogrenzen = [this](int auf, int unter) {
+    kanal_ = astro().AstroKanal;
     limitAuf_.bar->setValue(auf);
     limitUnter_.bar->setValue(unter);
   };
@@ -146,6 +148,7 @@ void FrmAstro::Form_Load() {
   } else {
     a.AstroKanal = 0;
   }
+  kanal_ = a.AstroKanal;
   Fuelle_Kombi(cbo_Zustand_Aufgang_, {t.S_AUS, t.S_EIN});
   Fuelle_Kombi(cbo_Zustand_untergang_, {t.S_AUS, t.S_EIN});
   cbo_Zustand_Aufgang_->setCurrentIndex(0);
@@ -182,7 +185,8 @@ void FrmAstro::setzeRegler(const AstroRegler& r) {
 }
 
 void FrmAstro::cmd_astro_ok_Click() {
-  const int kanal = Astrokanal_fuer_OK(viewState().firstChannelShown);
+  // The channel whose limits the dialog shows, whatever the frame's captions say by now.
+  const int kanal = Astrokanal_fuer_OK(kanal_ + 1);
   const AstroKanalEinstellung k{limitAuf_.bar->value(), limitUnter_.bar->value(),
                                 std::max(cbo_Zustand_Aufgang_->currentIndex(), 0),
                                 std::max(cbo_Zustand_untergang_->currentIndex(), 0)};

@@ -45,6 +45,7 @@ class FrmAstro : public QWidget {
   void setzeRegler(const AstroRegler& r);
   void schliessen();
 
+  int kanal_ = 0;  // the astro channel (0-based) whose limits the dialog shows
   Regler breite_, laenge_, zeitzone_, offsetAuf_, offsetUnter_, limitAuf_, limitUnter_;
   QLabel* lbl_Zustand_Aufgang_ = nullptr;
   QComboBox* cbo_Zustand_Aufgang_ = nullptr;

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
@@ -20,12 +21,14 @@
 #include "calendar/SoWiTabelle.h"
 #include "calendar/ui/Steuerelemente.h"
 #include "entry/ui/Eingabefelder.h"
+#include "entry/Eingaberegeln.h"
 #include "entry/Eingabeautomatik.h"
 #include "model/Environment.h"
 #include "model/Hooks.h"
 #include "model/Zustand.h"
 #include "shell/Texte.h"
 #include "views/Ansicht.h"
+#include "views/Rahmenzustand.h"
 #include "views/ui/Fensteraufrufe.h"
 #include "views/ui/MDIForm1.h"
 
@@ -38,11 +41,24 @@ constexpr int kOkMarkeMs = 500;
 
 FrmEinSW::FrmEinSW(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("frmEinSW"));
+  // An entry form: while it works on the table, the main window neither replaces the program nor
+  // deletes, changes or copies rows.
+  ++offeneEingabeformen();
   buildControls();
   Form_Load();
 }
 
-FrmEinSW::~FrmEinSW() { viewState().EingabeModus = 0; }
+FrmEinSW::~FrmEinSW() {
+  if (!entladen_) --offeneEingabeformen();
+  viewState().EingabeModus = 0;
+}
+
+void FrmEinSW::closeEvent(QCloseEvent* e) {
+  // The main window's commands come back as soon as the editor is gone, not when it is deleted.
+  if (!entladen_) --offeneEingabeformen();
+  entladen_ = true;
+  e->accept();
+}
 
 void FrmEinSW::buildHaelfte(Haelfte& h, const char* prefix) {
   const QByteArray p(prefix);
@@ -203,14 +219,18 @@ void FrmEinSW::Form_Load() {
   cmdswalle_->setText(t.S_alle);
   cmdswalle_->setVisible(false);
 
+  // The mode and the rows are the ones of this opening: the main window may set them for another
+  // form meanwhile.
   ViewState& v = viewState();
-  if (v.EingabeModus == 1) {
+  modus_ = v.EingabeModus;
+  if (modus_ == 1) {
     setWindowTitle(t.S_AendeSoWi);
     // The rows to change lie within the entries in use.
     const int letzter = std::max<int>(p.AnzSw[0], 1) - 1;
     v.SelVon = static_cast<int16_t>(std::clamp<int>(v.SelVon, 0, letzter));
     v.SelBis = static_cast<int16_t>(std::clamp<int>(v.SelBis, v.SelVon, letzter));
     AendNr_ = v.SelVon;
+    selBis_ = v.SelBis;
     if (p.AnzSw[0] > 0) Zeige_SwEintrag(AendNr_);
   } else {
     setWindowTitle(t.S_EingSoWi);
@@ -223,9 +243,8 @@ void FrmEinSW::Form_Load() {
 
 void FrmEinSW::Form_Activate() {
   if (inputAutomation().AutoAktiv == 1) Regeltage_anwenden();
-  const ViewState& v = viewState();
-  const bool anfuegen = v.EingabeModus == 0 || v.EingabeModus == 2;
-  const bool nichtsZuAendern = v.EingabeModus == 1 && program().AnzSw[0] <= 0;
+  const bool anfuegen = modus_ == 0 || modus_ == 2;
+  const bool nichtsZuAendern = modus_ == 1 && program().AnzSw[0] <= 0;
   if ((anfuegen && program().AnzSw[0] >= kSwEntries) || nichtsZuAendern) {
     if (!nichtsZuAendern) env().message(texts().S_KeinWeit, Buttons::Ok, Icon::Critical);
     // Closing while the frame activates the window would pull it out from under the frame.
@@ -291,7 +310,7 @@ void FrmEinSW::chkautopil_Click() {
   a.AutoAktiv = a.AutoAktiv2 = Chkautopil_->isChecked() ? 1 : 0;
   if (a.AutoAktiv != 1) return;
   Regeltage_anwenden();
-  if (viewState().EingabeModus == 0) cmdswalle_->setVisible(true);
+  if (modus_ == 0) cmdswalle_->setVisible(true);
 }
 
 void FrmEinSW::vsbSWJahr_change(int wert) { setzeJahr(wert); }
@@ -339,7 +358,13 @@ bool FrmEinSW::cmdswok_click() {
   p.SwProJahr[0] = static_cast<int16_t>(std::max(cboprojahr_->currentIndex(), 0));
   const TSwEintrag e = SwEintrag_Bauen(h[0], h[1]);
 
-  const int index = v.EingabeModus == 1 ? AendNr_ : p.AnzSw[0];
+  if (modus_ == 1 && AendNr_ >= p.AnzSw[0]) {
+    // The entry is no longer in the table: nothing is written behind its end.
+    Laufzeitfehler(9);
+    schliessen();
+    return false;
+  }
+  const int index = modus_ == 1 ? AendNr_ : p.AnzSw[0];
   const SwPruefung pruefung = SwEintrag_pruefen(e, index);
   if (pruefung.art != SwPruefung::Ok) {
     env().beep();
@@ -349,10 +374,10 @@ bool FrmEinSW::cmdswok_click() {
     return false;
   }
 
-  if (v.EingabeModus == 1) {
+  if (modus_ == 1) {
     p.SwTab[0][AendNr_] = e;
     p.Geaendert = 1;
-    if (AendNr_ < v.SelBis) {
+    if (AendNr_ < selBis_) {
       ++AendNr_;
       Zeige_SwEintrag(AendNr_);
     } else {

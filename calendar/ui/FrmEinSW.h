@@ -26,6 +26,7 @@ class FrmEinSW : public QWidget {
 
  protected:
   bool eventFilter(QObject* o, QEvent* e) override;
+  void closeEvent(QCloseEvent* e) override;
 
  private:
   struct Haelfte {
@@ -65,9 +66,12 @@ class FrmEinSW : public QWidget {
 
   Haelfte von_;
   Haelfte bis_;
+  int modus_ = 0;   // EingabeModus when the editor opened
+  int selBis_ = 0;  // last entry of a change run
   int AendNr_ = 0;
   int AlleZaehler_ = 0;
   bool geschlossen_ = false;
+  bool entladen_ = false;  // closed: no longer counted as an open entry form
 
   QComboBox* cboprojahr_ = nullptr;
   QScrollBar* vsbSWJahr_ = nullptr;

@@ -436,6 +436,14 @@ void FrmEingPZ::Form_Unload() {
 QWidget* Oeffne_EingPZ() {
   if (QWidget* offen = Aktiviere_offene_Form(QStringLiteral("frmEingPZ"))) return offen;
   if (Pz_Speicher_voll_bei_Neu()) return nullptr;
+  // A row that is no priority time is refused, as the switching-time form refuses the others.
+  const ViewState& v = viewState();
+  const bool lauf = v.EingabeModus == 1 || v.EingabeModus == 2;
+  if (Auswahlsaetze probe; lauf && !probe.Merke(v.SelVon, v.SelBis, v.EingabeModus == 1 ? 0 : 1, Ist_Prioritaetszeit)) {
+    env().beep();
+    viewState().EingabeModus = 0;
+    return nullptr;
+  }
   auto* form = new FrmEingPZ;
   form->Form_Load();
   QWidget* fenster = Zeige_Form(form);

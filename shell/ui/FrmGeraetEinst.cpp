@@ -144,8 +144,26 @@ void FrmGeraetEinst::Form_Load() {
   Framessimp_->setVisible(Zeigt_Messimpuls());
   Frasprache_->setVisible(Zeigt_Sprache());
   FraAstros_auf_->setVisible(Zeigt_Astro());
+  Framessimp_->setTitle(t.S_Messimpuls);
+  Frasprache_->setTitle(t.S_SpraUhr);
+  FraAstros_auf_->setTitle(t.S_AstrWirk);
+  zeige(s);
+  // Opening on a utility or an astro type counts as a change of the program.
+  if (Zeigt_Messimpuls() || Zeigt_Astro()) program().Geaendert = 1;
+  fraswregel_->setTitle(t.S_SommWint);
+  setWindowTitle(t.S_Geraeteeigensch);
+  fraKarte_->setTitle(t.S_ZugrChip);
+  lblKopfzeil_->setText(t.S_KopfAlle);
+  frazeilzahl_->setTitle(t.S_Druckeinstellu);
+  CmdEinstOk_->setText(t.S_Ok);
+  cmdeinstSpei_->setText(t.S_Speichern);
+  cmdEinstend_->setText(t.S_Abbrechen);
+  gezeigt_ = stellung();
+}
+
+void FrmGeraetEinst::zeige(const Einstellstellung& s) {
   if (Zeigt_Messimpuls()) {
-    Framessimp_->setTitle(t.S_Messimpuls);
+    // The free channels are those of the program in memory.
     const QStringList kanaele = Messkanal_Eintraege(&kanaele_);
     fuelle(cboMessKan_, kanaele, static_cast<int>(kanaele_.indexOf(s.messKanal)));
     fuelle(cboMessImpLage_, Lage_Eintraege(), s.lage);
@@ -153,22 +171,16 @@ void FrmGeraetEinst::Form_Load() {
     fuelle(cboMessPeriode_, Perioden_Eintraege(), s.periode);
     // The duration list follows the period, so a stored 60 seconds stays selectable.
     fuelle(cboMessImpDauer_, Dauer_Eintraege(Dauer_Anzahl(s.periode)), s.dauer);
-    cboMessKan_Click();
+    const bool an = cboMessKan_->currentIndex() > 0;
+    for (QComboBox* c : {cboMessPeriode_, cboMessImpDauer_, cboMessZustand_, cboMessImpLage_}) c->setVisible(an);
   }
-  if (Zeigt_Sprache()) {
-    Frasprache_->setTitle(t.S_SpraUhr);
-    fuelle(cbosprache_, Sprache_Eintraege(), s.sprache);
-  }
+  if (Zeigt_Sprache()) fuelle(cbosprache_, Sprache_Eintraege(), s.sprache);
   if (Zeigt_Astro()) {
-    FraAstros_auf_->setTitle(t.S_AstrWirk);
     (s.astro == 1 ? optastroC1undC2_ : optastroC1_)->setChecked(true);
     astro_ = s.astro;
-    program().Geaendert = 1;
   }
-
   fuelle(cbolpt_, Lpt_Eintraege(), s.lpt);
   cbolpt_Click();
-  fraswregel_->setTitle(t.S_SommWint);
   fuelle(cboswregel_, SwRegel_Eintraege(), s.swRegel);
   {
     const QSignalBlocker b(hsbverz_);
@@ -178,13 +190,25 @@ void FrmGeraetEinst::Form_Load() {
   lblverzfakt_->setText(Verzoegerung_Text(s.faktor));
   setze(Hsbzeilen_, s.zeilen);
   lblzeilen_->setText(Zeilen_Text(s.zeilen));
-  setWindowTitle(t.S_Geraeteeigensch);
-  fraKarte_->setTitle(t.S_ZugrChip);
-  lblKopfzeil_->setText(t.S_KopfAlle);
-  frazeilzahl_->setTitle(t.S_Druckeinstellu);
-  CmdEinstOk_->setText(t.S_Ok);
-  cmdeinstSpei_->setText(t.S_Speichern);
-  cmdEinstend_->setText(t.S_Abbrechen);
+}
+
+void FrmGeraetEinst::nachfuehren() {
+  const Einstellstellung jetzt = stellung();
+  const Einstellstellung neu = uebernahme();
+  if (neu == jetzt) return;
+  zeige(neu);
+  // A value the user left now shows the setting and counts as shown; a changed one stays changed.
+  gezeigt_ = Geaenderte_Stellung(jetzt, gezeigt_, neu);
+}
+
+bool FrmGeraetEinst::event(QEvent* e) {
+  // Back in the dialog after a program was opened: it shows the settings that program brought.
+  if (e->type() == QEvent::WindowActivate) nachfuehren();
+  return QDialog::event(e);
+}
+
+Einstellstellung FrmGeraetEinst::uebernahme() const {
+  return Geaenderte_Stellung(gezeigt_, stellung(), Anfangsstellung());
 }
 
 Einstellstellung FrmGeraetEinst::stellung() const {
@@ -226,18 +250,18 @@ void FrmGeraetEinst::cboMessPeriode_Click() {
 }
 
 void FrmGeraetEinst::CmdEinstOk_Click() {
-  Uebernimm_Einstellung(stellung());
+  Uebernimm_Einstellung(uebernahme());
   callHook(hooks().Zeige_Kopfdaten, static_cast<int>(program().AktSpeicher));
   close();
 }
 
 void FrmGeraetEinst::cmdeinstSpei_Click() {
   QString fehler;
-  if (!writeSettingsFile(Einstellung_Dateiwerte(stellung()), &fehler)) refuse(fehler);
+  if (!writeSettingsFile(Einstellung_Dateiwerte(uebernahme()), &fehler)) refuse(fehler);
 }
 
 void FrmGeraetEinst::closeEvent(QCloseEvent* e) {
-  Fuelle_Geraetetexte(stellung(), GeraeteText());
+  Fuelle_Geraetetexte(uebernahme(), GeraeteText());
   e->accept();
 }
 

@@ -26,6 +26,7 @@ class FrmGeraetEinst : public QDialog {
 
  protected:
   void closeEvent(QCloseEvent* e) override;
+  bool event(QEvent* e) override;
   bool eventFilter(QObject* o, QEvent* e) override;
   void reject() override { close(); }
 
@@ -37,6 +38,12 @@ class FrmGeraetEinst : public QDialog {
   void cboMessPeriode_Click();
   void CmdEinstOk_Click();
   void cmdeinstSpei_Click();
+  // The controls set to a position (lists refilled, no handler run).
+  void zeige(const Einstellstellung& s);
+  // What the dialog stands for by now: the user's changes over the settings as they are.
+  Einstellstellung uebernahme() const;
+  // The values the user has not changed follow the settings as they are now.
+  void nachfuehren();
 
   QGroupBox *fraKarte_, *frazeilzahl_, *fraswregel_, *Frasprache_, *FraAstros_auf_, *Framessimp_;
   QComboBox *cbolpt_, *cboswregel_, *cbosprache_, *cboMessKan_, *cboMessPeriode_, *cboMessImpDauer_,
@@ -45,6 +52,7 @@ class FrmGeraetEinst : public QDialog {
   QLabel *lblverzfakt_, *lblKopfzeil_, *lblzeilen_;
   QPushButton *cmdA4_, *CmdEinstOk_, *cmdeinstSpei_, *cmdEinstend_;
   QRadioButton *optastroC1_, *optastroC1undC2_;
+  Einstellstellung gezeigt_;  // what the controls showed, apart from what the user changed
   QVector<int> kanaele_;  // channel of each cboMessKan entry
   int astro_ = -1;        // the astro selection value
 };

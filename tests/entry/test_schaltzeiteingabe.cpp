@@ -150,18 +150,21 @@ class Annahme : public ::testing::Test {
   ProgramState& p = program();
 };
 
-TEST_F(Annahme, NewEntryIsAppendedCountedAndShown) {
-  test::setzeSlot(0, {wochenSz(60, 1, 1, 1)}, {test::periodePz(5, 1, 9, 20, 4, 1)});
+TEST_F(Annahme, NewEntryJoinsTheSwitchingTimesCountedAndShown) {
+  const TSz pz = test::periodePz(5, 1, 9, 20, 4, 1);
+  test::setzeSlot(0, {wochenSz(60, 1, 1, 1)}, {pz});
   viewState().AktAnsicht = 1;
   p.AktSpeicher = 1;
   form.felder = wochentag(8, 30, 1, 1, 1);
   cmdSzok(szFormState(), form);
-  EXPECT_EQ(bytes(p.Sz[0][2]), (std::array<int, 6>{159, 224, 0, 1, 1, 1}));
+  // Behind the switching times, before the priority time, which moves up by one.
+  EXPECT_EQ(bytes(p.Sz[0][1]), (std::array<int, 6>{159, 224, 0, 1, 1, 1}));
+  EXPECT_EQ(p.Sz[0][2], pz);
   EXPECT_EQ(p.AnzSz[0], 2);
   EXPECT_EQ(p.AnzGesamt[0], 3);
   EXPECT_EQ(p.Geaendert, 1);
-  EXPECT_EQ(form.alt, 2);
-  EXPECT_EQ(szFormState().AltSatz, 2);
+  EXPECT_EQ(form.alt, 1);
+  EXPECT_EQ(szFormState().AltSatz, 1);
   EXPECT_EQ(form.bestaetigt, 1);
   EXPECT_EQ(szFormState().EingabeArt, 1);
   EXPECT_TRUE(env.messages.empty());

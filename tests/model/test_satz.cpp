@@ -1,6 +1,8 @@
 // Record fields, record tests and the table operations.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "model/Satz.h"
 #include "tests/model/SzBuilders.h"
 
@@ -271,4 +273,43 @@ TEST_F(SatzTest, TableOperationsClearEntriesAndCheckTheList) {
   EXPECT_FALSE(Pruefe_Szliste(0));
   program().AnzGesamt[0] = -1;
   EXPECT_FALSE(Pruefe_Szliste(0));
+}
+
+TEST_F(SatzTest, NewSwitchingTimeGoesBehindTheSwitchingTimesAndBeforeThePriorityTimes) {
+  const TSz sz1 = weekdaySz(60, 1, 1, 1), sz2 = weekdaySz(120, 2, 1, 1);
+  const TSz pz1 = yearPz(2003, 1, 1, 2, 2), pz2 = yearPz(2004, 3, 3, 4, 4);
+  const TSz neu = weekdaySz(30, 127, 2, 0);
+  struct Fall {
+    int anzSz, anzPz, slot;
+    std::vector<TSz> vorher, nachher;
+  };
+  const Fall faelle[] = {
+      {2, 2, 0, {sz1, sz2, pz1, pz2}, {sz1, sz2, neu, pz1, pz2}},
+      {0, 2, 0, {pz1, pz2}, {neu, pz1, pz2}},
+      {2, 0, 1, {sz1, sz2}, {sz1, sz2, neu}},
+      {0, 0, 0, {}, {neu}},
+  };
+  for (const Fall& f : faelle) {
+    resetAllState();
+    ProgramState& p = program();
+    for (size_t i = 0; i < f.vorher.size(); ++i) p.Sz[f.slot][i] = f.vorher[i];
+    p.AnzSz[f.slot] = static_cast<int16_t>(f.anzSz);
+    p.AnzPz[f.slot] = static_cast<int16_t>(f.anzPz);
+    p.AnzGesamt[f.slot] = static_cast<int16_t>(f.anzSz + f.anzPz);
+    EXPECT_EQ(Fuege_Schaltzeit_ein(f.slot, neu), f.anzSz);
+    EXPECT_EQ(p.AnzSz[f.slot], f.anzSz + 1);
+    EXPECT_EQ(p.AnzPz[f.slot], f.anzPz);
+    EXPECT_EQ(p.AnzGesamt[f.slot], f.anzSz + f.anzPz + 1);
+    for (size_t i = 0; i < f.nachher.size(); ++i) EXPECT_EQ(p.Sz[f.slot][i], f.nachher[i]) << "record " << i;
+  }
+  // A full slot takes nothing and keeps its records.
+  resetAllState();
+  program().AnzSz[0] = 1;
+  program().AnzPz[0] = kRecordsPerSlot - 1;
+  program().AnzGesamt[0] = kRecordsPerSlot;
+  program().Sz[0][kRecordsPerSlot - 1] = pz2;
+  EXPECT_EQ(Fuege_Schaltzeit_ein(0, neu), -1);
+  EXPECT_EQ(program().Sz[0][kRecordsPerSlot - 1], pz2);
+  EXPECT_EQ(program().AnzSz[0], 1);
+  EXPECT_EQ(Fuege_Schaltzeit_ein(2, neu), -1);
 }

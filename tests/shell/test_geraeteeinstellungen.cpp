@@ -20,6 +20,35 @@ TEST(Geraeteeinstellungen, PeriodIndexAndBack) {
   EXPECT_FALSE(Periode_aus_Index(12));
 }
 
+TEST(Geraeteeinstellungen, OnlyWhatWasChangedInTheDialogIsTakenOver) {
+  Einstellstellung gezeigt;
+  gezeigt.lpt = 0;
+  gezeigt.zeilen = 65;
+  gezeigt.swRegel = 1;
+  gezeigt.messKanal = 2;
+  Einstellstellung aktuell = gezeigt;  // the settings by now: a program brought rule 2
+  aktuell.swRegel = 2;
+  aktuell.messKanal = 0;
+  const struct {
+    const char* fall;
+    int Einstellstellung::*feld;
+    int wert;
+  } faelle[] = {{"lines", &Einstellstellung::zeilen, 80},
+                {"rule", &Einstellstellung::swRegel, 3},
+                {"rule back to the shown one", &Einstellstellung::swRegel, 1},
+                {"port", &Einstellstellung::lpt, 4}};
+  for (const auto& f : faelle) {
+    Einstellstellung jetzt = gezeigt;
+    jetzt.*f.feld = f.wert;
+    const Einstellstellung s = Geaenderte_Stellung(gezeigt, jetzt, aktuell);
+    // The changed value; the others as the settings are now.
+    EXPECT_EQ(s.lpt, f.feld == &Einstellstellung::lpt ? 4 : 0) << f.fall;
+    EXPECT_EQ(s.swRegel, f.feld == &Einstellstellung::swRegel && f.wert != 1 ? f.wert : 2) << f.fall;
+    EXPECT_EQ(s.messKanal, 0) << f.fall;
+    EXPECT_EQ(s.zeilen, f.feld == &Einstellstellung::zeilen ? 80 : 65) << f.fall;
+  }
+}
+
 // "Speichern" writes the astro choice only where the astro group is shown; elsewhere the line
 // holds its key alone, whatever the global says.
 TEST(Geraeteeinstellungen, AstroLineOnlyWhereTheChoiceIsShown) {

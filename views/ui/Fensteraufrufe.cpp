@@ -16,9 +16,13 @@ QWidget* Oeffne_Fenster(std::function<QWidget*()> Fensteraufrufe::*fenster) {
   return f ? f() : nullptr;
 }
 
-void Beende_Programm(QWidget* ausser) {
+void closeWindowsOfTheirOwn(QWidget* ausser) {
   for (QWidget* w : QApplication::topLevelWidgets())
     if (w != ausser && w->isVisible()) w->close();
+}
+
+void Beende_Programm(QWidget* ausser) {
+  closeWindowsOfTheirOwn(ausser);
   if (fensteraufrufe().Programmende) fensteraufrufe().Programmende();
   else QCoreApplication::exit(0);
 }

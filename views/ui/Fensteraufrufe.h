@@ -30,6 +30,10 @@ Fensteraufrufe& fensteraufrufe();
 // Opens one of the windows above through its member; nullptr when it is unset.
 QWidget* Oeffne_Fenster(std::function<QWidget*()> Fensteraufrufe::*fenster);
 
+// Closes every window of its own still shown but ausser, each as its close box would (the holiday
+// editor without writing its file): the end of the program and New leave none behind.
+void closeWindowsOfTheirOwn(QWidget* ausser);
+
 // The end of the program: every other window still shown is closed, then Programmende runs (or
 // the event loop ends with code 0), so no window stays behind on its own.
 void Beende_Programm(QWidget* ausser);

@@ -57,16 +57,15 @@ FrmHauptmenue::FrmHauptmenue(MDIForm1* rahmen) : QWidget(nullptr), rahmen_(rahme
 
   hooks().Fuelle_Grid = [this](int slot) { Fuelle_Grid(slot); };
   hooks().setSaveCommandEnabled = [this](bool an) {
-    if (QAction* a = action(QStringLiteral("mnuDatSpei"))) a->setEnabled(an);
+    // The item stays off while another child window is active.
+    if (QAction* a = action(QStringLiteral("mnuDatSpei"))) a->setEnabled(an && rahmen_->activeTag() == tagHauptmenue());
   };
 
   auto* sub = new HauptSubfenster(rahmen_);
   sub->setWidget(this);
   sub->setObjectName(objectName());
   sub->setProperty("Tag", tagHauptmenue());
-  // The window menu's own shortcuts (Ctrl+W closes on some desktops) belong to the edit menu here.
-  if (QMenu* sys = sub->systemMenu())
-    for (QAction* a : sys->actions()) a->setShortcut(QKeySequence());
+  removeWindowMenuShortcuts(sub);
   sub_ = sub;
 
   // Activation: when this window becomes the active child again, not when the frame merely
@@ -75,6 +74,7 @@ FrmHauptmenue::FrmHauptmenue(MDIForm1* rahmen) : QWidget(nullptr), rahmen_(rahme
     if (!w || w == zuletztAktiv_) return;
     zuletztAktiv_ = w;
     if (w == sub_) Form_Activate();
+    else aktualisiereMenues();
   });
   rahmen_->mdiArea()->addSubWindow(sub_);
   sub_->showMaximized();
@@ -120,9 +120,11 @@ void FrmHauptmenue::baueMenues() {
   const Texts& t = texts();
   QMenuBar* leiste = rahmen_->menuBar();
   leiste->clear();
+  menues_.clear();
   auto menue = [&](const QString& name, const QString& text) {
     QMenu* m = leiste->addMenu(text);
     m->setObjectName(name);
+    menues_.append(m);
     return m;
   };
 
@@ -193,15 +195,15 @@ void FrmHauptmenue::baueMenues() {
   connect(ans, &QMenu::aboutToShow, this, &FrmHauptmenue::aktualisiereMenues);
 
   zustand_ = MenuState{};
-  wendeAn(zustand_);
+  wendeAn(zustand_, true);
 }
 
-void FrmHauptmenue::wendeAn(const MenuState& m) {
+void FrmHauptmenue::wendeAn(const MenuState& m, bool aktiv) {
   for (const auto& [name, member] : menuItems()) {
     QAction* a = actions_.value(QString::fromUtf8(name));
     if (!a) continue;
     const ItemState& s = m.*member;
-    a->setEnabled(s.enabled);
+    a->setEnabled(aktiv && s.enabled);
     a->setVisible(s.visible);
     if (a->isCheckable()) a->setChecked(s.checked);
   }
@@ -209,13 +211,26 @@ void FrmHauptmenue::wendeAn(const MenuState& m) {
 
 void FrmHauptmenue::aktualisiereMenues() {
   zustand_ = Menuezustand(zustand_, grid_->auswahl());
-  wendeAn(zustand_);
+  // The menu is this window's: while another child window is active its commands, and their
+  // shortcuts, are off, so none acts on a grid or header panel that is not brought up to date.
+  const bool aktiv = rahmen_->activeTag() == tagHauptmenue();
+  for (QMenu* m : menues_) m->menuAction()->setEnabled(aktiv);
+  for (QAction* a : actions_) a->setEnabled(aktiv);
+  wendeAn(zustand_, aktiv);
 }
 
 void FrmHauptmenue::Fuelle_Grid(int slot) {
   BusyCursor busy;
-  if (rahmen_->activeTag() != tagHauptmenue()) return;
   slot = slot == 1 ? 1 : 0;
+  if (rahmen_->activeTag() != tagHauptmenue()) {
+    // A window of its own may have loaded a program meanwhile. The grid waits for this window's
+    // next activation; the header panel, whose boxes stay editable, shows the program now.
+    rahmen_->Zeige_Speicherbelegung(slot);
+    rahmen_->Zeige_Kopfdaten(slot);
+    gridVeraltet_ = true;
+    return;
+  }
+  gridVeraltet_ = false;
   rahmen_->Zeige_Speicherbelegung(slot);
   const GridInhalt g = Baue_Gridinhalt(slot);
   if (g.filled) {
@@ -230,7 +245,7 @@ void FrmHauptmenue::Fuelle_Grid(int slot) {
 void FrmHauptmenue::Form_Activate() {
   rahmen_->setPanelButtonsVisible(true);
   ViewState& v = viewState();
-  if (!v.KeinRefresh) Fuelle_Grid(program().AktSpeicher);
+  if (!v.KeinRefresh || gridVeraltet_) Fuelle_Grid(program().AktSpeicher);
   v.KeinRefresh = false;
   aktualisiereMenues();
 }

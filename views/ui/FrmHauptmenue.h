@@ -2,6 +2,7 @@
 // The main window: the frame's child that shows one list of the program in its grid and carries
 // the whole menu bar (file, edit, views, settings, help) on the frame.
 #include <QHash>
+#include <QList>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
@@ -28,11 +29,13 @@ class FrmHauptmenue : public QWidget {
   QMdiSubWindow* subWindow() const { return sub_; }
   QAction* action(const QString& name) const { return actions_.value(name); }
 
-  // Refills the grid for the view shown from the slot, when this window is the active child.
+  // Refills the grid for the view shown from the slot, when this window is the active child;
+  // else only the header panel, and the grid at the next activation.
   void Fuelle_Grid(int slot);
   // The window became the active child again.
   void Form_Activate();
-  // Puts every item's state as the program, the view and the selection allow.
+  // Puts every item's state as the program, the view and the selection allow; while another child
+  // window is active, every item is off.
   void aktualisiereMenues();
 
   // Commands, also reached by the grid and by other windows.
@@ -52,7 +55,8 @@ class FrmHauptmenue : public QWidget {
   QAction* neu(QMenu* menu, const QString& name, const QString& text, void (FrmHauptmenue::*slot)(),
                const QKeySequence& kurz = {});
   void trenner(QMenu* menu, const QString& name);
-  void wendeAn(const MenuState& m);
+  // The check marks and visibility always; an item is enabled only while aktiv.
+  void wendeAn(const MenuState& m, bool aktiv);
   void verbindeGrid();
   // Opens a window of the list; its going away activates this window again.
   void oeffne(std::function<QWidget*()> Fensteraufrufe::*fenster);
@@ -98,8 +102,10 @@ class FrmHauptmenue : public QWidget {
   QMdiSubWindow* sub_ = nullptr;
   GrdDisplSz* grid_ = nullptr;
   QHash<QString, QAction*> actions_;
+  QList<QMenu*> menues_;
   QPointer<QMdiSubWindow> zuletztAktiv_;
   MenuState zustand_;
+  bool gridVeraltet_ = false;  // a refill was asked for while another child was active
 };
 
 }  // namespace qv

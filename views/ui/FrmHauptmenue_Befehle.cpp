@@ -59,6 +59,9 @@ void FrmHauptmenue::oeffne(std::function<QWidget*()> Fensteraufrufe::*fenster) {
 void FrmHauptmenue::mnuDatneu_Click() {
   rahmen_->Uebernimm_Kopffelder();
   if (!Neu_vorbereiten()) return;
+  // The start-up window reads the tables anew (holidays among them): no window may go on with the
+  // old ones and write them back later.
+  closeWindowsOfTheirOwn(rahmen_);
   callHook(hooks().Zeige_Startbild);
   rahmen_->schliesseFuerNeu();
 }

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -59,6 +60,15 @@ MDIForm1::MDIForm1() {
   mdi_->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
   spalte->addWidget(mdi_, 1);
   setCentralWidget(zentral);
+  // The filter switch, save and print act for the main window, as its menu does: only while it
+  // is the active child.
+  connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) {
+    if (!w) return;
+    const bool haupt = w->property("Tag").toString() == tagHauptmenue();
+    for (QWidget* k : {static_cast<QWidget*>(picfilter_), static_cast<QWidget*>(AniButton2_),
+                       static_cast<QWidget*>(AniButton3_)})
+      k->setEnabled(haupt);
+  });
   resize(1000, 720);
 
   installHooks();
@@ -228,9 +238,15 @@ QMdiSubWindow* MDIForm1::addChild(QWidget* w, const QString& tag) {
   sub->setObjectName(w->objectName());
   sub->setProperty("Tag", tag);
   sub->setAttribute(Qt::WA_DeleteOnClose);
+  removeWindowMenuShortcuts(sub);
   w->show();
   mdi_->setActiveSubWindow(sub);
   return sub;
+}
+
+void removeWindowMenuShortcuts(QMdiSubWindow* sub) {
+  if (QMenu* sys = sub->systemMenu())
+    for (QAction* a : sys->actions()) a->setShortcut(QKeySequence());
 }
 
 QMdiSubWindow* MDIForm1::kindfenster(const QString& name) const {

@@ -22,6 +22,10 @@ QString tagHauptmenue();
 QString tagAstro();
 QString tagGrafik();
 
+// Takes the window menu's own shortcuts from a child (Ctrl+W closes on some desktops): they would
+// close it and lose what is typed in it; the keys belong to the main window's edit menu.
+void removeWindowMenuShortcuts(QMdiSubWindow* sub);
+
 class MDIForm1 : public QMainWindow {
   Q_OBJECT
  public:

@@ -114,7 +114,9 @@ void MDIForm1::Image1_Click(int index) {
     Zeige_Kanalfelder(false);
     Verberge_Kanalfelder_1_3();
     if (tag == tagHauptmenue()) callHook(hooks().Fuelle_Grid, m);
-    if (tag == tagAstro()) Setze_Astrogrenzen(viewState().firstChannelShown - 1);
+    // An open astro dialog follows the channel shown, also while the main window is active.
+    if (tag == tagAstro() || kindfenster(QStringLiteral("frmastro")))
+      Setze_Astrogrenzen(viewState().firstChannelShown - 1);
   } else {
     for (int i = 0; i < 4; ++i) txtkannam_LostFocus(i);
     Blaettere(vor);

@@ -271,6 +271,9 @@ class TstEingPZ : public QObject {
     profile().Kanalzahl = 1;
     profile().Geraetefamilie = 1;
     viewState().EingabeModus = 1;
+    // The row to change leads to the stored priority time.
+    viewState().ZeileZuSz[0] = 0;
+    viewState().AnzAnzeige = 1;
     Setze_TexteFranzoesisch();
     f = oeffne(1);
     QVERIFY(f->chkKan[0]->isChecked());
