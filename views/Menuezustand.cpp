@@ -12,7 +12,7 @@ const std::vector<std::pair<const char*, ItemState MenuState::*>>& menuItems() {
       {"mnuDat\u00d6ff", &MenuState::mnuDatOeff}, {"mnuDatVorl", &MenuState::mnuDatVorl},
       {"mnuDatSpei", &MenuState::mnuDatSpei},     {"mnuDatVorlSchl", &MenuState::mnuDatVorlSchl},
       {"mnuDatExp", &MenuState::mnuDatExp},       {"mnuDatImp", &MenuState::mnuDatImp},
-      {"mnuIRAccess", &MenuState::mnuIRAccess},   {"mnuBusAccess", &MenuState::mnuBusAccess},
+      {"mnuIRAccess", &MenuState::mnuIRAccess},
       {"mnuBaSz", &MenuState::mnuBaSz},           {"mnuBaPz", &MenuState::mnuBaPz},
       {"mnuBaAstro", &MenuState::mnuBaAstro},     {"mnuBaSw", &MenuState::mnuBaSw},
       {"mnuBal\u00f6", &MenuState::mnuBaLoe},     {"mnuBa\u00c4nd", &MenuState::mnuBaAend},
@@ -30,7 +30,6 @@ void Zustand_Datei(MenuState& m) {
   m.mnuDatSpei.enabled = p.HatDateiname == 1;
   m.mnuIRAccess.enabled = profile().Evu == 1;
   m.mnuDatExp.enabled = true;
-  m.mnuBusAccess.visible = profile().Busprog != 0;
   // An open entry form works on records of the program and the template: neither is replaced.
   const bool keineEingabe = offeneEingabeformen() == 0;
   m.mnuDatOeff.enabled = m.mnuDatImp.enabled = m.mnuDatVorl.enabled = keineEingabe;

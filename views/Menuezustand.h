@@ -21,7 +21,7 @@ struct ItemState {
 // ASCII; menuItems() gives the object names.
 struct MenuState {
   // File
-  ItemState mnuDatOeff, mnuDatSpei, mnuDatVorl, mnuDatVorlSchl{false}, mnuDatExp, mnuDatImp, mnuIRAccess, mnuBusAccess;
+  ItemState mnuDatOeff, mnuDatSpei, mnuDatVorl, mnuDatVorlSchl{false}, mnuDatExp, mnuDatImp, mnuIRAccess;
   // Edit
   ItemState mnuBaSz, mnuBaPz, mnuBaAstro, mnuBaSw, mnuBaLoe, mnuBaAend, mnuBaKop;
   // View

@@ -98,13 +98,12 @@ TEST(MenueBearbeiten, EntryAndAstroItemsByClockType) {
   EXPECT_FALSE(m.mnuBaLoe.enabled);
 }
 
-TEST(MenueDatei, SaveInfraredBusAndTemplateClose) {
+TEST(MenueDatei, SaveInfraredAndTemplateClose) {
   frischMenue(240);
   MenuState m;
   Zustand_Datei(m);
   EXPECT_FALSE(m.mnuDatSpei.enabled);
   EXPECT_FALSE(m.mnuIRAccess.enabled);
-  EXPECT_FALSE(m.mnuBusAccess.visible);
   EXPECT_FALSE(m.mnuDatVorlSchl.enabled);
   EXPECT_TRUE(m.mnuDatExp.enabled && m.mnuDatImp.enabled);
   program().HatDateiname = 1;
@@ -114,10 +113,6 @@ TEST(MenueDatei, SaveInfraredBusAndTemplateClose) {
   EXPECT_TRUE(m.mnuDatSpei.enabled);
   EXPECT_TRUE(m.mnuIRAccess.enabled);
   EXPECT_TRUE(m.mnuDatVorlSchl.enabled);
-  frischMenue(280);
-  profile().Busprog = -1;  // a bus type
-  Zustand_Datei(m);
-  EXPECT_TRUE(m.mnuBusAccess.visible);
   // The coding dialog keeps its item.
   EXPECT_TRUE(Menuezustand(MenuState{}, zeilen(1, 1)).mnuMaster.visible);
 }
