@@ -2,8 +2,8 @@
 // The program the benchmarks work on: the 16-channel astro type as the start-up leaves it, its
 // record slot full (480 switching times over all channels, programs and weekdays, 20 priority
 // times), a changeover rule and a yearly swing of sunrise and sunset on all four astro channels.
+#include "model/Marke.h"
 #include "model/Zustand.h"
-#include "shell/Marke.h"
 #include "shell/Marken.h"
 #include "shell/Sprache.h"
 #include "shell/Uhrenprofil.h"

@@ -5,7 +5,7 @@
 #include <QApplication>
 
 #include "bench/VollesProgramm.h"
-#include "views/Ansicht.h"
+#include "model/Ansicht.h"
 #include "views/Filter.h"
 #include "views/Gridinhalt.h"
 #include "views/ui/GrdDisplSz.h"

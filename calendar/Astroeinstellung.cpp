@@ -5,8 +5,8 @@
 #include <cmath>
 
 #include "calendar/Astrotabelle.h"
+#include "model/Texte.h"
 #include "model/Zustand.h"
-#include "shell/Texte.h"
 
 namespace qv {
 namespace {

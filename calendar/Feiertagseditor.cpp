@@ -5,8 +5,8 @@
 
 #include "model/Cp1252.h"
 #include "model/Kalender.h"
+#include "model/Texte.h"
 #include "model/Vergleich.h"
-#include "shell/Texte.h"
 #include "views/Zelltexte.h"
 
 namespace qv {

@@ -3,7 +3,7 @@
 // change keeps the member codes of the sets naming the same holidays.
 #include <QString>
 
-#include "calendar/Feiertage.h"
+#include "model/Feiertage.h"
 
 namespace qv {
 

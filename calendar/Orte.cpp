@@ -1,6 +1,6 @@
 #include "calendar/Orte.h"
 
-#include "calendar/Dateiposten.h"
+#include "model/Dateiposten.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,8 +10,8 @@
 #include "model/AtomicFile.h"
 #include "model/Cp1252.h"
 #include "model/Environment.h"
+#include "model/Texte.h"
 #include "model/ValueFile.h"
-#include "shell/Texte.h"
 
 namespace qv {
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "model/Kalender.h"
-#include "shell/Texte.h"
+#include "model/Texte.h"
 #include "views/Zelltexte.h"
 
 namespace qv {

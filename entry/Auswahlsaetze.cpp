@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "views/Ansicht.h"
+#include "model/Ansicht.h"
 
 namespace qv {
 

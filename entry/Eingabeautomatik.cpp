@@ -1,6 +1,6 @@
 #include "entry/Eingabeautomatik.h"
 
-#include "shell/Texte.h"
+#include "model/Texte.h"
 
 namespace qv {
 

@@ -1,8 +1,8 @@
 #include "entry/Eingaberegeln.h"
 
 #include "model/Environment.h"
+#include "model/Texte.h"
 #include "model/Vergleich.h"
-#include "shell/Texte.h"
 #include "views/Filterdialog.h"
 
 namespace qv {

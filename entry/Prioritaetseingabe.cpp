@@ -4,11 +4,11 @@
 
 #include "entry/Eingabeautomatik.h"
 #include "entry/Eingaberegeln.h"
+#include "model/Ansicht.h"
 #include "model/Environment.h"
 #include "model/Hooks.h"
 #include "model/Satz.h"
-#include "shell/Texte.h"
-#include "views/Ansicht.h"
+#include "model/Texte.h"
 #include "views/Filterdialog.h"
 #include "views/Zelltexte.h"
 

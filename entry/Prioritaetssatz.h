@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "calendar/Feiertage.h"
+#include "model/Feiertage.h"
 #include "model/Zustand.h"
 
 namespace qv {

@@ -4,12 +4,12 @@
 
 #include "entry/Eingabeautomatik.h"
 #include "entry/Eingaberegeln.h"
+#include "model/Ansicht.h"
 #include "model/Environment.h"
 #include "model/Hooks.h"
 #include "model/Satz.h"
+#include "model/Texte.h"
 #include "model/Vergleich.h"
-#include "shell/Texte.h"
-#include "views/Ansicht.h"
 #include "views/Zelltexte.h"
 
 namespace qv {

@@ -1,7 +1,7 @@
 // A holiday file (".hdy"); a table it gives must encode again, and the holiday names of the
 // Easter values must be found in it.
 #include "fuzz/FuzzSupport.h"
-#include "calendar/Feiertage.h"
+#include "model/Feiertage.h"
 
 QV_FUZZ_SETUP()
 

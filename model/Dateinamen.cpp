@@ -6,8 +6,8 @@
 
 #include "model/Environment.h"
 #include "model/Programmdatei.h"
+#include "model/Texte.h"
 #include "model/Zustand.h"
-#include "shell/Texte.h"
 
 namespace qv {
 

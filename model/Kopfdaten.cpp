@@ -2,8 +2,8 @@
 
 #include "model/Environment.h"
 #include "model/Satz.h"
+#include "model/Texte.h"
 #include "model/Zustand.h"
-#include "shell/Texte.h"
 
 namespace qv {
 

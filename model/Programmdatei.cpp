@@ -3,9 +3,9 @@
 #include "model/AtomicFile.h"
 #include "model/Environment.h"
 #include "model/Sortierung.h"
+#include "model/Texte.h"
 #include "model/ValueFile.h"
 #include "model/Zustand.h"
-#include "shell/Texte.h"
 
 namespace qv {
 namespace {

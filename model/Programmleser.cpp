@@ -11,9 +11,9 @@
 #include "model/Hooks.h"
 #include "model/Kopfdaten.h"
 #include "model/Sortierung.h"
+#include "model/Uhrentypname.h"
 #include "model/ValueFile.h"
 #include "model/Zustand.h"
-#include "views/Uhrentypname.h"
 
 namespace qv {
 namespace {

@@ -1,7 +1,7 @@
 #include "model/Vergleich.h"
 
 #include "model/Satz.h"
-#include "shell/Texte.h"
+#include "model/Texte.h"
 
 namespace qv {
 namespace {

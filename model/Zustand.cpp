@@ -1,8 +1,8 @@
 #include "model/Zustand.h"
 
+#include "model/Marke.h"
 #include "model/Sortierung.h"
-#include "shell/Marke.h"
-#include "shell/Texte.h"
+#include "model/Texte.h"
 
 namespace qv {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "model/Ansicht.h"
 #include "model/Satz.h"
+#include "model/Texte.h"
 #include "model/Zustand.h"
-#include "shell/Texte.h"
-#include "views/Ansicht.h"
 
 namespace qv {
 namespace {

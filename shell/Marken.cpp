@@ -3,7 +3,7 @@
 #include <initializer_list>
 #include <utility>
 
-#include "shell/Marke.h"
+#include "model/Marke.h"
 
 namespace qv {
 namespace {

@@ -5,8 +5,8 @@
 #include <array>
 
 #include "model/AtomicFile.h"
+#include "model/Marke.h"
 #include "model/ValueFile.h"
-#include "shell/Marke.h"
 #include "shell/Startverzeichnis.h"
 #include "shell/Texttabelle.h"
 

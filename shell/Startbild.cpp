@@ -4,21 +4,21 @@
 #include <QProcess>
 #include <algorithm>
 
-#include "calendar/Feiertage.h"
 #include "entry/Eingabeautomatik.h"
+#include "model/Ansicht.h"
 #include "model/Dateinamen.h"
 #include "model/Environment.h"
+#include "model/Feiertage.h"
+#include "model/Marke.h"
+#include "model/Texte.h"
 #include "model/Zustand.h"
 #include "shell/Einstellungsdatei.h"
-#include "shell/Marke.h"
 #include "shell/Marken.h"
-#include "shell/QtSprache.h"
 #include "shell/Markendatei.h"
+#include "shell/QtSprache.h"
 #include "shell/Sprache.h"
 #include "shell/Startverzeichnis.h"
-#include "shell/Texte.h"
 #include "shell/Uhrenprofil.h"
-#include "views/Ansicht.h"
 #include "views/Filter.h"
 
 namespace qv {

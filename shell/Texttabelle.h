@@ -4,7 +4,7 @@
 #include <QString>
 #include <vector>
 
-#include "shell/Texte.h"
+#include "model/Texte.h"
 
 namespace qv {
 

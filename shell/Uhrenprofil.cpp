@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "shell/Marke.h"
+#include "model/Marke.h"
 #include "shell/Marken.h"
 
 namespace qv {

@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QStringList>
 
-#include "shell/Texte.h"
+#include "model/Texte.h"
 
 namespace qv {
 namespace {

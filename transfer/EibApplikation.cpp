@@ -4,10 +4,10 @@
 
 #include "model/AtomicFile.h"
 #include "model/Environment.h"
+#include "model/Marke.h"
+#include "model/Texte.h"
 #include "model/ValueFile.h"
-#include "shell/Marke.h"
 #include "shell/Startverzeichnis.h"
-#include "shell/Texte.h"
 #include "transfer/EibGeraet.h"
 #include "views/Meldungstexte.h"
 

@@ -1,7 +1,7 @@
 #include "transfer/EibFehler.h"
 
 #include "model/Environment.h"
-#include "shell/Texte.h"
+#include "model/Texte.h"
 #include "transfer/EibVerbindung.h"
 
 namespace qv {

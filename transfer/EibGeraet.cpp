@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "model/Environment.h"
-#include "shell/Texte.h"
+#include "model/Texte.h"
 
 namespace qv {
 namespace {

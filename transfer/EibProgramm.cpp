@@ -4,8 +4,8 @@
 #include <optional>
 
 #include "model/Environment.h"
+#include "model/Texte.h"
 #include "model/Zustand.h"
-#include "shell/Texte.h"
 #include "transfer/EibFehler.h"
 #include "transfer/EibGeraet.h"
 

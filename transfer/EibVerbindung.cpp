@@ -7,7 +7,7 @@
 #include <cmath>
 
 #include "model/Cp1252.h"
-#include "shell/Texte.h"
+#include "model/Texte.h"
 #include "transfer/Wartezeiten.h"
 
 namespace qv {

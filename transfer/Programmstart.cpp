@@ -7,7 +7,7 @@
 #include <QStandardPaths>
 
 #include "model/Environment.h"
-#include "shell/Texte.h"
+#include "model/Texte.h"
 
 namespace qv {
 namespace {

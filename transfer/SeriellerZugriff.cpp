@@ -7,8 +7,8 @@
 
 #include "model/AtomicFile.h"
 #include "model/Environment.h"
+#include "model/Texte.h"
 #include "model/Zustand.h"
-#include "shell/Texte.h"
 #include "transfer/Austauschdateien.h"
 #include "transfer/EibSeriell.h"
 #include "transfer/Wartezeiten.h"

@@ -1,7 +1,7 @@
 #pragma once
 // The display list: the records of one slot that the switching-time or priority view shows, in
 // table order and optionally filtered, with the row map ZeileZuSz back into the slot.
-#include "views/Ansicht.h"
+#include "model/Ansicht.h"
 
 namespace qv {
 

@@ -2,14 +2,14 @@
 
 #include <algorithm>
 
+#include "model/Ansicht.h"
 #include "model/Dateinamen.h"
 #include "model/Environment.h"
 #include "model/Hooks.h"
+#include "model/Texte.h"
 #include "model/Zustand.h"
 #include "shell/Geraeteeinstellungen.h"
 #include "shell/Sprache.h"
-#include "shell/Texte.h"
-#include "views/Ansicht.h"
 #include "views/Kopfanzeige.h"
 #include "views/Meldungstexte.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 // The display filter: the start-up values of the filter record and the two tests that decide
 // whether a switching time or a priority time is shown in the filtered lists.
+#include "model/Ansicht.h"
 #include "model/Zustand.h"
-#include "views/Ansicht.h"
 
 namespace qv {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "shell/Texte.h"
+#include "model/Texte.h"
 
 namespace qv {
 namespace {

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "views/Ansicht.h"
+#include "model/Ansicht.h"
 
 namespace qv {
 

@@ -2,11 +2,11 @@
 
 #include <cmath>
 
+#include "model/Ansicht.h"
 #include "model/Hooks.h"
 #include "model/Sortierung.h"
 #include "model/Val.h"
 #include "model/Zustand.h"
-#include "views/Ansicht.h"
 #include "views/Rahmenzustand.h"
 
 namespace qv {

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
-#include "calendar/Feiertage.h"
+#include "model/Ansicht.h"
 #include "model/Environment.h"
+#include "model/Feiertage.h"
 #include "model/Kalender.h"
 #include "model/Satz.h"
-#include "shell/Texte.h"
-#include "views/Ansicht.h"
+#include "model/Texte.h"
 #include "views/Anzeigeliste.h"
 #include "views/Zelltexte.h"
 

@@ -3,12 +3,12 @@
 #include <algorithm>
 
 #include "model/Abbild.h"
+#include "model/Ansicht.h"
 #include "model/Cp1252.h"
+#include "model/Marke.h"
+#include "model/Texte.h"
 #include "model/Val.h"
 #include "model/Zustand.h"
-#include "shell/Marke.h"
-#include "shell/Texte.h"
-#include "views/Ansicht.h"
 #include "views/Rahmenzustand.h"
 
 namespace qv {

@@ -3,8 +3,8 @@
 #include <array>
 
 #include "model/AtomicFile.h"
+#include "model/Texte.h"
 #include "model/Zustand.h"
-#include "shell/Texte.h"
 
 namespace qv {
 namespace {

@@ -1,7 +1,7 @@
 #include "views/Menuezustand.h"
 
+#include "model/Ansicht.h"
 #include "model/Zustand.h"
-#include "views/Ansicht.h"
 #include "views/Gridinhalt.h"
 #include "views/Rahmenzustand.h"
 

@@ -1,7 +1,7 @@
 #include "views/Rahmenzustand.h"
 
+#include "model/Ansicht.h"
 #include "model/Zustand.h"
-#include "views/Ansicht.h"
 
 namespace qv {
 

@@ -1,7 +1,7 @@
 #include "views/Speicherbelegung.h"
 
+#include "model/Texte.h"
 #include "model/Zustand.h"
-#include "shell/Texte.h"
 
 namespace qv {
 

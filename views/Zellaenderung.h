@@ -2,7 +2,7 @@
 // Changing astro times in the astro view: the hand-over to the grid-cell dialog, the new time of
 // a cell from the dialog's result, the dialog's OK and Cancel outcomes, and applying one result to
 // a selection of days.
-#include "views/Ansicht.h"
+#include "model/Ansicht.h"
 
 namespace qv {
 

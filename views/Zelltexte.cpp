@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "model/Satz.h"
-#include "shell/Texte.h"
+#include "model/Texte.h"
 
 namespace qv {
 

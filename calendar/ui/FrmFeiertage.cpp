@@ -20,9 +20,9 @@
 #include "entry/ui/Eingabefelder.h"
 #include "model/Environment.h"
 #include "model/Kalender.h"
+#include "model/Texte.h"
 #include "model/Val.h"
 #include "model/Zustand.h"
-#include "shell/Texte.h"
 #include "shell/ui/Dateitextfilter.h"
 
 namespace qv {

@@ -6,7 +6,7 @@
 // system's control names.
 #include <QDialog>
 
-#include "calendar/Feiertage.h"
+#include "model/Feiertage.h"
 
 class QComboBox;
 class QGroupBox;

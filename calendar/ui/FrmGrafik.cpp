@@ -13,10 +13,10 @@
 #include <cmath>
 
 #include "calendar/ui/Simulationsbilder.h"
+#include "model/Ansicht.h"
 #include "model/Environment.h"
+#include "model/Texte.h"
 #include "model/Vergleich.h"
-#include "shell/Texte.h"
-#include "views/Ansicht.h"
 #include "views/ui/MDIForm1.h"
 
 namespace qv {

@@ -9,7 +9,7 @@
 #include <QShortcut>
 #include <QStringList>
 
-#include "shell/Texte.h"
+#include "model/Texte.h"
 
 namespace qv {
 

@@ -13,8 +13,8 @@
 #include "entry/Eingabeautomatik.h"
 #include "entry/ui/Eingabefelder.h"
 #include "model/Hooks.h"
+#include "model/Texte.h"
 #include "model/Zustand.h"
-#include "shell/Texte.h"
 
 namespace qv {
 namespace {

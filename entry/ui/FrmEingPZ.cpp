@@ -14,11 +14,11 @@
 
 #include "entry/Eingaberegeln.h"
 #include "entry/ui/Eingabefelder.h"
+#include "model/Ansicht.h"
 #include "model/Environment.h"
 #include "model/Hooks.h"
 #include "model/Sortierung.h"
-#include "shell/Texte.h"
-#include "views/Ansicht.h"
+#include "model/Texte.h"
 #include "views/Rahmenzustand.h"
 #include "views/Zelltexte.h"
 

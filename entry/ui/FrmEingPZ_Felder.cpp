@@ -11,11 +11,11 @@
 #include "entry/Eingaberegeln.h"
 #include "entry/ui/Eingabefelder.h"
 #include "entry/ui/FrmEingPZ.h"
+#include "model/Ansicht.h"
 #include "model/Environment.h"
 #include "model/Satz.h"
+#include "model/Texte.h"
 #include "model/Vergleich.h"
-#include "shell/Texte.h"
-#include "views/Ansicht.h"
 #include "views/ui/Fensteraufrufe.h"
 
 namespace qv {

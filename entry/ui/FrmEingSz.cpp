@@ -20,12 +20,12 @@
 #include "entry/Eingabeautomatik.h"
 #include "entry/Eingaberegeln.h"
 #include "entry/ui/Eingabefelder.h"
+#include "model/Ansicht.h"
 #include "model/Environment.h"
 #include "model/Hooks.h"
 #include "model/Satz.h"
 #include "model/Sortierung.h"
-#include "shell/Texte.h"
-#include "views/Ansicht.h"
+#include "model/Texte.h"
 #include "views/Rahmenzustand.h"
 
 namespace qv {

@@ -9,8 +9,8 @@
 #include "entry/ui/Eingabefelder.h"
 #include "entry/ui/FrmEingSz.h"
 #include "model/Environment.h"
+#include "model/Texte.h"
 #include "model/Vergleich.h"
-#include "shell/Texte.h"
 
 namespace qv {
 

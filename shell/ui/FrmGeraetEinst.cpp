@@ -14,8 +14,8 @@
 
 #include "model/Environment.h"
 #include "model/Hooks.h"
+#include "model/Texte.h"
 #include "model/Zustand.h"
-#include "shell/Texte.h"
 #include "shell/ui/Geraetefenster.h"
 
 namespace qv {

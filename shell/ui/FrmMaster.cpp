@@ -15,9 +15,9 @@
 
 #include "model/Hooks.h"
 #include "model/Kopfdaten.h"
+#include "model/Marke.h"
+#include "model/Texte.h"
 #include "model/Zustand.h"
-#include "shell/Marke.h"
-#include "shell/Texte.h"
 #include "shell/ui/Geraetefenster.h"
 
 namespace qv {

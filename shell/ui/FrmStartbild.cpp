@@ -11,8 +11,8 @@
 
 #include "model/Environment.h"
 #include "model/Hooks.h"
+#include "model/Marke.h"
 #include "model/Zustand.h"
-#include "shell/Marke.h"
 #include "shell/Startbild.h"
 #include "shell/Startverzeichnis.h"
 #include "shell/ui/Flaggen.h"

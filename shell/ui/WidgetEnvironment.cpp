@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
-#include "shell/Marke.h"
+#include "model/Marke.h"
 #include "shell/ui/Dateitextfilter.h"
 
 namespace qv {

@@ -4,9 +4,9 @@
 #include <QLocale>
 
 #include "calendar/Astroeinstellung.h"
+#include "model/Texte.h"
 #include "model/Zustand.h"
 #include "shell/Sprache.h"
-#include "shell/Texte.h"
 
 using namespace qv;
 

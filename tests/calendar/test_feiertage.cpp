@@ -4,9 +4,9 @@
 #include <QFile>
 #include <algorithm>
 
-#include "calendar/Feiertage.h"
+#include "model/Feiertage.h"
+#include "model/Texte.h"
 #include "model/Zustand.h"
-#include "shell/Texte.h"
 #include "tests/support/ScriptedEnvironment.h"
 #include "tests/support/StartDir.h"
 

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "calendar/Feiertagseditor.h"
+#include "model/Texte.h"
 #include "shell/Sprache.h"
-#include "shell/Texte.h"
 
 using namespace qv;
 

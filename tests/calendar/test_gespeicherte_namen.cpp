@@ -5,8 +5,8 @@
 #include "calendar/Feiertagseditor.h"
 #include "calendar/Orte.h"
 #include "model/Cp1252.h"
+#include "model/Texte.h"
 #include "model/Zustand.h"
-#include "shell/Texte.h"
 #include "tests/support/ScriptedEnvironment.h"
 #include "tests/support/StartDir.h"
 

@@ -3,12 +3,12 @@
 
 #include <QFile>
 
-#include "calendar/Feiertage.h"
 #include "calendar/Orte.h"
+#include "model/Feiertage.h"
+#include "model/Texte.h"
 #include "model/Zustand.h"
-#include "shell/Texte.h"
-#include "tests/support/ScriptedEnvironment.h"
 #include "tests/support/EndlessFifo.h"
+#include "tests/support/ScriptedEnvironment.h"
 #include "tests/support/StartDir.h"
 
 using namespace qv;

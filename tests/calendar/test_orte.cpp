@@ -5,8 +5,8 @@
 #include <QSet>
 
 #include "calendar/Orte.h"
+#include "model/Texte.h"
 #include "model/Zustand.h"
-#include "shell/Texte.h"
 #include "tests/support/ScriptedEnvironment.h"
 #include "tests/support/StartDir.h"
 

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "entry/Eingaberegeln.h"
+#include "model/Texte.h"
 #include "shell/Sprache.h"
-#include "shell/Texte.h"
 
 namespace qv {
 namespace {

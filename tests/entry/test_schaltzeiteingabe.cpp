@@ -6,7 +6,7 @@
 #include "entry/Eingabeautomatik.h"
 #include "entry/Schaltzeiteingabe.h"
 #include "model/Satz.h"
-#include "shell/Texte.h"
+#include "model/Texte.h"
 #include "tests/support/ScriptedEnvironment.h"
 #include "tests/views/ViewFixtures.h"
 

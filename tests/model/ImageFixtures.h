@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "model/Abbild.h"
+#include "model/Marke.h"
+#include "model/Texte.h"
 #include "model/Zustand.h"
-#include "shell/Marke.h"
-#include "shell/Texte.h"
 #include "tests/support/ClockProfiles.h"
 
 namespace qv::imagetest {

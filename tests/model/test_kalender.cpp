@@ -5,7 +5,7 @@
 
 #include "model/Kalender.h"
 #include "model/Satz.h"
-#include "shell/Texte.h"
+#include "model/Texte.h"
 #include "tests/model/SzBuilders.h"
 
 using namespace qv;

@@ -1,8 +1,8 @@
 // Comparing a new entry with a stored one, and the name tests.
 #include <gtest/gtest.h>
 
+#include "model/Texte.h"
 #include "model/Vergleich.h"
-#include "shell/Texte.h"
 #include "tests/model/SzBuilders.h"
 
 using namespace qv;

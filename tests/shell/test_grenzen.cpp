@@ -3,11 +3,11 @@
 
 #include <QFile>
 
+#include "model/Texte.h"
 #include "model/Zustand.h"
 #include "shell/Einstellungsdatei.h"
 #include "shell/Markendatei.h"
 #include "shell/Sprache.h"
-#include "shell/Texte.h"
 #include "tests/support/EndlessFifo.h"
 #include "tests/support/StartDir.h"
 

@@ -5,10 +5,10 @@
 #include <QSet>
 #include <set>
 
+#include "model/Marke.h"
 #include "model/Zustand.h"
-#include "shell/Marke.h"
-#include "shell/Markendatei.h"
 #include "shell/Marken.h"
+#include "shell/Markendatei.h"
 #include "tests/support/StartDir.h"
 
 using namespace qv;

@@ -8,8 +8,8 @@
 #include <set>
 
 #include "model/Cp1252.h"
+#include "model/Marke.h"
 #include "model/Zustand.h"
-#include "shell/Marke.h"
 #include "shell/Marken.h"
 #include "shell/Sprache.h"
 #include "shell/Texttabelle.h"

@@ -2,9 +2,9 @@
 // settings file, together with the settings file's read-back.
 #include <gtest/gtest.h>
 
+#include "model/Marke.h"
 #include "model/Zustand.h"
 #include "shell/Einstellungsdatei.h"
-#include "shell/Marke.h"
 #include "shell/Marken.h"
 #include "shell/Uhrenprofil.h"
 #include "tests/support/StartDir.h"

@@ -5,9 +5,9 @@
 
 #include <deque>
 
+#include "model/Marke.h"
 #include "model/Sortierung.h"
-#include "shell/Marke.h"
-#include "shell/Texte.h"
+#include "model/Texte.h"
 #include "tests/transfer/EibFixtures.h"
 #include "transfer/EibApplikation.h"
 #include "transfer/EibFehler.h"

@@ -4,7 +4,7 @@
 
 #include <QFile>
 
-#include "shell/Texte.h"
+#include "model/Texte.h"
 #include "tests/transfer/TransferFixtures.h"
 #include "tests/transfer/Unveraendert.h"
 #include "transfer/IRZugriff.h"

@@ -10,7 +10,7 @@
 #include <set>
 
 #include "model/AtomicFile.h"
-#include "shell/Texte.h"
+#include "model/Texte.h"
 #include "tests/support/KeyAdapterSim.h"
 #include "tests/transfer/TransferFixtures.h"
 #include "transfer/Austauschdateien.h"

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "model/AtomicFile.h"
-#include "shell/Texte.h"
+#include "model/Texte.h"
 #include "tests/support/KeyAdapterSim.h"
 #include "tests/transfer/EibFixtures.h"
 #include "tests/transfer/TransferFixtures.h"

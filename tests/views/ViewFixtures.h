@@ -5,11 +5,11 @@
 #include <QStringList>
 #include <cstdint>
 
-#include "calendar/Feiertage.h"
+#include "model/Ansicht.h"
+#include "model/Feiertage.h"
 #include "model/Zustand.h"
 #include "shell/Sprache.h"
 #include "shell/Uhrenprofil.h"
-#include "views/Ansicht.h"
 #include "views/Gridinhalt.h"
 
 namespace qv::test {

@@ -2,12 +2,12 @@
 // stored names, usage box and write protection.
 #include <gtest/gtest.h>
 
+#include "model/Ansicht.h"
+#include "model/Marke.h"
 #include "model/Zustand.h"
-#include "shell/Marke.h"
 #include "shell/Marken.h"
 #include "shell/Sprache.h"
 #include "tests/views/ViewFixtures.h"
-#include "views/Ansicht.h"
 #include "views/Kopfanzeige.h"
 #include "views/Rahmenzustand.h"
 

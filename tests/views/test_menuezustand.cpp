@@ -2,9 +2,9 @@
 // channel shown, the file items, and the view check marks with the views that have data.
 #include <gtest/gtest.h>
 
+#include "model/Ansicht.h"
 #include "model/Zustand.h"
 #include "tests/views/ViewFixtures.h"
-#include "views/Ansicht.h"
 #include "views/Menuezustand.h"
 #include "views/Rahmenzustand.h"
 

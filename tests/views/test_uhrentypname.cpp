@@ -1,9 +1,9 @@
 // The clock-type name of a loaded program.
 #include <gtest/gtest.h>
 
+#include "model/Marke.h"
+#include "model/Uhrentypname.h"
 #include "model/Zustand.h"
-#include "shell/Marke.h"
-#include "views/Uhrentypname.h"
 
 using namespace qv;
 

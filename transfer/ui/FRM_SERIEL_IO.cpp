@@ -6,7 +6,7 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 
-#include "shell/Texte.h"
+#include "model/Texte.h"
 
 namespace qv {
 

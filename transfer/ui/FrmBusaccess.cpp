@@ -16,8 +16,8 @@
 #include <algorithm>
 
 #include "model/Environment.h"
+#include "model/Texte.h"
 #include "model/Val.h"
-#include "shell/Texte.h"
 #include "transfer/EibBuszugriff.h"
 #include "transfer/EibSeriell.h"
 

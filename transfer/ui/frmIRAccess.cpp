@@ -16,8 +16,8 @@
 #include "model/AtomicFile.h"
 #include "model/Environment.h"
 #include "model/Hooks.h"
+#include "model/Texte.h"
 #include "model/Zustand.h"
-#include "shell/Texte.h"
 
 namespace qv {
 

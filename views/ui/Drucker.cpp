@@ -8,8 +8,8 @@
 #include <QPrinterInfo>
 #include <cmath>
 
+#include "model/Ansicht.h"
 #include "model/Environment.h"
-#include "views/Ansicht.h"
 #include "views/Drucken.h"
 #include "views/Meldungstexte.h"
 #include "views/ui/FrmHauptmenue.h"

@@ -16,12 +16,12 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "model/Ansicht.h"
 #include "model/Environment.h"
 #include "model/Hooks.h"
+#include "model/Texte.h"
 #include "model/Val.h"
 #include "model/Zustand.h"
-#include "shell/Texte.h"
-#include "views/Ansicht.h"
 #include "views/Zellaenderung.h"
 
 namespace qv {

@@ -10,9 +10,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "model/Texte.h"
 #include "model/Zustand.h"
 #include "shell/Geraeteeinstellungen.h"
-#include "shell/Texte.h"
 #include "views/Drucken.h"
 #include "views/ui/Drucker.h"
 #include "views/ui/Fensteraufrufe.h"

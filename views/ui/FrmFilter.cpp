@@ -12,10 +12,10 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
+#include "model/Ansicht.h"
 #include "model/Hooks.h"
+#include "model/Texte.h"
 #include "model/Zustand.h"
-#include "shell/Texte.h"
-#include "views/Ansicht.h"
 #include "views/Filterdialog.h"
 
 namespace qv {

@@ -9,11 +9,11 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "model/Ansicht.h"
 #include "model/Environment.h"
 #include "model/Hooks.h"
+#include "model/Texte.h"
 #include "model/Zustand.h"
-#include "shell/Texte.h"
-#include "views/Ansicht.h"
 #include "views/Gridereignisse.h"
 #include "views/Gridinhalt.h"
 #include "views/Kopfanzeige.h"

@@ -5,11 +5,11 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include "model/Ansicht.h"
 #include "model/Environment.h"
 #include "model/Hooks.h"
+#include "model/Texte.h"
 #include "model/Zustand.h"
-#include "shell/Texte.h"
-#include "views/Ansicht.h"
 #include "views/Befehle.h"
 #include "views/Gridereignisse.h"
 #include "views/Kopfanzeige.h"

@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "model/Hooks.h"
-#include "shell/Marke.h"
+#include "model/Marke.h"
 #include "views/Befehle.h"
 #include "views/Kopfanzeige.h"
 #include "views/Rahmenzustand.h"

@@ -7,11 +7,11 @@
 #include <QToolButton>
 
 #include "calendar/Astrotabelle.h"
+#include "model/Ansicht.h"
 #include "model/Environment.h"
 #include "model/Hooks.h"
+#include "model/Texte.h"
 #include "model/Zustand.h"
-#include "shell/Texte.h"
-#include "views/Ansicht.h"
 #include "views/Befehle.h"
 #include "views/Kopfanzeige.h"
 #include "views/Speicherbelegung.h"

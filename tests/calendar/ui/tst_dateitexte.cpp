@@ -8,8 +8,8 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "calendar/Feiertage.h"
 #include "calendar/ui/FrmFeiertage.h"
+#include "model/Feiertage.h"
 #include "model/Programmdatei.h"
 #include "model/Programmleser.h"
 #include "shell/ui/WidgetEnvironment.h"

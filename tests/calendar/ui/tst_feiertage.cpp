@@ -10,11 +10,11 @@
 #include <QtTest>
 #include <memory>
 
-#include "calendar/Feiertage.h"
 #include "calendar/ui/FrmFeiertage.h"
+#include "model/Feiertage.h"
+#include "model/Texte.h"
 #include "model/Zustand.h"
 #include "shell/Sprache.h"
-#include "shell/Texte.h"
 #include "tests/calendar/ui/Kindsuche.h"
 #include "tests/support/ScriptedEnvironment.h"
 #include "tests/support/StartDir.h"

@@ -9,20 +9,20 @@
 #include <QScrollBar>
 #include <QtTest>
 
-#include "calendar/Feiertage.h"
 #include "entry/Eingabeautomatik.h"
 #include "entry/Prioritaetseingabe.h"
 #include "entry/ui/Eingabefelder.h"
 #include "entry/ui/FrmAutoEinst.h"
 #include "entry/ui/FrmEingPZ.h"
+#include "model/Ansicht.h"
+#include "model/Feiertage.h"
 #include "model/Satz.h"
+#include "model/Texte.h"
 #include "model/Zustand.h"
 #include "shell/Marken.h"
 #include "shell/Sprache.h"
-#include "shell/Texte.h"
 #include "tests/support/ScriptedEnvironment.h"
 #include "tests/support/StartDir.h"
-#include "views/Ansicht.h"
 
 using namespace qv;
 using namespace qv::test;

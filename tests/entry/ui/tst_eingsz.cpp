@@ -6,17 +6,17 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "calendar/ui/Kalenderfenster.h"
 #include "entry/Eingabeautomatik.h"
 #include "entry/Eingaberegeln.h"
 #include "entry/ui/Eingabefelder.h"
 #include "entry/ui/FrmEingSz.h"
 #include "model/Satz.h"
+#include "model/Texte.h"
 #include "shell/Sprache.h"
-#include "shell/Texte.h"
 #include "shell/Uhrenprofil.h"
 #include "tests/support/ScriptedEnvironment.h"
 #include "tests/views/ViewFixtures.h"
-#include "calendar/ui/Kalenderfenster.h"
 #include "tests/views/ui/Rahmentest.h"
 #include "views/Rahmenzustand.h"
 #include "views/Zelltexte.h"

@@ -11,11 +11,11 @@
 #include <QRadioButton>
 #include <algorithm>
 
-#include "calendar/Feiertage.h"
 #include "calendar/Feiertagseditor.h"
 #include "calendar/ui/Kalenderfenster.h"
 #include "entry/Prioritaetssatz.h"
 #include "entry/ui/Eingabefelder.h"
+#include "model/Feiertage.h"
 #include "model/Satz.h"
 #include "tests/views/ViewFixtures.h"
 #include "tests/views/ui/Rahmentest.h"

@@ -9,18 +9,18 @@
 #include <QtTest>
 #include <memory>
 
+#include "model/Ansicht.h"
 #include "model/Hooks.h"
+#include "model/Marke.h"
+#include "model/Texte.h"
 #include "model/Zustand.h"
 #include "shell/Geraeteeinstellungen.h"
-#include "shell/Marke.h"
 #include "shell/Marken.h"
 #include "shell/Sprache.h"
-#include "shell/Texte.h"
 #include "shell/Uhrenprofil.h"
 #include "shell/ui/Geraetefenster.h"
 #include "tests/support/ScriptedEnvironment.h"
 #include "tests/support/StartDir.h"
-#include "views/Ansicht.h"
 
 using namespace qv;
 

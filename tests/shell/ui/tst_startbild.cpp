@@ -10,19 +10,19 @@
 #include <QtTest>
 #include <memory>
 
-#include "calendar/Feiertage.h"
 #include "entry/Eingabeautomatik.h"
+#include "model/Ansicht.h"
+#include "model/Feiertage.h"
 #include "model/Hooks.h"
+#include "model/Marke.h"
+#include "model/Texte.h"
 #include "model/Zustand.h"
-#include "shell/Marke.h"
 #include "shell/Marken.h"
 #include "shell/QtSprache.h"
 #include "shell/Startbild.h"
-#include "shell/Texte.h"
 #include "shell/ui/FrmStartbild.h"
 #include "tests/support/ScriptedEnvironment.h"
 #include "tests/support/StartDir.h"
-#include "views/Ansicht.h"
 
 using namespace qv;
 

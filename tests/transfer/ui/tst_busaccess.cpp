@@ -7,10 +7,10 @@
 #include <QtTest>
 
 #include "model/Cp1252.h"
+#include "model/Texte.h"
 #include "model/Zustand.h"
 #include "shell/Marken.h"
 #include "shell/Sprache.h"
-#include "shell/Texte.h"
 #include "tests/support/EibSimulator.h"
 #include "tests/support/ScriptedEnvironment.h"
 #include "tests/support/StartDir.h"

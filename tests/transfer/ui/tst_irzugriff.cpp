@@ -8,7 +8,7 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include "shell/Texte.h"
+#include "model/Texte.h"
 #include "tests/transfer/TransferFixtures.h"
 #include "transfer/ui/Transferfenster.h"
 #include "views/ui/Fensteraufrufe.h"

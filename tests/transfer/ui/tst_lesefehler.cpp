@@ -7,7 +7,7 @@
 
 #include "model/Programmdatei.h"
 #include "model/Programmleser.h"
-#include "shell/Texte.h"
+#include "model/Texte.h"
 #include "tests/support/EibSimulator.h"
 #include "tests/support/KeyAdapterSim.h"
 #include "tests/transfer/TransferFixtures.h"

@@ -7,12 +7,12 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "shell/Texte.h"
+#include "model/Texte.h"
 #include "tests/support/KeyAdapterSim.h"
 #include "tests/transfer/TransferFixtures.h"
+#include "tests/views/ui/Rahmentest.h"
 #include "transfer/Kartenzugriff.h"
 #include "transfer/ui/Transferfenster.h"
-#include "tests/views/ui/Rahmentest.h"
 #include "views/ui/Fensteraufrufe.h"
 
 using namespace qv;

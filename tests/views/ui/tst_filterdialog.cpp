@@ -8,8 +8,8 @@
 #include <QtTest>
 
 #include "model/Hooks.h"
+#include "model/Marke.h"
 #include "model/Zustand.h"
-#include "shell/Marke.h"
 #include "shell/Sprache.h"
 #include "shell/Uhrenprofil.h"
 #include "tests/support/ScriptedEnvironment.h"

@@ -9,15 +9,15 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "calendar/Feiertage.h"
 #include "calendar/ui/Kalenderfenster.h"
 #include "entry/Eingabeautomatik.h"
+#include "model/Feiertage.h"
 #include "model/Programmdatei.h"
 #include "model/Sortierung.h"
-#include "views/Befehle.h"
 #include "shell/ui/Geraetefenster.h"
 #include "tests/views/ViewFixtures.h"
 #include "tests/views/ui/Rahmentest.h"
+#include "views/Befehle.h"
 
 using namespace qv;
 using namespace qv::test;

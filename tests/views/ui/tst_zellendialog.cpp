@@ -9,13 +9,13 @@
 #include <functional>
 #include <vector>
 
+#include "model/Ansicht.h"
 #include "model/Hooks.h"
+#include "model/Marke.h"
 #include "model/Zustand.h"
-#include "shell/Marke.h"
 #include "shell/Sprache.h"
 #include "shell/Uhrenprofil.h"
 #include "tests/support/ScriptedEnvironment.h"
-#include "views/Ansicht.h"
 #include "views/Zellaenderung.h"
 #include "views/ui/FrmChangeGridData.h"
 

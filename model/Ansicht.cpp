@@ -1,4 +1,4 @@
-#include "views/Ansicht.h"
+#include "model/Ansicht.h"
 
 namespace qv {
 

@@ -1,4 +1,4 @@
-#include "calendar/Dateiposten.h"
+#include "model/Dateiposten.h"
 
 #include <QRegularExpression>
 

@@ -1,6 +1,6 @@
-#include "calendar/Feiertage.h"
+#include "model/Feiertage.h"
 
-#include "calendar/Dateiposten.h"
+#include "model/Dateiposten.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,8 +8,8 @@
 
 #include "model/AtomicFile.h"
 #include "model/Environment.h"
+#include "model/Texte.h"
 #include "model/ValueFile.h"
-#include "shell/Texte.h"
 
 namespace qv {
 namespace {

@@ -1,7 +1,7 @@
-#include "views/Uhrentypname.h"
+#include "model/Uhrentypname.h"
 
+#include "model/Marke.h"
 #include "model/Zustand.h"
-#include "shell/Marke.h"
 
 namespace qv {
 

@@ -1,4 +1,4 @@
-#include "shell/Texte.h"
+#include "model/Texte.h"
 
 namespace qv {
 

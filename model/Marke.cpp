@@ -1,4 +1,4 @@
-#include "shell/Marke.h"
+#include "model/Marke.h"
 
 namespace qv {
 
