@@ -4,7 +4,6 @@
 
 #include "calendar/Sonne.h"
 #include "model/Environment.h"
-#include "model/Hooks.h"
 #include "model/Kalender.h"
 
 namespace qv {
@@ -12,9 +11,6 @@ namespace {
 
 constexpr int kTagesMinuten = 1440;
 constexpr int kTageBerechnet = 366;  // day indexes 0..365
-constexpr int kAufMax = 720;
-constexpr int kUnterMin = 721;
-constexpr int kUnterMax = 1439;
 
 // The UT minute of the event moved to the place's clock, as the 16-bit word stores it (the
 // settings are whole minutes; anything else is rounded half to even). Empty when not finite.
@@ -76,22 +72,6 @@ bool Rechne_Astrotabelle(double laenge, double breite, double zeitzone, double o
   const AstroPlace ort{laenge, breite, zeitzone, offsetAuf, offsetUnter};
   Rechne_Astrozeile(astro().AstroTab[kanal], ort, profile().Uhrentyp, profile().KeineZeit, jahr);
   return true;
-}
-
-TAstroEinst normalisedLimits(TAstroEinst e) {
-  // 1440 is no minute of the day: the limit control ends at 23:59, and so does the limit.
-  if (e.GrenzeUnter < kUnterMin || e.GrenzeUnter > kUnterMax) e.GrenzeUnter = kUnterMax;
-  if (e.GrenzeAuf < 0 || e.GrenzeAuf > kAufMax) e.GrenzeAuf = 0;
-  return e;
-}
-
-void Setze_Astrogrenzen(int kanal) {
-  if (kanal < 0 || kanal >= kAstroChannels) return;
-  AstroState& a = astro();
-  a.AstroKanal = static_cast<int16_t>(kanal);
-  a.AstroGrenzen[kanal] = normalisedLimits(a.AstroGrenzen[kanal]);
-  callHook(hooks().Zeige_Astrogrenzen, int{a.AstroGrenzen[kanal].GrenzeAuf},
-           int{a.AstroGrenzen[kanal].GrenzeUnter});
 }
 
 }  // namespace qv

@@ -2,6 +2,7 @@
 // The astro table: per astro channel and day of the year the minutes at which the clock
 // switches at sunrise and at sunset, computed from the place settings of the astro dialog, and
 // the per-channel switching limits.
+#include "model/Astrogrenzen.h"
 #include "model/Zustand.h"
 
 namespace qv {
@@ -28,13 +29,5 @@ void Rechne_Astrozeile(TAstroTag (&zeile)[kAstroDays], const AstroPlace& ort, in
 // false (and nothing changed) for a channel outside the table.
 bool Rechne_Astrotabelle(double laenge, double breite, double zeitzone, double offsetAuf,
                          double offsetUnter, int kanal);
-
-// The limits brought into range: a sunrise limit outside 0..720 becomes 0, a sunset limit
-// outside 721..1439 becomes 1439.
-TAstroEinst normalisedLimits(TAstroEinst e);
-
-// Makes kanal (0..3) the current astro channel, brings its limits into range and shows them in
-// the astro dialog when it is open. Ignored for a channel outside the table.
-void Setze_Astrogrenzen(int kanal);
 
 }  // namespace qv

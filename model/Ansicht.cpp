@@ -13,4 +13,12 @@ ViewState& viewState() {
 
 void resetViewState() { viewState() = ViewState{}; }
 
+FilterSettings filterStartValues(int geraetefamilie) {
+  FilterSettings f;
+  f.FilterProgBis = geraetefamilie == 1 ? 7 : 10;
+  return f;
+}
+
+void Filter_Startwerte() { viewState().filter = filterStartValues(profile().Geraetefamilie); }
+
 }  // namespace qv

@@ -60,4 +60,9 @@ ViewState& viewState();
 // Back to the values at process start.
 void resetViewState();
 
+// The filter record as every start-up load leaves it; FilterProgBis depends on the device family.
+FilterSettings filterStartValues(int geraetefamilie);
+// Puts viewState().filter back to its start-up values for the current device family.
+void Filter_Startwerte();
+
 }  // namespace qv

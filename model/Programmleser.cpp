@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <optional>
 
-#include "calendar/Astrotabelle.h"
 #include "model/Abbild.h"
+#include "model/Astrogrenzen.h"
 #include "model/AtomicFile.h"
 #include "model/Dateinamen.h"
 #include "model/Environment.h"

@@ -4,8 +4,8 @@
 #include <QProcess>
 #include <algorithm>
 
-#include "entry/Eingabeautomatik.h"
 #include "model/Ansicht.h"
+#include "model/Automatikeinstellung.h"
 #include "model/Dateinamen.h"
 #include "model/Environment.h"
 #include "model/Feiertage.h"
@@ -19,7 +19,6 @@
 #include "shell/Sprache.h"
 #include "shell/Startverzeichnis.h"
 #include "shell/Uhrenprofil.h"
-#include "views/Filter.h"
 
 namespace qv {
 

@@ -4,8 +4,8 @@
 #include <functional>
 #include <vector>
 
-#include "entry/Eingabeautomatik.h"
 #include "model/Ansicht.h"
+#include "model/Automatikeinstellung.h"
 #include "model/Dateinamen.h"
 #include "model/Environment.h"
 #include "model/Hooks.h"

@@ -18,14 +18,6 @@ bool passesProgram(const TSz& rec, const FilterSettings& f) {
 
 }  // namespace
 
-FilterSettings filterStartValues(int geraetefamilie) {
-  FilterSettings f;
-  f.FilterProgBis = geraetefamilie == 1 ? 7 : 10;
-  return f;
-}
-
-void Filter_Startwerte() { viewState().filter = filterStartValues(profile().Geraetefamilie); }
-
 bool passesSwitchingFilter(const TSz& rec, const FilterSettings& f) {
   const int w = Sz_Wochentage(rec);
   if (w != 0) {

@@ -6,8 +6,8 @@
 #include <QMdiSubWindow>
 #include <QToolButton>
 
-#include "calendar/Astrotabelle.h"
 #include "model/Ansicht.h"
+#include "model/Astrogrenzen.h"
 #include "model/Environment.h"
 #include "model/Hooks.h"
 #include "model/Texte.h"
