@@ -18,6 +18,7 @@
 #include "model/Hooks.h"
 #include "model/Texte.h"
 #include "model/Zustand.h"
+#include "views/Rahmenzustand.h"
 
 namespace qv {
 
@@ -143,6 +144,12 @@ void frmIRAccess::TxtUz_LostFocus() {
 
 void frmIRAccess::cmd_IRok_Click() {
   if (laeuft_) return;
+  // An open entry form works on the program's records and tables: a read never replaces them,
+  // as the main window's key read and Open are off meanwhile.
+  if (modus_ == IRModus::Lesen && offeneEingabeformen() > 0) {
+    env().beep();
+    return;
+  }
   if (modus_ == IRModus::Stellen) {
     txtdat_LostFocus();
     TxtUz_LostFocus();

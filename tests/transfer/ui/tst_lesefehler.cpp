@@ -1,9 +1,15 @@
 // A read that fails leaves the program as it was: the main window's memory-key read over the
 // serial road, so the next Save writes it and nothing else over its own file, and the bus
-// window's read.
+// window's read. The infrared read does not replace a program an entry form works on.
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QtTest>
+
+#include "calendar/ui/Kalenderfenster.h"
 
 #include "model/Programmdatei.h"
 #include "model/Programmleser.h"
@@ -96,6 +102,58 @@ class TstLesefehler : public QObject {
     QCOMPARE(p.HatDateiname, vorher.HatDateiname);
     QCOMPARE(p.Geaendert, vorher.Geaendert);
     delete f;
+  }
+
+  // An open change run of the changeover editor works on the program's table: the infrared read
+  // does not replace the program under it, as the memory-key read and Open do not.
+  void infraredReadWaitsForAnOpenChangeRun() {
+    Rahmentest t(4);
+    Kalenderfenster_anmelden();
+    Installiere_Transferfenster();
+    wartezeiten().irSchrittMs = 20;
+    wartezeiten().irNachlaufMs = 200;
+    ProgramState& p = program();
+    const TSwEintrag sw1 = swEintrag(30, 3, 2, 1, 26, 10, 3, 1), sw2 = swEintrag(29, 3, 2, 1, 25, 10, 3, 1);
+    // The clock holds another program, which the stand-in helper brings.
+    setzeSlot(0, {wochenSz(120, 127, 1, 1)}, {});
+    p.SwTab[0][0] = sw2;
+    p.SwTab[0][1] = sw1;
+    p.AnzSw[0] = 2;
+    p.SwKopf[0] = 7;
+    p.Dateiname[0] = t.dir->file(QStringLiteral("uhr.qvl"));
+    QCOMPARE(SchreibeProgrammDatei(), 1);
+    t.dir->write(QStringLiteral("zelnix.exe"), "#!/bin/sh\ncp uhr.qvl exchg.dat\necho 0 > irtrans.msg\n");
+    QFile::setPermissions(t.dir->file(QStringLiteral("zelnix.exe")), QFile::ReadOwner | QFile::ExeOwner);
+    // The user's program, its second changeover entry in a change run.
+    setzeSlot(0, {wochenSz(60, 127, 1, 1)}, {});
+    p.SwTab[0][0] = sw1;
+    p.SwTab[0][1] = sw2;
+    p.AnzSw[0] = 2;
+    p.Dateiname[0] = t.dir->file(QStringLiteral("anlage.qvl"));
+    p.HatDateiname = 1;
+    QCOMPARE(SchreibeProgrammDatei(), 1);
+    callHook(hooks().Fuelle_Grid, 0);
+    t.action("mnuAnsSW")->trigger();
+    t.grid()->setzeAuswahl(2, 2, 0, t.grid()->columnCount() - 1);
+    t.action("mnuBa\u00c4nd")->trigger();
+    QCoreApplication::processEvents();
+    QPointer<QMdiSubWindow> sw = t.rahmen->mdiArea()->currentSubWindow();
+    QCOMPARE(sw->objectName(), QStringLiteral("frmEinSW"));
+
+    QWidget* ir = Oeffne_Fenster(&Fensteraufrufe::frmIRAccess);
+    ir->findChild<QRadioButton*>(QStringLiteral("Option1_0"))->click();
+    QTest::mouseClick(ir->findChild<QPushButton*>(QStringLiteral("cmd_IRok")), Qt::LeftButton);
+    QCOMPARE(p.Dateiname[0], t.dir->file(QStringLiteral("anlage.qvl")));
+    QCOMPARE(p.SwTab[0][0], sw1);
+    QCOMPARE(p.Sz[0][0], wochenSz(60, 127, 1, 1));
+    QVERIFY(!QFile::exists(t.dir->file(QStringLiteral("2zelnix.msg"))));
+
+    sw->findChild<QListWidget*>(QStringLiteral("Listvonstd"))->setCurrentRow(4);
+    QTest::mouseClick(sw->findChild<QPushButton*>(QStringLiteral("cmdSwOk")), Qt::LeftButton);
+    QCOMPARE(p.SwTab[0][0], sw1);
+    QCOMPARE(p.SwTab[0][1].w0 / 16, 4);
+    QTest::mouseClick(ir->findChild<QPushButton*>(QStringLiteral("cmd_Irend")), Qt::LeftButton);
+    fensteraufrufe() = Fensteraufrufe{};
   }
 };
 
