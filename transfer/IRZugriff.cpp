@@ -18,6 +18,7 @@
 #include "transfer/Kartenzugriff.h"
 #include "transfer/Programmstart.h"
 #include "transfer/Wartezeiten.h"
+#include "views/Rahmenzustand.h"
 
 namespace qv {
 namespace {
@@ -172,6 +173,11 @@ bool IR_Uebertragung(IRModus modus, const std::function<void(int)>& anzeige) {
     prozess.waitForFinished(w.irNachlaufMs);
     const int r = code.value_or(2);
     if (r == 0) {
+      if (modus == IRModus::Lesen && offeneEingabeformen() > 0) {
+        // An entry form opened while the read ran works on the program: it is not replaced.
+        env().beep();
+        return ende({}, false);
+      }
       if (modus == IRModus::Lesen && !Lade_Austauschabbild(kAustausch)) return ende({}, false);
       return ende(t.S_UeberErfo, true);
     }

@@ -105,8 +105,9 @@ class TstLesefehler : public QObject {
   }
 
   // An open change run of the changeover editor works on the program's table: the infrared read
-  // does not replace the program under it, as the memory-key read and Open do not.
-  void infraredReadWaitsForAnOpenChangeRun() {
+  // does not replace the program under it, as the memory-key read and Open do not; nor when the
+  // form is opened while the read runs.
+  void infraredReadNeverReplacesWhatAnEntryFormWorksOn() {
     Rahmentest t(4);
     Kalenderfenster_anmelden();
     Installiere_Transferfenster();
@@ -142,7 +143,9 @@ class TstLesefehler : public QObject {
 
     QWidget* ir = Oeffne_Fenster(&Fensteraufrufe::frmIRAccess);
     ir->findChild<QRadioButton*>(QStringLiteral("Option1_0"))->click();
+    const int beeps = t.env->beeps;
     QTest::mouseClick(ir->findChild<QPushButton*>(QStringLiteral("cmd_IRok")), Qt::LeftButton);
+    QCOMPARE(t.env->beeps, beeps + 1);
     QCOMPARE(p.Dateiname[0], t.dir->file(QStringLiteral("anlage.qvl")));
     QCOMPARE(p.SwTab[0][0], sw1);
     QCOMPARE(p.Sz[0][0], wochenSz(60, 127, 1, 1));
@@ -152,6 +155,21 @@ class TstLesefehler : public QObject {
     QTest::mouseClick(sw->findChild<QPushButton*>(QStringLiteral("cmdSwOk")), Qt::LeftButton);
     QCOMPARE(p.SwTab[0][0], sw1);
     QCOMPARE(p.SwTab[0][1].w0 / 16, 4);
+    QTest::mouseClick(sw->findChild<QPushButton*>(QStringLiteral("cmdSwOk")), Qt::LeftButton);
+    QTRY_VERIFY(!sw);
+
+    // A switching-time form opened while the read runs: what the helper brings is not loaded.
+    t.rahmen->mdiArea()->setActiveSubWindow(t.haupt()->subWindow());
+    t.action("mnuAnsSZ")->trigger();
+    t.env->messages.clear();
+    QTimer::singleShot(0, this, [&t] { t.action("mnuBaSz")->trigger(); });
+    QTest::mouseClick(ir->findChild<QPushButton*>(QStringLiteral("cmd_IRok")), Qt::LeftButton);
+    QVERIFY(t.rahmen->kindfenster(QStringLiteral("frmEingSz")));
+    QCOMPARE(p.Dateiname[0], t.dir->file(QStringLiteral("anlage.qvl")));
+    QCOMPARE(p.Sz[0][0], wochenSz(60, 127, 1, 1));
+    QCOMPARE(p.SwTab[0][0], sw1);
+    QVERIFY(t.env->messages.empty());
+    QCOMPARE(t.env->beeps, beeps + 2);
     QTest::mouseClick(ir->findChild<QPushButton*>(QStringLiteral("cmd_Irend")), Qt::LeftButton);
     fensteraufrufe() = Fensteraufrufe{};
   }
