@@ -166,7 +166,11 @@ void frmIRAccess::cmd_IRok_Click() {
     return;
   }
   laeuft_ = true;
-  for (QWidget* w : {static_cast<QWidget*>(cmd_IRok), static_cast<QWidget*>(cmd_Irend)}) w->setEnabled(false);
+  // Every control waits for the transfer: an option chosen meanwhile would save and copy the
+  // program over the exchange file a read is bringing.
+  QWidget* const bedienung[] = {cmd_IRok, cmd_Irend, Option1[0], Option1[1], Option1[2],
+                                Optcom[0], Optcom[1], txtdat, TxtUz};
+  for (QWidget* w : bedienung) w->setEnabled(false);
   ggeIRtrans->setValue(0);
   ggeIRtrans->show();
   QPointer<QProgressBar> gauge = ggeIRtrans;
@@ -175,7 +179,7 @@ void frmIRAccess::cmd_IRok_Click() {
   });
   ggeIRtrans->setValue(0);
   ggeIRtrans->hide();
-  for (QWidget* w : {static_cast<QWidget*>(cmd_IRok), static_cast<QWidget*>(cmd_Irend)}) w->setEnabled(true);
+  for (QWidget* w : bedienung) w->setEnabled(true);
   laeuft_ = false;
   callHook(hooks().Fuelle_Grid, program().AktSpeicher);
 }

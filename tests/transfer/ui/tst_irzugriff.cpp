@@ -8,6 +8,8 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include "model/Programmdatei.h"
+
 #include "model/Texte.h"
 #include "tests/transfer/TransferFixtures.h"
 #include "transfer/ui/Transferfenster.h"
@@ -72,6 +74,36 @@ class TstIRZugriff : public QObject {
     QCOMPARE(program().Geaendert, int16_t(1));
     QVERIFY(!teil<QProgressBar>(w, "ggeIRtrans")->isVisibleTo(w));
     QVERIFY(teil<QPushButton>(w, "cmd_IRok")->isEnabled());
+    teil<QPushButton>(w, "cmd_Irend")->click();
+    fensteraufrufe() = Fensteraufrufe{};
+  }
+
+  // The options stay as they were while a transfer runs: choosing "write" then does not copy the
+  // program over the image the helper has just read.
+  void optionsWaitForTheRunningRead() {
+    TransferTest t;
+    ProgramState& p = program();
+    p.Sz[0][0] = {uint8_t(128 + 30), 0, 0, 31, 1, 1};
+    p.AnzSz[0] = p.AnzGesamt[0] = 1;
+    p.Dateiname[0] = QStringLiteral("uhr.qvl");
+    QCOMPARE(SchreibeProgrammDatei(), 1);
+    speichereProgramm();
+    p.HatDateiname = 1;
+    t.dir.write(QStringLiteral("zelnix.exe"), "#!/bin/sh\ncp uhr.qvl exchg.dat\necho 0 > irtrans.msg\n");
+    QFile::setPermissions(t.dir.file(QStringLiteral("zelnix.exe")), QFile::ReadOwner | QFile::ExeOwner);
+    QWidget* w = oeffne();
+    teil<QRadioButton>(w, "Option1_0")->click();
+    QTimer ungeduld;
+    QObject::connect(&ungeduld, &QTimer::timeout, w, [&] {
+      if (!QFile::exists(QStringLiteral("irtrans.msg"))) return;
+      teil<QRadioButton>(w, "Option1_1")->click();
+      ungeduld.stop();
+    });
+    ungeduld.start(1);
+    teil<QPushButton>(w, "cmd_IRok")->click();
+    QCOMPARE(t.texte(), QStringList({texts().S_UeberErfo}));
+    QCOMPARE(p.AnzSz[0], int16_t(1));
+    QCOMPARE(p.Sz[0][0].w0, uint8_t(128 + 30));
     teil<QPushButton>(w, "cmd_Irend")->click();
     fensteraufrufe() = Fensteraufrufe{};
   }
