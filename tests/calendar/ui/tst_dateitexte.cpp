@@ -108,6 +108,32 @@ class TstDateitexte : public QObject {
     QCOMPARE(p.Verwendung[1], verwendung->text());
     QCOMPARE(p.Kanalname[0][1].trimmed(), kanal->text().trimmed());
   }
+
+  // A line break or tab pasted into the usage text or a channel name is dropped (with a beep):
+  // the program file holds one text a line, and a break would move every later name a line on.
+  void pastedControlCharactersStayOutOfTheProgramFile() {
+    Rahmentest t(4);
+    auto* verwendung = t.w<QLineEdit>("Txtverwendung");
+    auto* kanal = t.w<QLineEdit>("txtkannam0");
+    verwendung->selectAll();
+    verwendung->insert(QStringLiteral("Halle\r\nOst"));
+    kanal->selectAll();
+    kanal->insert(QStringLiteral("Licht\tA"));
+    QCOMPARE(verwendung->text(), QStringLiteral("HalleOst"));
+    QCOMPARE(kanal->text(), QStringLiteral("LichtA"));
+    QCOMPARE(t.env->beeps, 2);
+
+    t.rahmen->Uebernimm_Kopffelder();
+    ProgramState& p = program();
+    p.Dateiname[0] = t.dir->file(QStringLiteral("halle.qvl"));
+    p.AnzSw[0] = 0;
+    t.env->answer(Answer::Ok);
+    QCOMPARE(SchreibeProgrammDatei(), 1);
+    QCOMPARE(LeseProgrammDatei(p.Dateiname[0], 0, 1), LeseErgebnis::Geladen);
+    QCOMPARE(p.Verwendung[1], QStringLiteral("HalleOst"));
+    QCOMPARE(p.Kanalname[0][1].trimmed(), QStringLiteral("LichtA"));
+    QCOMPARE(p.Kanalname[1][1].trimmed(), QStringLiteral("C2 :"));
+  }
 };
 
 QTEST_MAIN(TstDateitexte)
