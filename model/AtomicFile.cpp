@@ -18,25 +18,6 @@ bool fails(WriteFault step) {
   return true;
 }
 
-// The file a save replaces: the name itself, or through links their last target, so the link
-// stays. Empty (with *error) when that is there but no regular file: renaming over a device,
-// FIFO, socket or directory would replace it, and a run as root is allowed to.
-QString regularTarget(const QString& path, QString* error) {
-  QFileInfo fi(path);
-  for (int hops = 0; fi.isSymLink(); ++hops) {
-    if (hops == 40) {
-      if (error) *error = QStringLiteral("Too many levels of symbolic links");
-      return {};
-    }
-    fi.setFile(fi.symLinkTarget());
-  }
-  if (fi.exists() && !fi.isFile()) {
-    if (error) *error = QStringLiteral("Not a regular file: ") + fi.filePath();
-    return {};
-  }
-  return fi.filePath();
-}
-
 // Writes through a temporary file beside the target that replaces it only when fill has written
 // everything; fill reports its own failures in *error.
 bool writeThrough(const QString& path, const std::function<bool(QSaveFile&, QString*)>& fill, QString* error) {
@@ -82,6 +63,22 @@ bool writeAll(QSaveFile& f, const char* data, qint64 size, QString* error) {
 }
 
 }  // namespace
+
+QString regularTarget(const QString& path, QString* error) {
+  QFileInfo fi(path);
+  for (int hops = 0; fi.isSymLink(); ++hops) {
+    if (hops == 40) {
+      if (error) *error = QStringLiteral("Too many levels of symbolic links");
+      return {};
+    }
+    fi.setFile(fi.symLinkTarget());
+  }
+  if (fi.exists() && !fi.isFile()) {
+    if (error) *error = QStringLiteral("Not a regular file: ") + fi.filePath();
+    return {};
+  }
+  return fi.filePath();
+}
 
 void injectWriteFault(WriteFault fault) { gFault = fault; }
 

@@ -18,6 +18,11 @@ constexpr qint64 kMaxTextFileBytes = 4 * 1024 * 1024;
 // is, or leads to, a device, FIFO, socket or directory is refused.
 bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
+// The file a write to path goes into: the name itself, or through links their last target. Empty
+// (with *error) when that is there but no regular file: renaming over a device, FIFO, socket or
+// directory would replace it (a run as root is allowed to), and opening a FIFO would block.
+QString regularTarget(const QString& path, QString* error = nullptr);
+
 // Appends to a file by writing it anew (old contents, copied in pieces, then bytes), with the same
 // guarantee; a file of any length takes the append. Only a plain file (or none) is appended to.
 bool appendFileAtomically(const QString& path, const QByteArray& bytes, QString* error = nullptr);

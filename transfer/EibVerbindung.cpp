@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/AtomicFile.h"
 #include "model/Cp1252.h"
 #include "model/Texte.h"
 #include "transfer/Wartezeiten.h"
@@ -63,7 +64,15 @@ BusSitzung::~BusSitzung() { Protokoll_schliessen(); }
 
 bool BusSitzung::Protokoll_neu(const QString& datei) {
   Protokoll_schliessen();
-  protokoll_.setFileName(datei);
+  // Written as the steps come, so not through a temporary file; but only into a regular file: a
+  // FIFO would block the open and a device would take the lines. Such a name stays as it is.
+  QString grund;
+  const QString ziel = regularTarget(datei, &grund);
+  if (ziel.isEmpty()) {
+    letzterFehler = datei + QStringLiteral(": ") + grund;
+    return false;
+  }
+  protokoll_.setFileName(ziel);
   if (!protokoll_.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
     letzterFehler = datei + QStringLiteral(": ") + protokoll_.errorString();
     return false;

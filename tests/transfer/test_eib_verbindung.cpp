@@ -1,6 +1,13 @@
 // The link to the local coupler: message building, opening and closing with the address-table
 // length, the waits for confirmation and answer with their faults, and the drivers' guarantees.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 #include "tests/transfer/EibFixtures.h"
 
@@ -106,4 +113,43 @@ TEST(EibVerbindung, CallsOnAClosedLinkFail) {
   EXPECT_NE(k.EIB_Send(hex("00")), 0);
   EXPECT_NE(k.EIB_SendStatus(a, b, fertig), 0);
   EXPECT_NE(k.EIB_Receive(p, n), 0);
+}
+
+// The bus log goes only into a regular file (behind a link: its target, the link staying). A FIFO
+// (read here, so an open would not block), a directory, or either behind a link, is left as it
+// is and the operation runs without a log.
+TEST(EibVerbindung, TheLogGoesOnlyIntoARegularFile) {
+  enum class Ding { Fifo, Verzeichnis, Datei };
+  struct Fall {
+    Ding ding;
+    bool durchLink;
+  };
+  for (const Fall& f : {Fall{Ding::Fifo, false}, Fall{Ding::Fifo, true}, Fall{Ding::Verzeichnis, false},
+                        Fall{Ding::Verzeichnis, true}, Fall{Ding::Datei, true}}) {
+    SCOPED_TRACE(static_cast<int>(f.ding) * 2 + f.durchLink);
+    EibStand t;
+    t.s.Protokoll_schliessen();
+    const QString log = t.dir.file(QStringLiteral("protocol.txt"));
+    ASSERT_TRUE(QFile::remove(log));
+    const QString ding = f.durchLink ? t.dir.file(QStringLiteral("anderswo")) : log;
+    if (f.ding == Ding::Fifo) { ASSERT_EQ(::mkfifo(QFile::encodeName(ding).constData(), 0600), 0); }
+    if (f.ding == Ding::Verzeichnis) { ASSERT_TRUE(QDir().mkdir(ding)); }
+    if (f.ding == Ding::Datei) t.dir.write(QStringLiteral("anderswo"), "alt\r\n");
+    if (f.durchLink) { ASSERT_TRUE(QFile::link(ding, log)); }
+    const int leser = f.ding == Ding::Fifo ? ::open(QFile::encodeName(ding).constData(), O_RDONLY | O_NONBLOCK) : -1;
+
+    EXPECT_EQ(t.s.Protokoll_neu(), f.ding == Ding::Datei);
+    ASSERT_EQ(t.s.Bus_Oeffnen(0, 9600), 0);
+    t.s.Bus_Schliessen();
+    t.s.Protokoll_schliessen();
+
+    EXPECT_EQ(QFileInfo(log).isSymLink(), f.durchLink);
+    if (f.ding == Ding::Verzeichnis) { EXPECT_TRUE(QFileInfo(ding).isDir()); }
+    if (f.ding == Ding::Datei) { EXPECT_EQ(t.log().value(0), QStringLiteral("installiere AST")); }
+    if (leser >= 0) {
+      char b[16];
+      EXPECT_LE(::read(leser, b, sizeof b), 0) << "log lines went into the FIFO";
+      ::close(leser);
+    }
+  }
 }

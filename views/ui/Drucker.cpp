@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "model/Ansicht.h"
+#include "model/AtomicFile.h"
 #include "model/Environment.h"
 #include "views/Drucken.h"
 #include "views/Meldungstexte.h"
@@ -52,6 +53,12 @@ bool Qt_Zeilendrucker::beginne() {
   QPrinter& p = aus_->printer;
   // A later list of a run into one document starts on a new page of it.
   const bool weiter = aus_->painter.isActive();
+  // A PDF file goes only where a regular file is or may be: a FIFO would block the job and a
+  // device would take it.
+  if (!weiter && p.outputFormat() == QPrinter::PdfFormat && regularTarget(p.outputFileName(), &grund_).isEmpty()) {
+    fehlgeschlagen_ = true;
+    return false;
+  }
   if (weiter ? !p.newPage() : !aus_->painter.begin(&p)) {
     fehlgeschlagen_ = true;
     return false;
@@ -123,7 +130,7 @@ bool Qt_Zeilendrucker::ende(QString* fehler) {
   if (!fehlgeschlagen_) return true;
   if (fehler) {
     const QPrinter& p = aus_->printer;
-    *fehler = p.outputFormat() == QPrinter::PdfFormat ? Datei_nicht_schreibbar(p.outputFileName(), {})
+    *fehler = p.outputFormat() == QPrinter::PdfFormat ? Datei_nicht_schreibbar(p.outputFileName(), grund_)
                                                       : Meldung(Meldungstext::DruckerNichtBereit);
   }
   return false;

@@ -46,6 +46,7 @@ class Qt_Zeilendrucker final : public Zeilendrucker {
   std::shared_ptr<Druckausgabe> aus_;
   bool begonnen_ = false;
   bool fehlgeschlagen_ = false;
+  QString grund_;  // why the job could not start, when known
   QFont schrift_;
   int zeilenJeSeite_ = 72;
   double zeichen_ = 0, zeile_ = 0, y_ = 0, hoehe_ = 0;

@@ -44,9 +44,11 @@ void KopfFeld::focusOutEvent(QFocusEvent* e) {
 }
 
 void KopfFeld::filtereEingefuegtes(const QString& text) {
+  // The key rules let control keys through; as text, a line break or tab would split the
+  // file's line of this box, so pasted control characters go too.
   QString sauber;
   for (QChar c : text)
-    if (!erlaubt || erlaubt(c)) sauber += c;
+    if (c.unicode() >= 0x20 && (!erlaubt || erlaubt(c))) sauber += c;
   const bool verboten = sauber.size() != text.size();
   if (sauber.size() > maxLaenge_) sauber.truncate(maxLaenge_);
   if (sauber.size() == text.size()) return;

@@ -32,6 +32,16 @@ void tippe(QWidget* box, const QString& text) {
   }
 }
 
+// Takes the header boxes over, saves the program and reads the file back into slot 1.
+bool speichertUndLiestZurueck(Rahmentest& t) {
+  t.rahmen->Uebernimm_Kopffelder();
+  ProgramState& p = program();
+  p.Dateiname[0] = t.dir->file(QStringLiteral("halle.qvl"));
+  p.AnzSw[0] = 0;
+  t.env->answer(Answer::Ok);
+  return SchreibeProgrammDatei() == 1 && LeseProgrammDatei(p.Dateiname[0], 0, 1) == LeseErgebnis::Geladen;
+}
+
 const QString kFeiertag = QString::fromUtf8("Święto Niepodległości");
 const QString kOrt = QString::fromUtf8("Łódź");
 
@@ -98,15 +108,31 @@ class TstDateitexte : public QObject {
     QCOMPARE(kanal->text(), QString::fromUtf8("ód "));
 
     // Taken over and saved, the file gives back what the boxes show.
-    t.rahmen->Uebernimm_Kopffelder();
-    ProgramState& p = program();
-    p.Dateiname[0] = t.dir->file(QStringLiteral("halle.qvl"));
-    p.AnzSw[0] = 0;
-    t.env->answer(Answer::Ok);
-    QCOMPARE(SchreibeProgrammDatei(), 1);
-    QCOMPARE(LeseProgrammDatei(p.Dateiname[0], 0, 1), LeseErgebnis::Geladen);
+    QVERIFY(speichertUndLiestZurueck(t));
+    const ProgramState& p = program();
     QCOMPARE(p.Verwendung[1], verwendung->text());
     QCOMPARE(p.Kanalname[0][1].trimmed(), kanal->text().trimmed());
+  }
+
+  // A line break or tab pasted into the usage text or a channel name is dropped (with a beep):
+  // the program file holds one text a line, and a break would move every later name a line on.
+  void pastedControlCharactersStayOutOfTheProgramFile() {
+    Rahmentest t(4);
+    auto* verwendung = t.w<QLineEdit>("Txtverwendung");
+    auto* kanal = t.w<QLineEdit>("txtkannam0");
+    verwendung->selectAll();
+    verwendung->insert(QStringLiteral("Halle\r\nOst"));
+    kanal->selectAll();
+    kanal->insert(QStringLiteral("Licht\tA"));
+    QCOMPARE(verwendung->text(), QStringLiteral("HalleOst"));
+    QCOMPARE(kanal->text(), QStringLiteral("LichtA"));
+    QCOMPARE(t.env->beeps, 2);
+
+    QVERIFY(speichertUndLiestZurueck(t));
+    const ProgramState& p = program();
+    QCOMPARE(p.Verwendung[1], QStringLiteral("HalleOst"));
+    QCOMPARE(p.Kanalname[0][1].trimmed(), QStringLiteral("LichtA"));
+    QCOMPARE(p.Kanalname[1][1].trimmed(), QStringLiteral("C2 :"));
   }
 };
 

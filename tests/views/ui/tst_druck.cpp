@@ -1,5 +1,9 @@
 // The print and export dialog in the frame: its boxes per clock type, the redirect into the text
 // file, the frame's print button, and a print into a PDF file read back with pdftotext.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -335,6 +339,30 @@ class TstDruck : public QObject {
     const QString txt = Textdateiname(program().Dateiname[0]);
     QVERIFY2(t.letzteMeldung().startsWith(datei.arg(txt) + u' '), qPrintable(t.letzteMeldung()));
     QCOMPARE(t.env->messages.size(), size_t(3));
+  }
+
+  // A PDF file goes only into a regular file: a FIFO chosen in the dialog, or behind a link (read
+  // here, so an open would not block), gets nothing and the failure is reported.
+  void testPdfOnlyIntoARegularFile() {
+    for (const bool durchLink : {false, true}) {
+      Drucktest t(4);
+      schaltzeiten(3);
+      const QString fifo = t.dir->file(QStringLiteral("rohr"));
+      QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+      t.dialog->pdf = durchLink ? t.dir->file(QStringLiteral("liste.pdf")) : fifo;
+      if (durchLink) QVERIFY(QFile::link(fifo, t.dialog->pdf));
+      const int leser = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK);
+      QVERIFY(leser >= 0);
+      QTest::mouseClick(t.w<QToolButton>("AniButton2"), Qt::LeftButton);
+      char b[16];
+      const auto gelesen = ::read(leser, b, sizeof b);
+      ::close(leser);
+      QCOMPARE(gelesen <= 0, true);
+      QVERIFY2(t.letzteMeldung().startsWith(QStringLiteral("Die Datei %1 kann nicht geschrieben werden. Not a regular file")
+                                                .arg(t.dialog->pdf)),
+               qPrintable(t.letzteMeldung()));
+      QCOMPARE(t.env->messages.size(), size_t(1));
+    }
   }
 };
 
