@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "model/Environment.h"
 #include "model/Hooks.h"
@@ -165,7 +166,8 @@ void FrmGeraetEinst::zeige(const Einstellstellung& s) {
   if (Zeigt_Messimpuls()) {
     // The free channels are those of the program in memory.
     const QStringList kanaele = Messkanal_Eintraege(&kanaele_);
-    fuelle(cboMessKan_, kanaele, static_cast<int>(kanaele_.indexOf(s.messKanal)));
+    // A channel records use now is no choice: "kein Messimpuls" stands instead.
+    fuelle(cboMessKan_, kanaele, std::max(static_cast<int>(kanaele_.indexOf(s.messKanal)), 0));
     fuelle(cboMessImpLage_, Lage_Eintraege(), s.lage);
     fuelle(cboMessZustand_, Zustand_Eintraege(), s.zustand);
     fuelle(cboMessPeriode_, Perioden_Eintraege(), s.periode);
@@ -195,7 +197,10 @@ void FrmGeraetEinst::zeige(const Einstellstellung& s) {
 void FrmGeraetEinst::nachfuehren() {
   const Einstellstellung jetzt = stellung();
   const Einstellstellung neu = uebernahme();
-  if (neu == jetzt) return;
+  // The entry forms may have put records on a channel the pulse list offers.
+  QVector<int> frei;
+  if (Zeigt_Messimpuls()) Messkanal_Eintraege(&frei);
+  if (neu == jetzt && frei == kanaele_) return;
   zeige(neu);
   // A value the user left now shows the setting and counts as shown; a changed one stays changed.
   gezeigt_ = Geaenderte_Stellung(jetzt, gezeigt_, neu);

@@ -11,6 +11,7 @@
 
 #include "calendar/ui/Kalenderfenster.h"
 #include "entry/Eingabeautomatik.h"
+#include "entry/ui/Eingabefelder.h"
 #include "model/Feiertage.h"
 #include "model/Programmdatei.h"
 #include "model/Sortierung.h"
@@ -252,6 +253,42 @@ class TstNebenfenster : public QObject {
     QTRY_VERIFY(!dlg);
     QCOMPARE(settings().SwRegel, int16_t(erwartet));
     QCOMPARE(settings().Zeilen, int16_t(80));
+  }
+
+  // The measuring pulse goes only on a channel no record uses: channel 2, chosen in the dialog
+  // before the switching-time form stored a time on it, is offered no more once the dialog is
+  // active again, and OK does not put the pulse on it.
+  void deviceSettingsOfferOnlyFreeChannels() {
+    Rahmentest t(19);
+    fensteraufrufe().frmGeraetEinst = &Zeige_Geraeteeinstellungen;
+    settings().MessKanal = 0;
+    t.action("mnuEinstGer\u00e4t")->trigger();
+    QPointer<QWidget> dlg = eigenesFenster("frmGer\u00e4tEinst");
+    QVERIFY(dlg);
+    auto* kanal = kind<QComboBox>(dlg, "cboMessKan");
+    QCOMPARE(kanal->count(), 5);
+    kanal->setCurrentIndex(2);
+    QCOMPARE(kanal->currentText(), texts().S_aufKanal2);
+
+    hauptfensterAktiv(t);
+    t.action("mnuBaSz")->trigger();
+    auto* f = qobject_cast<FrmEingSz*>(aktiv(t)->widget());
+    QVERIFY(f);
+    f->chkKan[1]->click();
+    f->chkWochentag[0]->click();
+    f->liststd->setCurrentRow(9);
+    f->cmdSzok_Click();
+    QCOMPARE(program().AnzSz[0], int16_t(1));
+
+    QEvent zurueck(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(dlg, &zurueck);
+    QStringList eintraege;
+    for (int i = 0; i < kanal->count(); ++i) eintraege << kanal->itemText(i);
+    QCOMPARE(eintraege, (QStringList{texts().S_keinMess, texts().S_aufKanal1, texts().S_aufKanal3, texts().S_aufKanal4}));
+    QCOMPARE(kanal->currentIndex(), 0);
+    QTest::mouseClick(kind<QPushButton>(dlg, "CmdEinstOk"), Qt::LeftButton);
+    QTRY_VERIFY(!dlg);
+    QCOMPARE(settings().MessKanal, int16_t(0));
   }
 
   // The astro dialog of the 16-channel type follows the frame's paging while the main window is
