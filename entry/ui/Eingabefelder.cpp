@@ -16,6 +16,7 @@
 
 #include "entry/Eingaberegeln.h"
 #include "model/Environment.h"
+#include "model/Zustand.h"
 #include "views/ui/FrmHauptmenue.h"
 #include "views/ui/MDIForm1.h"
 
@@ -156,6 +157,17 @@ void Fuelle_Kombi(QComboBox* kombi, const QStringList& eintraege) {
 
 void Setze_Listindex(QListWidget* liste, int index) {
   liste->setCurrentRow(index >= 0 && index < liste->count() ? index : -1);
+}
+
+void Messkanal_nachziehen(ColourCheckBox* const (&kanaele)[4]) {
+  const Uhrenprofil& u = profile();
+  if (u.Evu != 1 || u.Kanalzahl < 2 || u.Kanalzahl > 4) return;
+  const int mess = settings().MessKanal;
+  for (int k = 0; k < 4; ++k) {
+    const bool frei = k + 1 != mess;
+    if (!frei) kanaele[k]->setChecked(false);
+    kanaele[k]->setEnabled(frei);
+  }
 }
 
 }  // namespace qv

@@ -81,6 +81,11 @@ void Schliesse_Form(QWidget* form);
 // The main window's view menu ticks follow viewState() at once, whichever child is active.
 void Ansichtsmenue_nachfuehren();
 
+// The channel boxes of a utility clock with 2 to 4 channels follow the measuring pulse, which the
+// device settings dialog may move while a form is open: its channel's box is cleared and off,
+// the other boxes are on.
+void Messkanal_nachziehen(ColourCheckBox* const (&kanaele)[4]);
+
 // Fill a list or combo without running its handlers; both are left with no position, and a list
 // takes the focus only by a click.
 void Fuelle_Liste(QListWidget* liste, const QStringList& eintraege);

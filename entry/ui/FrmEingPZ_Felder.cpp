@@ -267,7 +267,10 @@ void FrmEingPZ::Feiertage_nachziehen() {
 }
 
 bool FrmEingPZ::event(QEvent* e) {
-  if (e->type() == QEvent::WindowActivate) Feiertage_nachziehen();
+  if (e->type() == QEvent::WindowActivate) {
+    Feiertage_nachziehen();
+    Messkanal_nachziehen(chkKan);
+  }
   return QWidget::event(e);
 }
 

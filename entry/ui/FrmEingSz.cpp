@@ -446,6 +446,11 @@ void FrmEingSz::Form_Unload() {
   SortiereSz(1, 0);
 }
 
+bool FrmEingSz::event(QEvent* e) {
+  if (e->type() == QEvent::WindowActivate) Messkanal_nachziehen(chkKan);
+  return QWidget::event(e);
+}
+
 QWidget* Oeffne_EingSz() {
   if (QWidget* offen = Aktiviere_offene_Form(QStringLiteral("frmEingSz"))) return offen;
   if (Speicher_voll_bei_Neu()) return nullptr;

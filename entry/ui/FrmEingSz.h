@@ -75,6 +75,7 @@ class FrmEingSz : public QWidget, private SzFormular {
 
  protected:
   void closeEvent(QCloseEvent* e) override;
+  bool event(QEvent* e) override;
 
  private:
   void baue();

@@ -291,6 +291,47 @@ class TstNebenfenster : public QObject {
     QCOMPARE(settings().MessKanal, int16_t(0));
   }
 
+  // An entry form open while the dialog puts the pulse on channel 2 clears and locks that box
+  // when it is active again, so no record goes on the pulse's channel; the pulse moved away
+  // frees it again.
+  void entryFormsFollowThePulseChannel_data() {
+    QTest::addColumn<QString>("form");
+    QTest::newRow("switching time") << QStringLiteral("mnuBaSz");
+    QTest::newRow("priority time") << QStringLiteral("mnuBaPz");
+  }
+  void entryFormsFollowThePulseChannel() {
+    QFETCH(QString, form);
+    Rahmentest t(19);
+    fensteraufrufe().frmGeraetEinst = &Zeige_Geraeteeinstellungen;
+    settings().MessKanal = 0;
+    t.action(form.toUtf8().constData())->trigger();
+    QMdiSubWindow* sub = aktiv(t);
+    QVERIFY(sub);
+    ColourCheckBox* const* kan = form == QStringLiteral("mnuBaSz") ? qobject_cast<FrmEingSz*>(sub->widget())->chkKan
+                                                                   : qobject_cast<FrmEingPZ*>(sub->widget())->chkKan;
+    kan[1]->setChecked(true);
+
+    hauptfensterAktiv(t);
+    t.action("mnuEinstGer\u00e4t")->trigger();
+    QPointer<QWidget> dlg = eigenesFenster("frmGer\u00e4tEinst");
+    QVERIFY(dlg);
+    kind<QComboBox>(dlg, "cboMessKan")->setCurrentIndex(2);
+    QTest::mouseClick(kind<QPushButton>(dlg, "CmdEinstOk"), Qt::LeftButton);
+    QTRY_VERIFY(!dlg);
+    QCOMPARE(settings().MessKanal, int16_t(2));
+    t.rahmen->mdiArea()->setActiveSubWindow(sub);
+    QEvent zurueck(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(t.rahmen, &zurueck);
+    QVERIFY(!kan[1]->isChecked());
+    QVERIFY(!kan[1]->isEnabled());
+    QVERIFY(kan[0]->isEnabled() && kan[2]->isEnabled());
+
+    settings().MessKanal = 3;
+    QCoreApplication::sendEvent(t.rahmen, &zurueck);
+    QVERIFY(kan[1]->isEnabled());
+    QVERIFY(!kan[2]->isEnabled());
+  }
+
   // The astro dialog of the 16-channel type follows the frame's paging while the main window is
   // active, and its OK writes the channel whose limits it shows.
   void astroDialogWritesTheChannelItShows() {
