@@ -242,7 +242,7 @@ void FrmEinSW::Form_Load() {
 }
 
 void FrmEinSW::Form_Activate() {
-  if (inputAutomation().AutoAktiv == 1) Regeltage_anwenden();
+  if (Regeltage_aktiv()) Regeltage_anwenden();
   const bool anfuegen = modus_ == 0 || modus_ == 2;
   const bool nichtsZuAendern = modus_ == 1 && program().AnzSw[0] <= 0;
   if ((anfuegen && program().AnzSw[0] >= kSwEntries) || nichtsZuAendern) {
@@ -296,7 +296,7 @@ void FrmEinSW::Mon_Click(Haelfte& h) {
   else swEingabe().SwMonatVon = static_cast<int16_t>(m);
   h.lblMon->setText(h.mon->currentItem() ? h.mon->currentItem()->text() : QString());
   Tag_begrenzen(h, h.zurueck);
-  if (inputAutomation().AutoAktiv == 1) Regeltag_anwenden(h);
+  if (Regeltage_aktiv()) Regeltag_anwenden(h);
 }
 
 void FrmEinSW::cboprojahr_Click() {
@@ -326,7 +326,13 @@ void FrmEinSW::setzeJahr(int jahr) {
     for (Haelfte* h : {&von_, &bis_})
       if (h->mon->currentRow() == 1 && h->tag->currentRow() == 28) Setze_Listindex(h->tag, 27);
   }
-  if (inputAutomation().AutoAktiv == 1) Regeltage_anwenden();
+  if (Regeltage_aktiv()) Regeltage_anwenden();
+}
+
+// A change run loads its entries with the automation off; another entry form may switch it on
+// meanwhile, so the run follows only this editor's own box.
+bool FrmEinSW::Regeltage_aktiv() const {
+  return inputAutomation().AutoAktiv == 1 && (modus_ != 1 || Chkautopil_->isChecked());
 }
 
 void FrmEinSW::Regeltag_anwenden(Haelfte& h) {

@@ -59,6 +59,7 @@ class FrmEinSW : public QWidget {
   // The year the editor works on: counter, label, February's 29th and the rule days.
   void setzeJahr(int jahr);
   void Regeltage_anwenden();
+  bool Regeltage_aktiv() const;
   void Regeltag_anwenden(Haelfte& h);
   // The day index cut to the month of its half.
   void Tag_begrenzen(Haelfte& h, bool piepen);

@@ -147,6 +147,29 @@ class TstNebenfenster : public QObject {
     QCOMPARE(program().SwTab[0][2], sw3);
   }
 
+  // The switching-time form's input automation, switched on while a change run is open, does not
+  // put rule days into the entry the run shows: it keeps its days, only the hour typed changes.
+  void changeoverChangeRunKeepsItsDaysWhenAnotherFormAutomates() {
+    Rahmentest t(4);
+    Kalenderfenster_anmelden();
+    mitTabelle(t, "a.qvl");
+    program().SwTab[0][0] = swEintrag(5, 3, 2, 1, 10, 10, 3, 1);
+    QPointer<QMdiSubWindow> sw = aendereSw(t, 1, 1);
+    QVERIFY(sw);
+    hauptfensterAktiv(t);
+    t.action("mnuBaSz")->trigger();
+    auto* f = qobject_cast<FrmEingSz*>(aktiv(t)->widget());
+    QVERIFY(f);
+    f->Chkautopil->click();
+    QCOMPARE(inputAutomation().AutoAktiv, int16_t(1));
+    t.rahmen->mdiArea()->setActiveSubWindow(sw);
+    QCoreApplication::processEvents();
+    kind<QListWidget>(sw, "Listvonstd")->setCurrentRow(4);
+    ok(sw);
+    QTRY_VERIFY(!sw);
+    QCOMPARE(program().SwTab[0][0], swEintrag(5, 3, 4, 1, 10, 10, 3, 1));
+  }
+
   // While a change run is open the main window neither deletes its rows nor replaces the program;
   // an entry gone all the same is not written behind the table's end.
   void changeoverChangeRunIsGuarded() {
