@@ -223,7 +223,7 @@ void cmdSzok(SzFormState& s, SzFormular& form) {
         fertig = true;
       } else {
         form.Zeige_Sz_in_Feldern(nr, modus == 2 ? 1 : 0);
-        if (inputAutomation().AutoAktiv == 1) form.Automatik_Schritt();
+        if (inputAutomation().AutoAktiv == 1 && form.Automatik_gewaehlt()) form.Automatik_Schritt();
       }
     }
   }

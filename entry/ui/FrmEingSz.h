@@ -50,6 +50,7 @@ class FrmEingSz : public QWidget, private SzFormular {
   // The input automation frame.
   void chkautopil_Click();
   void Automatik_Schritt() override;
+  bool Automatik_gewaehlt() const override;
   void cmdneuassi_Click();
 
   // Controls, named as the form's own.

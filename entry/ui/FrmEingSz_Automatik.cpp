@@ -63,6 +63,8 @@ void FrmEingSz::Automatik_Schritt() {
   Automatik_Schritt_Sz(f, inputAutomation(), env().now().date().year());
 }
 
+bool FrmEingSz::Automatik_gewaehlt() const { return Chkautopil->isChecked(); }
+
 void FrmEingSz::cmdneuassi_Click() { Oeffne_Fenster(&Fensteraufrufe::frmAutoEinst); }
 
 }  // namespace qv

@@ -15,6 +15,7 @@
 #include "calendar/ui/Kalenderfenster.h"
 #include "entry/Prioritaetssatz.h"
 #include "entry/ui/Eingabefelder.h"
+#include "model/Automatikeinstellung.h"
 #include "model/Feiertage.h"
 #include "model/Satz.h"
 #include "tests/views/ViewFixtures.h"
@@ -312,6 +313,31 @@ class TstGleichschritt : public QObject {
     t.warte();
     QCOMPARE(program().AnzPz[0], int16_t(1));
     QCOMPARE(program().Sz[0][0], periodePz(12, 23, 1, 6, 3, 1));
+  }
+
+  // The priority form switches the input automation on while a switching-time change run is
+  // open: the run's next row is loaded as it stands, not moved on by an automation step.
+  void changeRunIgnoresTheOtherFormsAutomation() {
+    Lauf t;
+    // The automation's start values step a switching time on by a minute.
+    setInputAutomationStartValues();
+    const TSz a = wochenSz(390, 31, 1, 1), b = wochenSz(1320, 31, 1, 0);
+    setzeSlot(0, {a, b}, {});
+    callHook(hooks().Fuelle_Grid, 0);
+    t.auf_Zeilen(1, 2, "mnuBa\u00c4nd");
+    QVERIFY(t.fenster("frmEingSz"));
+    t.befehl("mnuBaPz");
+    t.form<FrmEingPZ>("frmEingPZ")->Chkautopil->click();
+    QCOMPARE(inputAutomation().AutoAktiv, int16_t(1));
+    t.aktiviere(t.fenster("frmEingSz"));
+    for (int zeile = 0; zeile < 2 && t.fenster("frmEingSz"); ++zeile) {
+      t.form<FrmEingSz>("frmEingSz")->cmdSzOk->click();
+      t.warte();
+    }
+    QVERIFY(!t.fenster("frmEingSz"));
+    const std::vector<TSz> ist = saetze(0);
+    QCOMPARE(ist.size(), size_t(2));
+    QVERIFY(std::is_permutation(ist.begin(), ist.end(), std::vector<TSz>{a, b}.begin()));
   }
 
   // Neujahr, Karfreitag, Weihnachten; the holiday editor deletes Neujahr while the priority form
