@@ -283,7 +283,7 @@ void Pz_Ok(PzFormular& f) {
         ++s.AktZeile;
         f.Zeige_Pz_in_Feldern(nr, modus == 1 ? 0 : 1);
         geladen = true;
-        if (inputAutomation().AutoAktiv == 1) f.Automatik_Schritt();
+        if (inputAutomation().AutoAktiv == 1 && f.Automatik_gewaehlt()) f.Automatik_Schritt();
       }
     }
   }

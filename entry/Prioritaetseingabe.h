@@ -96,6 +96,9 @@ class PzFormular {
   virtual void Zeige_Okmarke() = 0;
   virtual void Zeige_Pz_in_Feldern(int nr, int speicher) = 0;
   virtual void Automatik_Schritt() = 0;
+  // Whether this window's own automation box is ticked: a change or copy run steps its rows only
+  // then, not when another entry form switched the automation on meanwhile.
+  virtual bool Automatik_gewaehlt() const { return true; }
   // Selects the next listed holiday; false at the end of the list and in the date layout.
   virtual bool Naechster_Feiertag() = 0;
   // The main window shows the program's priority times when it is next active.

@@ -74,8 +74,8 @@ class SzFormular {
   virtual void Bestaetige() = 0;
   virtual void Zeige_Sz_in_Feldern(int nr, int speicher) = 0;
   virtual void Automatik_Schritt() = 0;
-  // A change or copy run opens with the automation off; another entry form may switch it on
-  // meanwhile, so a run steps only when this window's own box is ticked.
+  // Whether this window's own automation box is ticked: a change or copy run steps its rows only
+  // then, not when another entry form switched the automation on meanwhile.
   virtual bool Automatik_gewaehlt() const { return true; }
   // The main window shows the program's switching-time list when it is next active.
   virtual void Ansicht_Schaltzeiten() = 0;

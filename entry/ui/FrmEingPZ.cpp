@@ -397,6 +397,8 @@ void FrmEingPZ::Zeige_Okmarke() {
   Timer1->start();
 }
 
+bool FrmEingPZ::Automatik_gewaehlt() const { return Chkautopil->isChecked(); }
+
 void FrmEingPZ::Automatik_Schritt() { Automatik_Schritt_Pz(*this, inputAutomation(), env().now().date().year()); }
 
 bool FrmEingPZ::Naechster_Feiertag() {

@@ -92,6 +92,7 @@ class FrmEingPZ : public QWidget, private PzFormular, private PzAutomatikFelder 
   void Setze_Altanzeige(const PzEingabe& e) override;
   void Zeige_Okmarke() override;
   void Automatik_Schritt() override;
+  bool Automatik_gewaehlt() const override;
   bool Naechster_Feiertag() override;
   void Ansicht_Prioritaeten() override;
   void Starte_Alleok() override;

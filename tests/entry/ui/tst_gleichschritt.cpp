@@ -315,29 +315,41 @@ class TstGleichschritt : public QObject {
     QCOMPARE(program().Sz[0][0], periodePz(12, 23, 1, 6, 3, 1));
   }
 
-  // The priority form switches the input automation on while a switching-time change run is
-  // open: the run's next row is loaded as it stands, not moved on by an automation step.
+  // The other entry form switches the input automation on while a change run is open: the run's
+  // next row is loaded as it stands, not moved on by an automation step.
+  void changeRunIgnoresTheOtherFormsAutomation_data() {
+    QTest::addColumn<bool>("prioritaet");
+    QTest::newRow("switching-time run") << false;
+    QTest::newRow("priority run") << true;
+  }
   void changeRunIgnoresTheOtherFormsAutomation() {
+    QFETCH(bool, prioritaet);
     Lauf t;
-    // The automation's start values step a switching time on by a minute.
+    // The automation's start values step a switching time on by a minute; the priority by one.
     setInputAutomationStartValues();
+    inputAutomation().IncPrio = 1;
     const TSz a = wochenSz(390, 31, 1, 1), b = wochenSz(1320, 31, 1, 0);
-    setzeSlot(0, {a, b}, {});
+    const TSz p1 = periodePz(3, 1, 3, 5, 3, 1), p2 = periodePz(7, 1, 7, 5, 3, 1);
+    setzeSlot(0, {a, b}, {p1, p2});
     callHook(hooks().Fuelle_Grid, 0);
+    if (prioritaet) t.befehl("mnuAnsPz");
     t.auf_Zeilen(1, 2, "mnuBa\u00c4nd");
-    QVERIFY(t.fenster("frmEingSz"));
-    t.befehl("mnuBaPz");
-    t.form<FrmEingPZ>("frmEingPZ")->Chkautopil->click();
+    const char* lauf = prioritaet ? "frmEingPZ" : "frmEingSz";
+    QVERIFY(t.fenster(lauf));
+    t.befehl(prioritaet ? "mnuBaSz" : "mnuBaPz");
+    if (prioritaet) t.form<FrmEingSz>("frmEingSz")->Chkautopil->click();
+    else t.form<FrmEingPZ>("frmEingPZ")->Chkautopil->click();
     QCOMPARE(inputAutomation().AutoAktiv, int16_t(1));
-    t.aktiviere(t.fenster("frmEingSz"));
-    for (int zeile = 0; zeile < 2 && t.fenster("frmEingSz"); ++zeile) {
-      t.form<FrmEingSz>("frmEingSz")->cmdSzOk->click();
+    t.aktiviere(t.fenster(lauf));
+    for (int zeile = 0; zeile < 2 && t.fenster(lauf); ++zeile) {
+      if (prioritaet) t.form<FrmEingPZ>(lauf)->cmdPzOk->click();
+      else t.form<FrmEingSz>(lauf)->cmdSzOk->click();
       t.warte();
     }
-    QVERIFY(!t.fenster("frmEingSz"));
+    QVERIFY(!t.fenster(lauf));
     const std::vector<TSz> ist = saetze(0);
-    QCOMPARE(ist.size(), size_t(2));
-    QVERIFY(std::is_permutation(ist.begin(), ist.end(), std::vector<TSz>{a, b}.begin()));
+    QCOMPARE(ist.size(), size_t(4));
+    QVERIFY(std::is_permutation(ist.begin(), ist.end(), std::vector<TSz>{a, b, p1, p2}.begin()));
   }
 
   // Neujahr, Karfreitag, Weihnachten; the holiday editor deletes Neujahr while the priority form
