@@ -154,6 +154,8 @@ QString Belegung_Text(int m) {
 
 bool Zeichen_erlaubt_Nummer(QChar c) { return (c >= u'0' && c <= u'9') || c == u' ' || c == QChar(8); }
 
-bool Zeichen_erlaubt_Text(QChar c) { return c != u',' && (c.unicode() < 0x20 || cp1252::storable(c)); }
+bool Zeichen_erlaubt_Kanalname(QChar c) { return c.unicode() < 0x20 || cp1252::storable(c); }
+
+bool Zeichen_erlaubt_Text(QChar c) { return c != u',' && Zeichen_erlaubt_Kanalname(c); }
 
 }  // namespace qv

@@ -56,10 +56,12 @@ bool Schreibschutz_sichtbar();
 QString Belegung_Titel(int m);
 QString Belegung_Text(int m);
 
-// Characters the header boxes refuse: in names and usage text the comma and what the program
-// file cannot hold (control keys such as backspace pass); in the number box anything but digits,
-// blank and backspace.
+// The header boxes' key rules; a rule sees the character a key types. The number box takes
+// digits, blank and backspace. The usage text refuses the comma and what the program file cannot
+// hold; a channel name takes every character the file can hold, the comma included (its line is
+// read whole). Control keys such as backspace pass both text rules.
 bool Zeichen_erlaubt_Nummer(QChar c);
 bool Zeichen_erlaubt_Text(QChar c);
+bool Zeichen_erlaubt_Kanalname(QChar c);
 
 }  // namespace qv

@@ -175,7 +175,7 @@ void MDIForm1::baueKopfpanel() {
     lblCnam_[i] = label(QStringLiteral("lblCnam%1").arg(i));
     txtkannam_[i] = new KopfFeld(QStringLiteral("txtkannam%1").arg(i), 20, Picture1_);
     txtkannam_[i]->setMinimumWidth(zeichenBreite(8));
-    txtkannam_[i]->erlaubt = Zeichen_erlaubt_Text;
+    txtkannam_[i]->erlaubt = Zeichen_erlaubt_Kanalname;
     txtkannam_[i]->verlassen = [this, i] { txtkannam_LostFocus(i); };
     if (i > 0) zeile3->addSpacing(kGruppe - kAbstand);
     zeile3->addWidget(lblCnam_[i]);

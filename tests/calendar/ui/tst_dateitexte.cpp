@@ -1,6 +1,7 @@
-// Text boxes whose text goes into a Windows-1252 file refuse, where it is typed, a character the
-// file cannot hold: the holiday name, the input box for place and set names, and the frame's
-// usage text and channel names. What the box shows is what the file gives back.
+// Text boxes whose text goes into a file take, where it is typed, what their key rules allow, and
+// never a character the Windows-1252 file cannot hold: the program number, the frame's usage text
+// and channel names, the holiday name, the input box for place and set names. What the box shows
+// is what the file gives back.
 #include <QComboBox>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -32,6 +33,35 @@ void tippe(QWidget* box, const QString& text) {
   }
 }
 
+// The input box of place and set names, typed into as the user does; returns what it gives.
+QString tippeInEingabebox(Rahmentest& t, const QString& tasten) {
+  WidgetEnvironment echt;
+  setEnvironment(&echt);
+  QTimer::singleShot(0, [&] {
+    // The scripted environment counts the beeps of the typing.
+    setEnvironment(t.env.get());
+    auto* d = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+    QVERIFY(d);
+    tippe(d->findChild<QLineEdit*>(), tasten);
+    d->accept();
+  });
+  const QString name = echt.inputText(QStringLiteral("Name des Ortes ?"));
+  setEnvironment(t.env.get());
+  return name;
+}
+
+// Saves the program as a new file through the file menu and opens that file again.
+void speichereUndOeffne(Rahmentest& t) {
+  const QString datei = t.dir->file(QStringLiteral("namen.qvl"));
+  t.env->answerFileDialog(datei);
+  t.env->answer(Answer::Ok);  // no records: saved all the same
+  t.oeffneMenue("mnuDat");
+  t.action("mnuDatSpu")->trigger();
+  t.env->answerFileDialog(datei);
+  t.oeffneMenue("mnuDat");
+  t.action("mnuDat\u00d6ff")->trigger();
+}
+
 // Takes the header boxes over, saves the program and reads the file back into slot 1.
 bool speichertUndLiestZurueck(Rahmentest& t) {
   t.rahmen->Uebernimm_Kopffelder();
@@ -51,6 +81,61 @@ class TstDateitexte : public QObject {
   Q_OBJECT
 
  private slots:
+  // Each box, typed into key by key: what it holds and how often it beeped. The Windows-1252 rule
+  // stands over each box's own one. A row with "geoeffnet" saves the program, opens it again and
+  // looks at the box once more (a name read back carries one leading blank).
+  void eachBoxTakesWhatItsRuleAllows_data() {
+    QTest::addColumn<int>("typ");  // brand slot: 19 has a program number, 15 sixteen channels
+    QTest::addColumn<QString>("feld");
+    QTest::addColumn<QString>("tasten");
+    QTest::addColumn<QString>("gezeigt");
+    QTest::addColumn<int>("pieps");
+    QTest::addColumn<QString>("geoeffnet");
+    const auto zeile = [](const char* name, int typ, const char* feld, const QString& tasten, const QString& gezeigt,
+                          int pieps, const QString& geoeffnet = {}) {
+      QTest::newRow(name) << typ << QString::fromLatin1(feld) << tasten << gezeigt << pieps << geoeffnet;
+    };
+    const auto u = [](const char* s) { return QString::fromUtf8(s); };
+    zeile("number: digits and blank", 19, "txtProgrammnummer", u("1a2 ,3\u20ac"), u("12 3"), 3);
+    zeile("number: six places", 19, "txtProgrammnummer", u("1234567"), u("123456"), 0);
+    zeile("usage: no comma", 4, "Txtverwendung", u("Halle, Nord"), u("Halle Nord"), 1);
+    zeile("usage: Windows-1252", 4, "Txtverwendung", u("Łódź €;\"'"), u("ód €;\"'"), 2);
+    zeile("usage: sixty places", 4, "Txtverwendung", QString(61, u'x'), QString(60, u'x'), 0);
+    zeile("channel: comma", 4, "txtkannam0", u("Licht, Flur"), u("Licht, Flur"), 0);
+    zeile("channel: Windows-1252", 4, "txtkannam1", u("Łódź, €;\"'"), u("ód, €;\"'"), 2);
+    zeile("channel: twenty places", 4, "txtkannam0", u("Licht, Flur, Halle Ost"), u("Licht, Flur, Halle O"), 0);
+    zeile("channel 4 of 16: comma, saved and opened", 15, "txtkannam3", u("Tor 1, 2"), u("Tor 1, 2"), 0,
+          u(" Tor 1, 2"));
+    zeile("holiday name: comma, Windows-1252", 4, "Txt_feiertag_name", u("Tag, A Ł"), u("Tag, A "), 1);
+    zeile("input box: comma, Windows-1252", 4, "Eingabebox", u("Bad, Ems Ł"), u("Bad, Ems "), 1);
+  }
+
+  void eachBoxTakesWhatItsRuleAllows() {
+    QFETCH(int, typ);
+    QFETCH(QString, feld);
+    QFETCH(QString, tasten);
+    QFETCH(QString, gezeigt);
+    QFETCH(int, pieps);
+    QFETCH(QString, geoeffnet);
+    Rahmentest t(typ);
+    if (feld == QStringLiteral("Eingabebox")) {
+      QCOMPARE(tippeInEingabebox(t, tasten), gezeigt);
+    } else {
+      QLineEdit* box = feld == QStringLiteral("Txt_feiertag_name")
+                           ? kind<QLineEdit>(Oeffne_frmfeiertage(), "Txt_feiertag_name")
+                           : t.w<QLineEdit>(feld.toLatin1().constData());
+      QVERIFY(box);
+      tippe(box, tasten);
+      QCOMPARE(box->text(), gezeigt);
+      if (!geoeffnet.isEmpty()) {
+        speichereUndOeffne(t);
+        QCOMPARE(program().Dateiname[0], t.dir->file(QStringLiteral("namen.qvl")));
+        QCOMPARE(box->text(), geoeffnet);
+      }
+    }
+    QCOMPARE(t.env->beeps, pieps);
+  }
+
   void holidayNameKeepsOnlyWhatTheFileHolds() {
     Rahmentest t(4);
     texts().FtDatei = QStringLiteral("deutsch.hdy");

@@ -96,22 +96,25 @@ class TstRahmen : public QObject {
     QCOMPARE(program().Programmnummer[0], 12);
     QCOMPARE(program().Geaendert, int16_t(1));
 
-    // Commas are refused in names and usage text, typed or pasted.
+    // A channel name keeps its commas, typed or pasted; the usage text refuses them.
     auto* name = t.w<QLineEdit>("txtkannam0");
     name->setFocus();
     QTest::keyClicks(name, QStringLiteral("a,b"));
-    QCOMPARE(name->text(), QStringLiteral("ab"));
+    QCOMPARE(name->text(), QStringLiteral("a,b"));
     QApplication::clipboard()->setText(QStringLiteral("x,y"));
     QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(name->text(), QStringLiteral("abxy"));
+    QCOMPARE(name->text(), QStringLiteral("a,bx,y"));
     verlasse(name);
-    QCOMPARE(program().Kanalname[0][0], QStringLiteral("abxy"));
+    QCOMPARE(program().Kanalname[0][0], QStringLiteral("a,bx,y"));
     auto* verwendung = t.w<QLineEdit>("Txtverwendung");
     verwendung->setFocus();
     QTest::keyClicks(verwendung, QStringLiteral("Halle, Nord"));
     QCOMPARE(verwendung->text(), QStringLiteral("Halle Nord"));
+    QApplication::clipboard()->setText(QStringLiteral(", Ost"));
+    QTest::keyClick(verwendung, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(verwendung->text(), QStringLiteral("Halle Nord Ost"));
     verlasse(verwendung);
-    QCOMPARE(program().Verwendung[0], QStringLiteral("Halle Nord"));
+    QCOMPARE(program().Verwendung[0], QStringLiteral("Halle Nord Ost"));
 
     // A name read from a file keeps its leading blank and may fill all twenty places: showing
     // and taking over the boxes changes nothing; typing into the full box adds nothing.
