@@ -24,7 +24,8 @@ KopfFeld::~KopfFeld() {
 }
 
 void KopfFeld::keyPressEvent(QKeyEvent* e) {
-  const QString t = e->text();
+  // Delete edits and types nothing, though X11 gives it the text DEL: no key rule sees it.
+  const QString t = e->key() == Qt::Key_Delete ? QString() : e->text();
   if (erlaubt && t.size() == 1 && !erlaubt(t[0])) {
     env().beep();
     e->accept();

@@ -22,13 +22,18 @@ using namespace qv::test;
 
 namespace {
 
-// Types text as a keyboard would, one key press per character.
+constexpr char16_t kLinks = u'\u2190';
+constexpr char16_t kEntf = u'\u007f';
+
+// Types text as a keyboard would, one key press per character: kLinks is the Left key, kEntf the
+// Delete key with the text DEL that X11 gives it.
 void tippe(QWidget* box, const QString& text) {
   for (const char32_t u : text.toUcs4()) {
-    const QString zeichen = QString::fromUcs4(&u, 1);
-    QKeyEvent druck(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, zeichen);
+    const Qt::Key taste = u == kLinks ? Qt::Key_Left : u == kEntf ? Qt::Key_Delete : Qt::Key_unknown;
+    const QString zeichen = u == kLinks ? QString() : QString::fromUcs4(&u, 1);
+    QKeyEvent druck(QEvent::KeyPress, taste, Qt::NoModifier, zeichen);
     QApplication::sendEvent(box, &druck);
-    QKeyEvent los(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, zeichen);
+    QKeyEvent los(QEvent::KeyRelease, taste, Qt::NoModifier, zeichen);
     QApplication::sendEvent(box, &los);
   }
 }
@@ -95,15 +100,19 @@ class TstDateitexte : public QObject {
                           int pieps, const QString& geoeffnet = {}) {
       QTest::newRow(name) << typ << QString::fromLatin1(feld) << tasten << gezeigt << pieps << geoeffnet;
     };
+    const QString entf = QStringLiteral("ab") + kLinks + kEntf;
     const auto u = [](const char* s) { return QString::fromUtf8(s); };
     zeile("number: digits and blank", 19, "txtProgrammnummer", u("1a2 ,3\u20ac"), u("12 3"), 3);
     zeile("number: six places", 19, "txtProgrammnummer", u("1234567"), u("123456"), 0);
+    zeile("number: Delete", 19, "txtProgrammnummer", u("12") + kLinks + kEntf, u("1"), 0);
     zeile("usage: no comma", 4, "Txtverwendung", u("Halle, Nord"), u("Halle Nord"), 1);
     zeile("usage: Windows-1252", 4, "Txtverwendung", u("Łódź €;\"'"), u("ód €;\"'"), 2);
     zeile("usage: sixty places", 4, "Txtverwendung", QString(61, u'x'), QString(60, u'x'), 0);
+    zeile("usage: Delete", 4, "Txtverwendung", entf, u("a"), 0);
     zeile("channel: comma", 4, "txtkannam0", u("Licht, Flur"), u("Licht, Flur"), 0);
     zeile("channel: Windows-1252", 4, "txtkannam1", u("Łódź, €;\"'"), u("ód, €;\"'"), 2);
     zeile("channel: twenty places", 4, "txtkannam0", u("Licht, Flur, Halle Ost"), u("Licht, Flur, Halle O"), 0);
+    zeile("channel: Delete", 4, "txtkannam0", entf, u("a"), 0);
     zeile("channel 4 of 16: comma, saved and opened", 15, "txtkannam3", u("Tor 1, 2"), u("Tor 1, 2"), 0,
           u(" Tor 1, 2"));
     zeile("holiday name: comma, Windows-1252", 4, "Txt_feiertag_name", u("Tag, A Ł"), u("Tag, A "), 1);
