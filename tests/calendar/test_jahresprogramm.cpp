@@ -59,6 +59,9 @@ TEST_F(JahrTest, RangesBoundToAYear) {
   EXPECT_EQ(tageMit(Rechne_pzgrafik(2026, 1), 0, 4, 2026), bereich(0, 9));
   EXPECT_TRUE(tageMit(Rechne_pzgrafik(2024, 1), 0, 4, 2024).empty());
   EXPECT_TRUE(tageMit(Rechne_pzgrafik(2027, 1), 0, 4, 2027).empty());
+  lade({}, {prio(5, 1, 5, 1, 4, 1, 0, 2025)});  // one day: 5 January 2025 only
+  EXPECT_EQ(tageMit(Rechne_pzgrafik(2025, 1), 0, 4, 2025), bereich(4, 4));
+  EXPECT_TRUE(tageMit(Rechne_pzgrafik(2026, 1), 0, 4, 2026).empty());
   lade({}, {prio(1, 3, 31, 3, 6, 2, 0, 2024)});  // leap year: March is days 60..90
   EXPECT_EQ(tageMit(Rechne_pzgrafik(2024, 1), 1, 6, 2024), bereich(60, 90));
 }
@@ -121,6 +124,11 @@ TEST_F(JahrTest, OperatingHoursFollowTheProgramOfEachDay) {
   // P0 on 6:00-22:00 every day; January runs P1, which has no switching times.
   lade({woche(360, 0, kTaeglich, 1, 1), woche(1320, 0, kTaeglich, 1, 0)}, {prio(1, 1, 31, 1, 1, 1)});
   EXPECT_EQ(Jahresbetriebsstunden(1, 2025), 960 * 334);
+  // P9, the last program: January on all day.
+  lade({woche(360, 0, kTaeglich, 1, 1), woche(1320, 0, kTaeglich, 1, 0), woche(0, 9, kTaeglich, 1, 1)},
+       {prio(1, 1, 31, 1, 9, 1)});
+  EXPECT_EQ(tageMit(Rechne_pzgrafik(2025, 1), 0, 9, 2025), bereich(0, 30));
+  EXPECT_EQ(Jahresbetriebsstunden(1, 2025), 960 * 334 + 1440 * 31);
   lade({woche(0, 0, kTaeglich, 1, 1)});
   EXPECT_EQ(Jahresbetriebsstunden(1, 2024), 527040);
 }

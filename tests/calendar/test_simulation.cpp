@@ -155,6 +155,14 @@ TEST_F(SimulationTest, AstroTimesOfType280KeepToTheChannelLimits) {
   astro().AstroTab[1][4] = {1535, 1535, 1, 0};
   astro().AstroTab[1][3] = {300, 1535, 1, 0};  // the last switching before: 4 January, sunrise
   EXPECT_EQ(segs(Rechne_SzGrafik(2, 6, 1, 2025, 0)), (Segs{{1, 1440}}));
+  // Yesterday's last switching decides, not an older day's: 5 January ends on with its sunrise,
+  // 4 January off with its sunset.
+  astro().AstroTab[1][4] = {300, 1535, 1, 0};
+  astro().AstroTab[1][3] = {300, 1000, 1, 0};
+  EXPECT_EQ(segs(Rechne_SzGrafik(2, 6, 1, 2025, 0)), (Segs{{1, 1440}}));
+  astro().AstroTab[1][4] = {1535, 1000, 1, 0};
+  astro().AstroTab[1][3] = {300, 1535, 1, 0};
+  EXPECT_EQ(segs(Rechne_SzGrafik(2, 6, 1, 2025, 0)), (Segs{{0, 1440}}));
 }
 
 TEST_F(SimulationTest, TheProgramTableIsNeverChanged) {

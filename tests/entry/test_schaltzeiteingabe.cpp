@@ -55,6 +55,7 @@ TEST(Schaltzeiteingabe, RecordBytesPerFamily) {
       {"family 1 weekday channel 6 P3", wochentag(8, 30, 1, 5, 1, 0, 3), 1, 16, {159, 235, 0, 1, 1, 1}, 3, 6},
       {"family 1 dated channel 3 pulse", datum(23, 59, 31, 12, 4, 0, 5, 1), 1, 4, {89, 252, 0, 95, 0, 22}, 4, 3},
       {"family 1 dated channel 5", datum(1, 0, 2, 3, 4, 1), 1, 16, {3, 195, 0, 34, 1, 0}, 4, 5},
+      {"family 1 weekday channel 4", wochentag(8, 30, 1, 8, 1), 1, 4, {159, 224, 0, 1, 1, 3}, 3, 4},
   };
   for (const auto& c : faelle) {
     profile().Geraetefamilie = static_cast<int16_t>(c.familie);

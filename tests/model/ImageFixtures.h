@@ -46,6 +46,11 @@ inline TSz weekdayRecord(int minute, int prog, int days, int chan, int state) {
              static_cast<uint8_t>(days), static_cast<uint8_t>(chan), static_cast<uint8_t>(state)};
 }
 
+inline TSz datedRecord(int minute, int day, int month, int chan, int state) {
+  return TSz{static_cast<uint8_t>(minute / 16), static_cast<uint8_t>((minute % 16) * 16 + month), 0,
+             static_cast<uint8_t>(day), static_cast<uint8_t>(chan), static_cast<uint8_t>(state)};
+}
+
 // A dated priority time from day/month to day/month.
 inline TSz priorityRecord(int day, int month, int endDay, int endMonth, int prio, int chan) {
   return TSz{static_cast<uint8_t>(96 + 2 * month + day / 16), static_cast<uint8_t>((day % 16) * 16 + prio), 0,

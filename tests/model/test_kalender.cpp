@@ -298,6 +298,7 @@ TEST_F(KalenderTest, PriorityTimesRelateToAYear) {
       {yearPz(2003, 3, 1, 5, 31), 2003, 2, "inside its year"},
       {yearPz(2003, 3, 1, 5, 31), 2004, 0, "not into next year"},
       {yearPz(2003, 5, 1, 5, 1), 2003, 2, "single day"},
+      {yearPz(2003, 5, 1, 5, 1), 2004, 0, "single day not into next year"},
       {periodPz(12, 1, 1, 31, 1, 1, 0), 2010, 1, "every year"},
       {periodPz(12, 1, 1, 31, 1, 1, 0, 0, true), 2010, 1, "flag without year"},
       {easterPz(49, 1, 1, 0), 2010, 1, "Easter"},

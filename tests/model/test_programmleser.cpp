@@ -71,6 +71,9 @@ void fillRoundTrip(int typ, bool full) {
   if (!full) return;
 
   setRecords(0, manyRecords(imageFormat(typ)->kapazitaet, kanaele));
+  // Dated switching times in the day's last sixteen minutes have the highest dated first byte.
+  p.Sz[0][0] = datedRecord(23 * 60 + 44, 31, 12, 1, 1);
+  p.Sz[0][1] = datedRecord(23 * 60 + 59, 1, 1, 1, 0);
   p.AnzSw[0] = 3, p.SwKopf[0] = 27 + 64, p.SwProJahr[0] = 1;
   p.SwTab[0][0] = TSwEintrag{35, 211, 51, 154};
   p.SwTab[0][1] = TSwEintrag{35, 195, 51, 250};

@@ -91,6 +91,16 @@ TEST_F(SortierungTest, EqualKeysKeepTheirOrderInBothModes) {
     EXPECT_EQ(marks(sorted(recs, 1)), (std::vector<int>{2, 5, 1, 3, 4}));
   }
   EXPECT_EQ(marks(sorted(recs, 0)), (std::vector<int>{2, 5, 1, 3, 4}));
+
+  // A full slot: each of two keys on some 250 records, far beyond a small sort's reach.
+  std::vector<TSz> voll;
+  std::vector<int> erwartet;
+  for (int i = 0; i < kRecordsPerSlot; ++i) voll.push_back(marked(weekdaySz(i % 2 ? 600 : 300, kMon, 1, 1), i / 2));
+  for (int i = 0; i < kRecordsPerSlot; i += 2) erwartet.push_back(i / 2);
+  for (int i = 1; i < kRecordsPerSlot; i += 2) erwartet.push_back(i / 2);
+  selectors(std::nullopt, std::nullopt);
+  EXPECT_EQ(marks(sorted(voll, 1)), erwartet);
+  EXPECT_EQ(marks(sorted(voll, 0)), erwartet);
 }
 
 TEST_F(SortierungTest, WeekdayOrders) {

@@ -191,6 +191,12 @@ TEST(Filter, PriorityMonthSpanAlsoOverTheNewYear) {
   EXPECT_TRUE(zeigt(winter, 11, 11));
   EXPECT_FALSE(zeigt(winter, 3, 10));
 
+  const TSz maerz = periodePz(3, 5, 3, 20, 1, 1);  // 5 to 20 March
+  EXPECT_TRUE(zeigt(maerz, 3, 3));
+  EXPECT_TRUE(zeigt(maerz, 1, 12));
+  EXPECT_FALSE(zeigt(maerz, 4, 12));
+  EXPECT_FALSE(zeigt(maerz, 1, 2));
+
   // Program range.
   f.FilterMonVon = 1;
   f.FilterMonBis = 12;

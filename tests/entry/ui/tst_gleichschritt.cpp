@@ -444,18 +444,31 @@ class TstGleichschritt : public QObject {
     QCOMPARE(f->EingabeArt(), 2);
   }
 
-  // A refused OK leaves the main window on the form's own list of the program all the same.
-  void refusedOkLeavesTheOwnList_data() {
+  // An OK, refused or not, leaves the main window on the form's own list of the program; a
+  // stored priority time counts as one, and the view menu follows the counts.
+  void okLeavesTheOwnList_data() {
     QTest::addColumn<QString>("fall");
     for (const char* fall : {"switching-time copy into a full program", "priority field refused on leaving",
-                             "priority copy into a full program"})
+                             "priority copy into a full program", "priority new entry stored"})
       QTest::newRow(fall) << QString::fromLatin1(fall);
   }
-  void refusedOkLeavesTheOwnList() {
+  void okLeavesTheOwnList() {
     QFETCH(QString, fall);
     Lauf t;
     const bool pz = fall.startsWith(QStringLiteral("priority"));
-    if (fall.contains(QStringLiteral("full"))) {
+    if (fall.contains(QStringLiteral("stored"))) {
+      setzeSlot(0, {wochenSz(60, 1, 1, 1)}, {});
+      t.zeigeHaupt();
+      QVERIFY(!t.action("mnuAnsPz")->isEnabled());
+      t.befehl("mnuBaPz");
+      auto* f = t.form<FrmEingPZ>("frmEingPZ");
+      f->chkKan[0]->setChecked(true);
+      f->cmdPzOk->click();
+      t.warte();
+      QCOMPARE(program().AnzSz[0], int16_t(1));
+      QCOMPARE(program().AnzPz[0], int16_t(1));
+      QCOMPARE(program().AnzGesamt[0], int16_t(2));
+    } else if (fall.contains(QStringLiteral("full"))) {
       profile().MaxSz = 2;
       setzeSlot(0, {wochenSz(60, 1, 1, 1), wochenSz(120, 1, 1, 1)}, {});
       setzeSlot(1, {wochenSz(390, 31, 1, 1)}, {periodePz(3, 1, 3, 5, 3, 1)});
@@ -487,6 +500,10 @@ class TstGleichschritt : public QObject {
     QCOMPARE(viewState().AktAnsicht, int16_t(pz ? 1 : 0));
     QVERIFY(t.action(pz ? "mnuAnsPz" : "mnuAnsSZ")->isChecked());
     QVERIFY(!t.action(pz ? "mnuAnsPzVorl" : "mnuAnsSZVorl")->isChecked());
+    if (fall.contains(QStringLiteral("stored"))) {
+      t.zeigeHaupt();
+      QVERIFY(t.action("mnuAnsPz")->isEnabled());
+    }
   }
 };
 
