@@ -37,7 +37,7 @@ struct Fenstertest {
     koppler.kern.neu<SimGeraet>(0x1107).speicher[0x104] = 0x10;  // another maker's device
     koppler.kern.neu<SimSchaltuhr>(0x1109);
     f = new FrmBusaccess(&koppler);
-    f->zugriff().sitzung().timing = {40, 0.001};
+    f->zugriff().sitzung().timing = {150, 0.001};
     f->show();
   }
   ~Fenstertest() { delete f; }

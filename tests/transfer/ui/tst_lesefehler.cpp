@@ -90,7 +90,7 @@ class TstLesefehler : public QObject {
     SimulierterKoppler koppler;
     koppler.kern.neu<SimSchaltuhr>(0x1109);
     auto* f = new FrmBusaccess(&koppler);
-    f->zugriff().sitzung().timing = {40, 0.001};
+    f->zugriff().sitzung().timing = {150, 0.001};
     f->show();
     // Without the transfer application "remote.s19" the read stops before the clock is read.
     f->findChild<QLineEdit*>(QStringLiteral("txtPhysadr"))->setText(QStringLiteral("1.1.9"));
