@@ -71,7 +71,9 @@ int Speichern_mit_Dialog(const QString& titel, bool leerMelden) {
     }
     if (Endung_Pos(name) == 0) name += QStringLiteral(".qvl");
     vorschlag = name;
-    if (!NurAsciiZeichen(name)) {
+    // A control character or line break would break the request file's lines and the lists.
+    const bool steuerzeichen = std::any_of(name.begin(), name.end(), [](QChar c) { return c < u' ' || c == u'\x7f'; });
+    if (!NurAsciiZeichen(name) || steuerzeichen) {
       refuse(texts().S_keinGuelt);
       env().beep();
       continue;
