@@ -3,6 +3,7 @@
 // with German texts and a clock type, short waits, a start directory and a recording environment.
 #include <QCoreApplication>
 #include <QFile>
+#include <functional>
 #include <vector>
 
 #include "model/Environment.h"
@@ -68,13 +69,16 @@ struct TransferTest {
   ScriptedEnvironment env;
 };
 
-// Confirms the wait box only once the helper has left its answer, as a user would.
-class WartenderNutzer final : public Environment {
+// Passes every message on to the scripted user after a look of its own, at the moment the box
+// is shown (at the files the program has left, for instance).
+class BlickenderNutzer : public Environment {
  public:
-  explicit WartenderNutzer(ScriptedEnvironment& e) : e_(e) { setEnvironment(this); }
-  ~WartenderNutzer() override { setEnvironment(&e_); }
+  BlickenderNutzer(ScriptedEnvironment& e, std::function<void(const QString&)> blick) : e_(e), blick_(std::move(blick)) {
+    setEnvironment(this);
+  }
+  ~BlickenderNutzer() override { setEnvironment(&e_); }
   Answer message(const QString& text, Buttons b, Icon i, const QString& title) override {
-    if (text == texts().S_ZugrBeendet) warte_bis([] { return QFile::exists(QStringLiteral("card.msg")); }, 30000);
+    blick_(text);
     return e_.message(text, b, i, title);
   }
   void beep() override {}
@@ -85,6 +89,16 @@ class WartenderNutzer final : public Environment {
 
  private:
   ScriptedEnvironment& e_;
+  std::function<void(const QString&)> blick_;
+};
+
+// Confirms the wait box only once the helper has left its answer, as a user would.
+class WartenderNutzer final : public BlickenderNutzer {
+ public:
+  explicit WartenderNutzer(ScriptedEnvironment& e)
+      : BlickenderNutzer(e, [](const QString& text) {
+          if (text == texts().S_ZugrBeendet) warte_bis([] { return QFile::exists(QStringLiteral("card.msg")); }, 30000);
+        }) {}
 };
 
 }  // namespace qv::test
