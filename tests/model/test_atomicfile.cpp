@@ -100,5 +100,28 @@ TEST(AtomicFile, ALinkToARegularFileIsWrittenThroughAndStaysALink) {
   EXPECT_EQ(typeOf(dir.file(QStringLiteral("neu.ini"))), mode_t(S_IFREG));
 }
 
+// A replaced file keeps its permissions (also read-only ones: the folder decides); a new one gets
+// what the umask leaves of read and write for all.
+TEST(AtomicFile, AReplacedFileKeepsItsPermissionsAndANewOneGetsTheUsualOnes) {
+  StartDir dir;
+  const auto mode = [&](const char* name) {
+    struct stat st {};
+    ::stat(QFile::encodeName(dir.file(QString::fromLatin1(name))).constData(), &st);
+    return st.st_mode & 07777;
+  };
+  for (const mode_t alt : {mode_t(0640), mode_t(0444), mode_t(0604)}) {
+    dir.write(QStringLiteral("a.ini"), "alt\r\n");
+    ASSERT_EQ(::chmod(QFile::encodeName(dir.file(QStringLiteral("a.ini"))).constData(), alt), 0);
+    ASSERT_TRUE(writeFileAtomically(dir.file(QStringLiteral("a.ini")), "neu\r\n"));
+    EXPECT_EQ(mode("a.ini"), alt);
+    ASSERT_TRUE(appendFileAtomically(dir.file(QStringLiteral("a.ini")), "mehr\r\n"));
+    EXPECT_EQ(mode("a.ini"), alt);
+  }
+  const mode_t maske = ::umask(022);
+  ASSERT_TRUE(writeFileAtomically(dir.file(QStringLiteral("neu.ini")), "x"));
+  ::umask(maske);
+  EXPECT_EQ(mode("neu.ini"), mode_t(0644));
+}
+
 }  // namespace
 }  // namespace qv::test
