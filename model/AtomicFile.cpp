@@ -229,6 +229,22 @@ bool appendFileAtomically(const QString& path, const QByteArray& bytes, QString*
   }, error);
 }
 
+bool readFileStart(const QString& path, qint64 count, QByteArray* bytes, QString* error) {
+  const Descriptor in(openRegular(path, error));
+  if (in.get() < 0) return false;
+  QByteArray got(count, Qt::Uninitialized);
+  qint64 at = 0;
+  while (at < count) {
+    const qint64 n = readSome(in.get(), got.data() + at, count - at, error);
+    if (n < 0) return false;
+    if (n == 0) break;
+    at += n;
+  }
+  got.truncate(at);
+  *bytes = std::move(got);
+  return true;
+}
+
 bool readWholeFile(const QString& path, QByteArray* bytes, QString* error, qint64 maxBytes) {
   const Descriptor in(openRegular(path, error));
   if (in.get() < 0) return false;

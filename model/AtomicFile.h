@@ -33,6 +33,10 @@ bool appendFileAtomically(const QString& path, const QByteArray& bytes, QString*
 bool readWholeFile(const QString& path, QByteArray* bytes, QString* error = nullptr,
                    qint64 maxBytes = kMaxTextFileBytes);
 
+// Reads at most count bytes from the start of a file, with readWholeFile's checks; count 0 only
+// tells whether the file can be opened for reading.
+bool readFileStart(const QString& path, qint64 count, QByteArray* bytes, QString* error = nullptr);
+
 // The reason readWholeFile gives for an input longer than its bound.
 QString tooLargeReason();
 

@@ -13,6 +13,7 @@
 #include <functional>
 
 #include "model/AtomicFile.h"
+#include "tests/support/IdleFifo.h"
 #include "tests/support/StartDir.h"
 
 namespace qv::test {
@@ -121,6 +122,23 @@ TEST(AtomicFile, AReplacedFileKeepsItsPermissionsAndANewOneGetsTheUsualOnes) {
   ASSERT_TRUE(writeFileAtomically(dir.file(QStringLiteral("neu.ini")), "x"));
   ::umask(maske);
   EXPECT_EQ(mode("neu.ini"), mode_t(0644));
+}
+
+// The start of a file (a program's first bytes) comes only from a regular file, as much as it has.
+TEST(AtomicFile, TheStartOfAFileComesOnlyFromARegularFile) {
+  StartDir dir;
+  dir.write(QStringLiteral("kurz"), "M");
+  dir.write(QStringLiteral("lang"), "MZ and more");
+  IdleFifo rohr(dir.file(QStringLiteral("rohr")));
+  QByteArray b;
+  ASSERT_TRUE(readFileStart(dir.file(QStringLiteral("kurz")), 2, &b));
+  EXPECT_EQ(b, QByteArray("M"));
+  ASSERT_TRUE(readFileStart(dir.file(QStringLiteral("lang")), 2, &b));
+  EXPECT_EQ(b, QByteArray("MZ"));
+  QString error;
+  EXPECT_FALSE(readFileStart(dir.file(QStringLiteral("rohr")), 2, &b, &error));
+  EXPECT_EQ(error, QStringLiteral("Not a regular file"));
+  EXPECT_FALSE(rohr.opened());
 }
 
 }  // namespace
