@@ -75,6 +75,14 @@ void geaendertesProgramm(Stand&) {
   program().HatDateiname = 1;
 }
 
+// The switching-time list into the program's text file "prog1.txt".
+void textausgabe(Stand& t) {
+  geaendertesProgramm(t);
+  printState().DruckInDatei = printState().DruckSz = 1;
+}
+
+const QByteArray kEinOrt = " 1 \r\nBonn, 342  44  44 \r\n";
+
 struct Schreiber {
   const char* datei;  // the file the failed write must leave as it was
   std::function<void(Stand&)> vorbereiten;
@@ -86,7 +94,7 @@ struct Schreiber {
 TEST(Dateifehler, EveryWriterKeepsTheOldFileAndSaysWhy) {
   const Schreiber schreiber[] = {
       {"prog1.qvl", geaendertesProgramm, [](Stand&) { Datei_sichern(); }, true},
-      {"prog1.qvl",
+      {"prog1.qvl",  // Save as, over the old file
        [](Stand& t) {
          geaendertesProgramm(t);
          program().HatDateiname = 0;
@@ -103,13 +111,9 @@ TEST(Dateifehler, EveryWriterKeepsTheOldFileAndSaysWhy) {
        },
        [](Stand&) { acceptStartWindow(QStringLiteral("MX 240 S")); }},
       {"deutsch.hdy", nullptr, [](Stand&) { Schreib_Feiertage(); }},
-      {"deutsch.ord", [](Stand& t) { t.dir.write(QStringLiteral("deutsch.ord"), " 1 \r\nBonn, 342  44  44 \r\n"); },
+      {"deutsch.ord", [](Stand& t) { t.dir.write(QStringLiteral("deutsch.ord"), kEinOrt); },
        [](Stand&) { addPlace([] { return QStringLiteral("Ulm"); }, {340, 43, 44}); }},
-      {"deutsch.ord",
-       [](Stand& t) {
-         t.dir.write(QStringLiteral("deutsch.ord"), " 1 \r\nBonn, 342  44  44 \r\n");
-         t.env.answer(Answer::Ok);
-       },
+      {"deutsch.ord", [](Stand& t) { t.dir.write(QStringLiteral("deutsch.ord"), kEinOrt); t.env.answer(Answer::Ok); },
        [](Stand&) { deletePlace(0); }},
       {"speech.txt",
        [](Stand& t) {
@@ -117,17 +121,9 @@ TEST(Dateifehler, EveryWriterKeepsTheOldFileAndSaysWhy) {
          t.env.answerFileDialog(t.dir.file(QStringLiteral("eigen.ln1")));
        },
        [](Stand&) { chooseUserTextFile(); }},
-      {"quorvel.msg",
-       [](Stand& t) {
-         geaendertesProgramm(t);
-         settings().Lpt = 4;
-       },
+      {"quorvel.msg", [](Stand& t) { geaendertesProgramm(t); settings().Lpt = 4; },
        [](Stand&) { KartenZugriff(QStringLiteral("s")); }},
-      {"Datei ",
-       [](Stand& t) {
-         geaendertesProgramm(t);
-         settings().Lpt = 1;
-       },
+      {"Datei ", [](Stand& t) { geaendertesProgramm(t); settings().Lpt = 1; },
        [](Stand&) { KartenZugriff(QStringLiteral("s")); }},
       {"2zelnix.msg", nullptr, [](Stand&) { IR_Anfrage_schreiben(IRModus::Lesen, 1, "UZ0", {}, {}); }},
       // The program is saved first; that save fails already.
@@ -136,13 +132,7 @@ TEST(Dateifehler, EveryWriterKeepsTheOldFileAndSaysWhy) {
       {"rsproto.txt", [](Stand& t) { t.adapter("l"); }, [](Stand& t) { t.seriell(); }},
       {"protocol.txt", [](Stand& t) { t.bus(0x1101); }, [](Stand& t) { t.zugriff->Suche(1, 1, 1, 1); }},
       {"appl.old", [](Stand& t) { t.bus(0x1105); }, [](Stand& t) { t.zugriff->Lesen("1.1.5"); }},
-      {"prog1.txt",
-       [](Stand& t) {
-         geaendertesProgramm(t);
-         printState().DruckInDatei = 1;
-         printState().DruckSz = 1;
-       },
-       [](Stand&) { Drucke_Listen(); }},
+      {"prog1.txt", textausgabe, [](Stand&) { Drucke_Listen(); }},
   };
   const QByteArray alt = "old contents, kept whole\r\n";
   for (const Schreiber& s : schreiber) {
@@ -196,8 +186,7 @@ TEST(Dateifehler, EveryFixedNameReaderRefusesAFifo) {
        }},
       {"card.msg",
        [](Stand& t) {
-         geaendertesProgramm(t);
-         program().Geaendert = 0;
+         speichereProgramm();
          settings().Lpt = 1;
          t.helfer(QStringLiteral("kelvor.exe"), QStringLiteral("card.msg"));
        },
@@ -216,13 +205,7 @@ TEST(Dateifehler, EveryFixedNameReaderRefusesAFifo) {
          BusSitzung s;
          return Schreibe_Applikation(s, 0x1105, QStringLiteral("appl.old")) == eibfehler::Gemeldet;
        }},
-      {"prog1.txt",
-       [](Stand& t) {
-         geaendertesProgramm(t);
-         printState().DruckInDatei = 1;
-         printState().DruckSz = 1;
-       },
-       [&](Stand& t) {
+      {"prog1.txt", textausgabe, [&](Stand& t) {
          Drucke_Listen();
          return letzte(t).contains(QStringLiteral("Not a regular file"));
        }},
