@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <csignal>
 
 #include "calendar/ui/FrmGrafik.h"
 #include "calendar/ui/Kalenderfenster.h"
@@ -18,6 +19,9 @@
 #include "views/ui/Rahmen.h"
 
 int main(int argc, char* argv[]) {
+  // A file-size limit (a quota, a sandbox) makes a write past it fail, which the save reports and
+  // survives, instead of ending the program with all unsaved work.
+  std::signal(SIGXFSZ, SIG_IGN);
   QApplication app(argc, argv);
   // Runs without a user (QV_UNATTENDED set) keep the quiet default environment: messages go to
   // standard error with their default answer.

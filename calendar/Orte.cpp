@@ -32,8 +32,11 @@ void setError(int* error, int code) {
   if (error) *error = code;
 }
 
-void reportFailure(int code) {
-  env().message(QStringLiteral("Error : ") + QString::number(code), Buttons::Ok, Icon::Critical);
+// "Error : n", with the reason on a line of its own when one is known.
+void reportFailure(int code, const QString& reason = {}) {
+  env().message(QStringLiteral("Error : ") + QString::number(code) +
+                    (reason.isEmpty() ? QString() : u'\n' + texts().OrtDatei + QStringLiteral(": ") + reason),
+                Buttons::Ok, Icon::Critical);
 }
 
 }  // namespace
@@ -138,9 +141,9 @@ std::optional<std::vector<Place>> readPlaceFile(int* error) {
   return decodePlaceFile(bytes, error);
 }
 
-bool writePlaceFile(const std::vector<Place>& places, int* error) {
+bool writePlaceFile(const std::vector<Place>& places, int* error, QString* reason) {
   if (texts().OrtDatei.isEmpty() || places.size() > static_cast<size_t>(kMaxPlaces) ||
-      !writeFileAtomically(placeFilePath(), encodePlaceFile(places))) {
+      !writeFileAtomically(placeFilePath(), encodePlaceFile(places), reason)) {
     setError(error, kPlaceAccess);
     return false;
   }
@@ -184,8 +187,9 @@ std::optional<PlaceListChange> addPlace(const std::function<QString()>& askName,
   }
   PlaceListChange change;
   change.selected = storePlace(*places, name, codes);
-  if (!writePlaceFile(*places, &error)) {
-    reportFailure(error);
+  QString reason;
+  if (!writePlaceFile(*places, &error, &reason)) {
+    reportFailure(error, reason);
     return std::nullopt;
   }
   change.places = std::move(*places);
@@ -206,8 +210,9 @@ std::optional<PlaceListChange> deletePlace(int index) {
     return std::nullopt;
   }
   places->erase(places->begin() + index);
-  if (!writePlaceFile(*places, &error)) {
-    reportFailure(error);
+  QString reason;
+  if (!writePlaceFile(*places, &error, &reason)) {
+    reportFailure(error, reason);
     return std::nullopt;
   }
   PlaceListChange change;

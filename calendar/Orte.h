@@ -65,8 +65,9 @@ QString placeFilePath();
 
 // Reads the place file; a missing file gives kPlaceNotFound.
 std::optional<std::vector<Place>> readPlaceFile(int* error = nullptr);
-// Rewrites the place file in one step; the old file stays as it was when this fails.
-bool writePlaceFile(const std::vector<Place>& places, int* error = nullptr);
+// Rewrites the place file in one step; the old file stays as it was when this fails, and
+// *reason says why.
+bool writePlaceFile(const std::vector<Place>& places, int* error = nullptr, QString* reason = nullptr);
 
 // The list as the dialog shows it on opening: a missing file is an empty list; an unreadable
 // one is reported and gives an empty list too.

@@ -1,8 +1,9 @@
 #pragma once
 // Every file the program writes goes through here: the bytes are written to a temporary file
-// beside the target and renamed into place, so a failed write leaves the old file as it was.
-// Every file it reads comes in here too, in bounded pieces, so an endless input (a device file,
-// a pipe) is refused instead of filling the memory.
+// beside the target and renamed into place only when every write, the sync and the close were
+// confirmed, so a failed write (a full disk, a quota, a file-size limit) leaves the old file as it
+// was and says why. Every file it reads comes in here too: only a regular file (or a link to one)
+// is opened, so a pipe or device never blocks or feeds it, and in bounded pieces.
 #include <QByteArray>
 #include <QString>
 
@@ -27,9 +28,14 @@ QString regularTarget(const QString& path, QString* error = nullptr);
 // guarantee; a file of any length takes the append. Only a plain file (or none) is appended to.
 bool appendFileAtomically(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
-// Reads a file whole; false (and *error) when it cannot be read or holds more than maxBytes.
+// Reads a file whole; false (and *error) when it cannot be read, is no regular file (nor leads to
+// one) or holds more than maxBytes.
 bool readWholeFile(const QString& path, QByteArray* bytes, QString* error = nullptr,
                    qint64 maxBytes = kMaxTextFileBytes);
+
+// Reads at most count bytes from the start of a file, with readWholeFile's checks; count 0 only
+// tells whether the file can be opened for reading.
+bool readFileStart(const QString& path, qint64 count, QByteArray* bytes, QString* error = nullptr);
 
 // The reason readWholeFile gives for an input longer than its bound.
 QString tooLargeReason();

@@ -1,9 +1,9 @@
 #include "model/Dateinamen.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 
+#include "model/AtomicFile.h"
 #include "model/Environment.h"
 #include "model/Programmdatei.h"
 #include "model/Texte.h"
@@ -33,13 +33,12 @@ std::optional<int> Datei_existiert(const QString& name) {
   QString fehler;
   if (info.isDir()) {
     fehler = QStringLiteral("%1: Is a directory").arg(name);
-  } else if (!info.isFile()) {
-    // A FIFO would block the open, and a device or socket is no program file to read or replace.
-    fehler = QStringLiteral("%1: Not a regular file").arg(name);
   } else {
-    QFile f(name);
-    if (f.open(QIODevice::ReadOnly)) return 1;
-    fehler = QStringLiteral("%1: %2").arg(name, f.errorString());
+    // A FIFO, a device or a socket is no program file to read or replace, and is never opened.
+    QByteArray nichts;
+    QString grund;
+    if (readFileStart(name, 0, &nichts, &grund)) return 1;
+    fehler = QStringLiteral("%1: %2").arg(name, grund);
   }
   refuse(fehler);
   return std::nullopt;
@@ -71,7 +70,9 @@ int Speichern_mit_Dialog(const QString& titel, bool leerMelden) {
     }
     if (Endung_Pos(name) == 0) name += QStringLiteral(".qvl");
     vorschlag = name;
-    if (!NurAsciiZeichen(name)) {
+    // A control character or line break would break the request file's lines and the lists.
+    const bool steuerzeichen = std::any_of(name.begin(), name.end(), [](QChar c) { return c < u' ' || c == u'\x7f'; });
+    if (!NurAsciiZeichen(name) || steuerzeichen) {
       refuse(texts().S_keinGuelt);
       env().beep();
       continue;

@@ -153,9 +153,11 @@ bool Schreib_Feiertage() {
                   Icon::Critical);
     return false;
   }
-  if (writeFileAtomically(holidayFilePath(), encodeHolidayFile(gTable))) return true;
-  // 75: the path/file access error, as the program numbers file failures.
-  env().message(QStringLiteral("Error : 75"), Buttons::Ok, Icon::Critical);
+  QString grund;
+  if (writeFileAtomically(holidayFilePath(), encodeHolidayFile(gTable), &grund)) return true;
+  // 75: the path/file access error, as the program numbers file failures; the reason follows.
+  env().message(QStringLiteral("Error : 75\n") + t.FtDatei + QStringLiteral(": ") + grund, Buttons::Ok,
+                Icon::Critical);
   return false;
 }
 

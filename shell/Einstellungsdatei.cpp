@@ -175,8 +175,11 @@ QByteArray settingsFileBytes(const SettingsFileValues& v) {
 
 bool writeSettingsFile(const SettingsFileValues& v, QString* error) {
   // An existing file keeps its name, whatever its letter case, so it is replaced and not doubled.
-  return writeFileAtomically(fileNameIgnoringCase(QString::fromLatin1(kEinstellungsdatei)),
-                             settingsFileBytes(v), error);
+  const QString name = fileNameIgnoringCase(QString::fromLatin1(kEinstellungsdatei));
+  QString reason;
+  if (writeFileAtomically(name, settingsFileBytes(v), &reason)) return true;
+  if (error) *error = name + QStringLiteral(": ") + reason;
+  return false;
 }
 
 SettingsReadResult readSettings(const QByteArray& fileBytes) {

@@ -120,6 +120,12 @@ bool leseSprachdatei(const QByteArray& bytes, Texts* t, QString* error, const QS
   QByteArray text = bytes;
   // A DOS end-of-file mark is not part of the last line.
   while (text.endsWith('\x1A')) text.chop(1);
+  // A table saved as UTF-16, or any file with NUL bytes, is no plain text: every caption would
+  // carry the NULs. It is refused as a table of the wrong length is.
+  if (text.contains('\0')) {
+    if (error) *error = QStringLiteral("Bad file mode (%1: NUL bytes, no plain text)").arg(fileName);
+    return false;
+  }
   ValueReader reader(text);
   Texts scratch = *t;
   int zeilen = 0;

@@ -1,10 +1,14 @@
 #include "shell/Startbild.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
 #include <QProcess>
 #include <algorithm>
 
 #include "model/Ansicht.h"
+#include "model/AtomicFile.h"
 #include "model/Automatikeinstellung.h"
 #include "model/Dateinamen.h"
 #include "model/Environment.h"
@@ -222,6 +226,24 @@ bool acceptStartWindow(const QString& uhrentypText) {
   clearAstroTable();
   updateFtJahre();
   return true;
+}
+
+QImage Lies_Bild(const QString& datei, QString* fehler) {
+  // A bitmap of the screen's size holds a few MB; a file far beyond that is no start picture.
+  constexpr qint64 kMaxBildBytes = 64 * 1024 * 1024;
+  const QString name = fileNameIgnoringCase(datei);
+  if (name.isEmpty() || !QFileInfo::exists(name)) return {};
+  QByteArray bytes;
+  QString grund;
+  QImage bild;
+  if (readWholeFile(name, &bytes, &grund, kMaxBildBytes)) {
+    QBuffer puffer(&bytes);
+    QImageReader reader(&puffer);
+    bild = reader.read();
+    if (bild.isNull()) grund = reader.errorString();
+  }
+  if (bild.isNull() && fehler) *fehler = name + QStringLiteral(": ") + grund;
+  return bild;
 }
 
 bool startIntroduction() {

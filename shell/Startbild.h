@@ -3,6 +3,7 @@
 // window (settings read back, program and options reset to an empty program, clock-type list and
 // preselection, the Demo button), the language buttons and the OK that fixes the clock profile and
 // the texts, rewrites the settings file and leaves an empty program for the frame.
+#include <QImage>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -67,6 +68,10 @@ UserTextChoice chooseUserTextFile();
 // to open. An empty choice, or a user text file that cannot be read (after a message), returns
 // false and changes nothing. A settings file that cannot be written is reported and OK goes on.
 bool acceptStartWindow(const QString& uhrentypText);
+
+// The start or about picture of the start directory; null when there is none. A name that is no
+// regular file, a file too large or no picture gives null with *fehler saying why.
+QImage Lies_Bild(const QString& datei, QString* fehler = nullptr);
 
 // Starts the introduction program of the start directory and does not wait for it; a failure
 // shows "Error " and its reason (OK only, no icon). False after a failure.

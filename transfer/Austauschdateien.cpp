@@ -10,14 +10,6 @@ namespace {
 
 const QByteArray kZeilenende("\r\n");
 
-// Lines ended by CR LF, LF or CR alone.
-QStringList zeilen(const QByteArray& bytes) {
-  QString text = QString::fromLatin1(bytes);
-  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  text.replace(u'\r', u'\n');
-  return text.split(u'\n');
-}
-
 }  // namespace
 
 QString Druckzahl(int wert) {
@@ -48,10 +40,16 @@ std::optional<Anfrage> Lies_Anfrage(const QByteArray& bytes) {
 }
 
 std::optional<Kartenantwort> Lies_Kartenantwort(const QByteArray& bytes) {
+  // The first two values, separated by commas or line ends; empty ones are passed over. Taken in
+  // one pass, so a file of blank lines costs no more than reading it.
   QStringList werte;
-  for (const QString& z : zeilen(bytes))
-    for (const QString& w : z.split(u',', Qt::SkipEmptyParts))
-      if (!w.trimmed().isEmpty()) werte << w.trimmed();
+  for (qsizetype i = 0; i <= bytes.size() && werte.size() < 2;) {
+    const qsizetype anfang = i;
+    while (i < bytes.size() && bytes[i] != ',' && bytes[i] != '\r' && bytes[i] != '\n') ++i;
+    const QString w = QString::fromLatin1(bytes.mid(anfang, i - anfang)).trimmed();
+    if (!w.isEmpty()) werte << w;
+    ++i;
+  }
   if (werte.size() < 2) return std::nullopt;
   bool ok1 = false, ok2 = false;
   Kartenantwort a;

@@ -95,7 +95,7 @@ int16_t Lese_Applikation(BusSitzung& s, uint16_t phys) {
     QString fehler;
     const QString datei = Applikationsdatei();
     if (!writeFileAtomically(datei, Applikationsdatei_Text(werte), &fehler)) {
-      s.letzterFehler = fehler;
+      s.letzterFehler = datei + QStringLiteral(": ") + fehler;
       s.log(texts().S_FehlerBei + datei + QStringLiteral(": ") + fehler);
       r = eibfehler::Datei;
     }

@@ -29,7 +29,8 @@ QString Busfehler_Text(int code, int comPort, const QString& letzterFehler) {
   }
 }
 
-void Zeige_Busfehler(const BusSitzung& s, int code) {
+void Zeige_Busfehler(BusSitzung& s, int code) {
+  s.Protokoll_sichern();
   env().message(Busfehler_Text(code, s.EIB_ComPort, s.letzterFehler), Buttons::Ok, Icon::Critical);
 }
 

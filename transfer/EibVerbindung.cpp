@@ -8,8 +8,10 @@
 
 #include "model/AtomicFile.h"
 #include "model/Cp1252.h"
+#include "model/Environment.h"
 #include "model/Texte.h"
 #include "transfer/Wartezeiten.h"
+#include "views/Meldungstexte.h"
 
 namespace qv {
 
@@ -64,30 +66,37 @@ BusSitzung::~BusSitzung() { Protokoll_schliessen(); }
 
 bool BusSitzung::Protokoll_neu(const QString& datei) {
   Protokoll_schliessen();
-  // Written as the steps come, so not through a temporary file; but only into a regular file: a
-  // FIFO would block the open and a device would take the lines. Such a name stays as it is.
+  // Only a regular file takes the log: a FIFO would block and a device would take the lines.
+  // Such a name stays as it is and the operation runs without a log.
   QString grund;
-  const QString ziel = regularTarget(datei, &grund);
-  if (ziel.isEmpty()) {
+  if (regularTarget(datei, &grund).isEmpty()) {
     letzterFehler = datei + QStringLiteral(": ") + grund;
     return false;
   }
-  protokoll_.setFileName(ziel);
-  if (!protokoll_.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-    letzterFehler = datei + QStringLiteral(": ") + protokoll_.errorString();
-    return false;
-  }
+  protokollDatei_ = datei;
+  protokoll_.clear();
+  protokollGemeldet_ = false;
   return true;
 }
 
+bool BusSitzung::Protokoll_sichern() {
+  if (protokollDatei_.isEmpty()) return true;
+  QString grund;
+  if (writeFileAtomically(protokollDatei_, protokoll_, &grund)) return true;
+  if (!protokollGemeldet_) refuse(Datei_nicht_schreibbar(protokollDatei_, grund));
+  protokollGemeldet_ = true;
+  return false;
+}
+
 void BusSitzung::Protokoll_schliessen() {
-  if (protokoll_.isOpen()) protokoll_.close();
+  Protokoll_sichern();
+  protokollDatei_.clear();
+  protokoll_.clear();
 }
 
 void BusSitzung::log(const QString& zeile) {
-  if (!protokoll_.isOpen()) return;
-  protokoll_.write(cp1252::encode(zeile) + "\r\n");
-  protokoll_.flush();
+  if (protokollDatei_.isEmpty()) return;
+  protokoll_ += cp1252::encode(zeile) + "\r\n";
 }
 
 // ---- progress -------------------------------------------------------------------------------

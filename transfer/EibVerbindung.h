@@ -4,7 +4,6 @@
 // open and initialise the link, send a message, wait for the coupler's confirmation or for a
 // device's answer, and close the link again; every step goes to the log.
 #include <QByteArray>
-#include <QFile>
 #include <QString>
 #include <QTimer>
 #include <cstdint>
@@ -55,9 +54,14 @@ class BusSitzung {
   std::optional<std::pair<uint16_t, int>> leseAnfrage;
 
   // ---- the log: reset starts "protocol.txt" anew in the current directory -----------------
+  // The lines are kept and replace the old file whole whenever the log is saved: before a message
+  // that points to it and when it is closed. A log that cannot be written leaves the old file and
+  // is reported once.
   bool Protokoll_neu(const QString& datei = QStringLiteral("protocol.txt"));
+  bool Protokoll_sichern();
   void Protokoll_schliessen();
-  bool Protokoll_offen() const { return protokoll_.isOpen(); }
+  bool Protokoll_offen() const { return !protokollDatei_.isEmpty(); }
+  const QByteArray& Protokoll_bisher() const { return protokoll_; }
   void log(const QString& zeile);
 
   // ---- progress: the status text and the gauge of the bus window --------------------------
@@ -90,7 +94,9 @@ class BusSitzung {
   void nachlaufVerwerfen();
 
   EibTreiber* treiber_ = nullptr;
-  QFile protokoll_;
+  QString protokollDatei_;  // empty while no log is kept
+  QByteArray protokoll_;
+  bool protokollGemeldet_ = false;
   QTimer rcvtimer_;
   QTimer pause_;
   int maximum_ = 0;

@@ -119,13 +119,22 @@ QByteArray Schreibe_IRAnfrage(IRModus modus, int irCom, const QString& zeitmodus
   return out;
 }
 
+bool IR_Anfrage_schreiben(IRModus modus, int irCom, const QString& zeitmodus, const Uhrzeit& zeit,
+                          const Datum& datum) {
+  const QString datei = QStringLiteral("2zelnix.msg");
+  QString fehler;
+  if (writeFileAtomically(datei, Schreibe_IRAnfrage(modus, irCom, zeitmodus, zeit, datum), &fehler)) return true;
+  refuse(texts().S_UeberFehl + QStringLiteral("\n") + datei + QStringLiteral(": ") + fehler);
+  return false;
+}
+
 bool IR_Austausch_vorbereiten() {
   if (SchreibeProgrammDatei() != 1) return false;
   QByteArray inhalt;
   QString fehler;
   if (readWholeFile(program().Dateiname[0], &inhalt, &fehler) && writeFileAtomically(kAustausch, inhalt, &fehler))
     return true;
-  refuse(texts().S_UeberFehl + QStringLiteral("\n") + fehler);
+  refuse(texts().S_UeberFehl + QStringLiteral("\n") + kAustausch + QStringLiteral(": ") + fehler);
   return false;
 }
 

@@ -32,6 +32,10 @@ enum class IRModus { Lesen = 0, Schreiben = 1, Stellen = 2 };
 QByteArray Schreibe_IRAnfrage(IRModus modus, int irCom, const QString& zeitmodus, const Uhrzeit& zeit,
                               const Datum& datum);
 
+// Writes the request "2zelnix.msg"; false (reported, the old file kept) when it cannot.
+bool IR_Anfrage_schreiben(IRModus modus, int irCom, const QString& zeitmodus, const Uhrzeit& zeit,
+                          const Datum& datum);
+
 // Saves the program and copies its file to "exchg.dat"; false when nothing was saved.
 bool IR_Austausch_vorbereiten();
 

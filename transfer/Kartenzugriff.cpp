@@ -28,7 +28,11 @@ bool Austauschkopie(const QString& quelle, const QString& ziel) {
   bool ok = !ziel.trimmed().isEmpty() && !ziel.contains(u'/');
   QString fehler;
   QByteArray inhalt;
-  if (ok && quelle != ziel) ok = readWholeFile(quelle, &inhalt, &fehler) && writeFileAtomically(ziel, inhalt, &fehler);
+  if (ok && quelle != ziel) {
+    if (!readWholeFile(quelle, &inhalt, &fehler)) fehler = quelle + QStringLiteral(": ") + fehler;
+    else if (!writeFileAtomically(ziel, inhalt, &fehler)) fehler = ziel + QStringLiteral(": ") + fehler;
+    ok = fehler.isEmpty();
+  }
   if (ok) return true;
   refuse(texts().S_ZugrNichtErfo + QStringLiteral("\n") + (fehler.isEmpty() ? ziel : fehler));
   return false;
@@ -94,7 +98,7 @@ void KartenZugriff(const QString& richtung) {
   }
   QString fehler;
   if (ok && !writeFileAtomically(QStringLiteral("quorvel.msg"), Schreibe_Anfrage(a), &fehler)) {
-    refuse(texts().S_ZugrNichtErfo + QStringLiteral("\n") + fehler);
+    refuse(texts().S_ZugrNichtErfo + QStringLiteral("\nquorvel.msg: ") + fehler);
     ok = false;
   }
   if (ok && parallel) {

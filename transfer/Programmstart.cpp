@@ -1,11 +1,11 @@
 #include "transfer/Programmstart.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 
+#include "model/AtomicFile.h"
 #include "model/Environment.h"
 #include "model/Texte.h"
 
@@ -13,8 +13,8 @@ namespace qv {
 namespace {
 
 bool istWindowsProgramm(const QString& pfad) {
-  QFile f(pfad);
-  return f.open(QIODevice::ReadOnly) && f.read(2) == "MZ";
+  QByteArray kopf;
+  return readFileStart(pfad, 2, &kopf) && kopf == "MZ";
 }
 
 }  // namespace

@@ -185,7 +185,7 @@ class Transfer {
     }
     QString fehler;
     if (!writeFileAtomically(QStringLiteral("card.dat"), Schreibe_Kartendatei(abbild), &fehler)) {
-      melde(QStringLiteral("error in serial communication :") + fehler);
+      melde(QStringLiteral("error in serial communication :card.dat: ") + fehler);
       return 1;
     }
     zeige(maximum_);
@@ -337,7 +337,12 @@ class Transfer {
     return 1;
   }
 
-  void schreibeProtokoll() { writeFileAtomically(QStringLiteral("rsproto.txt"), protokoll_); }
+  // A log that cannot be written is reported; the transfer's own outcome stands.
+  void schreibeProtokoll() {
+    const QString datei = QStringLiteral("rsproto.txt");
+    QString grund;
+    if (!writeFileAtomically(datei, protokoll_, &grund)) refuse(Datei_nicht_schreibbar(datei, grund));
+  }
   void anzeige(const QString& s) {
     if (anzeige_) anzeige_->Status(s);
   }

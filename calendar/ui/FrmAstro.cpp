@@ -72,6 +72,9 @@ void FrmAstro::buildControls() {
   cbo_Zustand_untergang_ = control<QComboBox>(this, "cbo_Zustand_untergang");
   fra_ort_ = control<QGroupBox>(this, "fra_ort");
   cboort_ = control<QComboBox>(fra_ort_, "cboort");
+  // The layout gives the place list its width: thousands of names are not measured one by one.
+  cboort_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  cboort_->setMinimumContentsLength(16);
   cmdspeichern_ = control<QPushButton>(fra_ort_, "cmdspeichern");
   cmd_delete_ort_ = control<QPushButton>(fra_ort_, "cmd_delete_ort");
   cmd_astro_ok_ = control<QPushButton>(this, "cmd_astro_ok");

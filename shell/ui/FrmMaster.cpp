@@ -18,6 +18,7 @@
 #include "model/Marke.h"
 #include "model/Texte.h"
 #include "model/Zustand.h"
+#include "shell/Startbild.h"
 #include "shell/ui/Geraetefenster.h"
 
 namespace qv {
@@ -155,7 +156,7 @@ Frminfo::Frminfo(QWidget* parent) : QDialog(parent) {
   // A missing picture leaves the box plain.
   auto* bild = new QLabel(this);
   bild->setObjectName(QStringLiteral("Infobild"));
-  const QPixmap p(m.S_Infobild);
+  const QPixmap p = QPixmap::fromImage(Lies_Bild(m.S_Infobild));
   if (!p.isNull()) {
     bild->setPixmap(p);
     bild->resize(p.size());

@@ -1,8 +1,6 @@
 #include "shell/ui/FrmStartbild.h"
 
 #include <QComboBox>
-#include <QFileInfo>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -88,15 +86,11 @@ FrmStartbild::FrmStartbild(QWidget* parent) : QWidget(parent) {
 }
 
 void FrmStartbild::loadPicture() {
-  const QString name = fileNameIgnoringCase(brand().S_Startbild);
-  if (name.isEmpty() || !QFileInfo::exists(name)) return;  // no picture, no background
-  QImageReader reader(name);
-  const QImage image = reader.read();
-  if (image.isNull()) {
-    refuse(name + QStringLiteral(": ") + reader.errorString());
-    return;
-  }
-  startbild_ = QPixmap::fromImage(image);
+  // No picture, no background.
+  QString fehler;
+  const QImage image = Lies_Bild(brand().S_Startbild, &fehler);
+  if (!fehler.isEmpty()) refuse(fehler);
+  if (!image.isNull()) startbild_ = QPixmap::fromImage(image);
 }
 
 void FrmStartbild::placeControls() {

@@ -1,4 +1,4 @@
-// The holiday and place files given an endless input: refused at their bound, nothing changed.
+// The holiday and place files given an endless input: refused as no regular file, nothing changed.
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -31,5 +31,5 @@ TEST(Grenzen, HolidayAndPlaceFilesReadingEndlessZerosAreRefused) {
 
   int error = 0;
   EXPECT_FALSE(readPlaceFile(&error).has_value());
-  EXPECT_EQ(error, kPlaceTooLarge);
+  EXPECT_EQ(error, kPlaceAccess);
 }

@@ -123,9 +123,9 @@ TEST(OrteFile, ExactBytesAndRoundTrip) {
 }
 
 TEST(OrteFile, ReadsItemsAcrossLinesAndSeparators) {
-  // Items are items: commas, blanks and line breaks all separate numbers; leading blanks of a
+  // Items are items: commas, blanks, tabs and line breaks all separate numbers; leading blanks of a
   // name are dropped; whatever follows the last place is not read.
-  const auto v = decodePlaceFile("2\r\n  Ulm,300,41\r\n44\r\nWien, 327\r\n 44 44\r\nrest");
+  const auto v = decodePlaceFile("2\r\n  Ulm,300,41\r\n44\r\nWien, 327\r\n 44\t44\r\nrest");
   ASSERT_TRUE(v);
   ASSERT_EQ(v->size(), 2u);
   EXPECT_EQ((*v)[0], place("Ulm", 300, 41, 44));

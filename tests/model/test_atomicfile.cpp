@@ -13,6 +13,7 @@
 #include <functional>
 
 #include "model/AtomicFile.h"
+#include "tests/support/IdleFifo.h"
 #include "tests/support/StartDir.h"
 
 namespace qv::test {
@@ -98,6 +99,46 @@ TEST(AtomicFile, ALinkToARegularFileIsWrittenThroughAndStaysALink) {
   EXPECT_EQ(dir.read(QStringLiteral("ziel.ini")), "eins\r\n");
   ASSERT_TRUE(writeFileAtomically(dir.file(QStringLiteral("neu.ini")), "zwei\r\n"));
   EXPECT_EQ(typeOf(dir.file(QStringLiteral("neu.ini"))), mode_t(S_IFREG));
+}
+
+// A replaced file keeps its permissions (also read-only ones: the folder decides); a new one gets
+// what the umask leaves of read and write for all.
+TEST(AtomicFile, AReplacedFileKeepsItsPermissionsAndANewOneGetsTheUsualOnes) {
+  StartDir dir;
+  const auto mode = [&](const char* name) {
+    struct stat st {};
+    ::stat(QFile::encodeName(dir.file(QString::fromLatin1(name))).constData(), &st);
+    return st.st_mode & 07777;
+  };
+  for (const mode_t alt : {mode_t(0640), mode_t(0444), mode_t(0604)}) {
+    dir.write(QStringLiteral("a.ini"), "alt\r\n");
+    ASSERT_EQ(::chmod(QFile::encodeName(dir.file(QStringLiteral("a.ini"))).constData(), alt), 0);
+    ASSERT_TRUE(writeFileAtomically(dir.file(QStringLiteral("a.ini")), "neu\r\n"));
+    EXPECT_EQ(mode("a.ini"), alt);
+    ASSERT_TRUE(appendFileAtomically(dir.file(QStringLiteral("a.ini")), "mehr\r\n"));
+    EXPECT_EQ(mode("a.ini"), alt);
+  }
+  const mode_t maske = ::umask(022);
+  ASSERT_TRUE(writeFileAtomically(dir.file(QStringLiteral("neu.ini")), "x"));
+  ::umask(maske);
+  EXPECT_EQ(mode("neu.ini"), mode_t(0644));
+}
+
+// The start of a file (a program's first bytes) comes only from a regular file, as much as it has.
+TEST(AtomicFile, TheStartOfAFileComesOnlyFromARegularFile) {
+  StartDir dir;
+  dir.write(QStringLiteral("kurz"), "M");
+  dir.write(QStringLiteral("lang"), "MZ and more");
+  IdleFifo rohr(dir.file(QStringLiteral("rohr")));
+  QByteArray b;
+  ASSERT_TRUE(readFileStart(dir.file(QStringLiteral("kurz")), 2, &b));
+  EXPECT_EQ(b, QByteArray("M"));
+  ASSERT_TRUE(readFileStart(dir.file(QStringLiteral("lang")), 2, &b));
+  EXPECT_EQ(b, QByteArray("MZ"));
+  QString error;
+  EXPECT_FALSE(readFileStart(dir.file(QStringLiteral("rohr")), 2, &b, &error));
+  EXPECT_EQ(error, QStringLiteral("Not a regular file"));
+  EXPECT_FALSE(rohr.opened());
 }
 
 }  // namespace

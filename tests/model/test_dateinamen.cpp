@@ -138,6 +138,18 @@ TEST_F(DateinamenSichern, NonAsciiNamesAndExistingFiles) {
   EXPECT_FALSE(QFile::exists(QString::fromUtf8("ä.qvl")));
 }
 
+TEST_F(DateinamenSichern, NamesWithControlCharactersOrLineBreaksAreRefusedLikeNonAscii) {
+  for (const char* name : {"a\nb.qvl", "a\r.qvl", "a\tb.qvl", "\x01" "b.qvl", "a\x7f" "b.qvl"}) {
+    SCOPED_TRACE(name);
+    env.messages.clear();
+    env.answerFileDialog(QString::fromLatin1(name));
+    EXPECT_EQ(Datei_sichern(), 0);  // refused, then the dialog cancelled
+    ASSERT_EQ(env.messages.size(), 2u);
+    EXPECT_EQ(env.messages[0].text, texts().S_keinGuelt);
+    EXPECT_FALSE(QFile::exists(QString::fromLatin1(name)));
+  }
+}
+
 TEST_F(DateinamenSichern, AFolderNameIsReportedAndTheDialogComesAgain) {
   QDir().mkdir("ordner.qvl");
   env.answerFileDialog("ordner.qvl");

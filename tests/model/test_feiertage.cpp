@@ -194,7 +194,7 @@ TEST_F(FeiertageTest, WritingGoesToTheStartDirectoryAndReportsFailure) {
   texts().FtDatei = "fehlt/deutsch.hdy";
   EXPECT_FALSE(Schreib_Feiertage());
   ASSERT_EQ(env.messages.size(), 1u);
-  EXPECT_EQ(env.messages[0].text, QString("Error : 75"));
+  EXPECT_EQ(env.messages[0].text, QString("Error : 75\nfehlt/deutsch.hdy: No such file or directory"));
   EXPECT_EQ(dir.read("deutsch.hdy"), encodeHolidayFile(sampleTable()));
 }
 

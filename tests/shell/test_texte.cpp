@@ -317,6 +317,15 @@ TEST(TexteDatei, AShortMissingOrUnreadableFileChangesNothing) {
   EXPECT_FALSE(Lies_Sprachdatei("empty.ln1", &error));
   EXPECT_TRUE(sameTexts(texts(), before, &diff)) << diff.toStdString();
 
+  // The whole table saved as UTF-16: 422 lines, every one with NUL bytes.
+  lines << "line 422";
+  const QString whole = lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+  dir.write("utf16.ln1", QByteArray("\xff\xfe") + QByteArray(reinterpret_cast<const char*>(whole.utf16()), whole.size() * 2));
+  EXPECT_FALSE(Lies_Sprachdatei("utf16.ln1", &error));
+  EXPECT_TRUE(error.contains("NUL")) << error.toStdString();
+  EXPECT_TRUE(sameTexts(texts(), before, &diff)) << diff.toStdString();
+  lines.removeLast();
+
   error.clear();
   EXPECT_FALSE(Lies_Sprachdatei("missing.ln1", &error));
   EXPECT_FALSE(error.isEmpty());

@@ -42,7 +42,8 @@ struct EibStand {
   }
   SimSchaltuhr& uhr(uint16_t adresse) { return koppler.kern.neu<SimSchaltuhr>(adresse); }
   QStringList log() {
-    // Every line is flushed as it is written.
+    // This session's lines so far; another session's (a bus window's) are in the file already.
+    if (!s.Protokoll_bisher().isEmpty()) s.Protokoll_sichern();
     QStringList l = cp1252::decode(dir.read(QStringLiteral("protocol.txt"))).split(QStringLiteral("\r\n"));
     if (!l.isEmpty() && l.back().isEmpty()) l.pop_back();
     return l;

@@ -3,9 +3,12 @@
 // with German texts and a clock type, short waits, a start directory and a recording environment.
 #include <QCoreApplication>
 #include <QFile>
+#include <functional>
 #include <vector>
 
+#include "model/Environment.h"
 #include "model/Programmdatei.h"
+#include "model/Texte.h"
 #include "model/Zustand.h"
 #include "shell/Sprache.h"
 #include "tests/support/ScriptedEnvironment.h"
@@ -64,6 +67,38 @@ struct TransferTest {
   }
   StartDir dir;
   ScriptedEnvironment env;
+};
+
+// Passes every message on to the scripted user after a look of its own, at the moment the box
+// is shown (at the files the program has left, for instance).
+class BlickenderNutzer : public Environment {
+ public:
+  BlickenderNutzer(ScriptedEnvironment& e, std::function<void(const QString&)> blick) : e_(e), blick_(std::move(blick)) {
+    setEnvironment(this);
+  }
+  ~BlickenderNutzer() override { setEnvironment(&e_); }
+  Answer message(const QString& text, Buttons b, Icon i, const QString& title) override {
+    blick_(text);
+    return e_.message(text, b, i, title);
+  }
+  void beep() override {}
+  void setBusy(bool) override {}
+  QDateTime now() const override { return e_.now(); }
+  QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
+  QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
+
+ private:
+  ScriptedEnvironment& e_;
+  std::function<void(const QString&)> blick_;
+};
+
+// Confirms the wait box only once the helper has left its answer, as a user would.
+class WartenderNutzer final : public BlickenderNutzer {
+ public:
+  explicit WartenderNutzer(ScriptedEnvironment& e)
+      : BlickenderNutzer(e, [](const QString& text) {
+          if (text == texts().S_ZugrBeendet) warte_bis([] { return QFile::exists(QStringLiteral("card.msg")); }, 30000);
+        }) {}
 };
 
 }  // namespace qv::test

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/transfer/EibFixtures.h"
+#include "tests/transfer/TransferFixtures.h"
 #include "transfer/EibBuszugriff.h"
 
 using namespace qv;
@@ -23,7 +24,13 @@ TEST(EibSuche, TriesAreCountedOverTheWholeSearch) {
   Buszugriff z(&t.koppler);
   z.sitzung().timing = t.s.timing;
   for (int tln = 1; tln <= 4; ++tln) t.koppler.kern.neu<SimSchaltuhr>(static_cast<uint16_t>(0x1100 + tln)).fremderDienst = true;
-  EXPECT_TRUE(z.Suche(1, 1, 1, 4).isEmpty());
+  // The message points to the log: by then the file holds the search so far.
+  QString logBeiMeldung;
+  {
+    BlickenderNutzer nutzer(t.env, [&](const QString&) { logBeiMeldung = cp1252::decode(t.dir.read(QStringLiteral("protocol.txt"))); });
+    EXPECT_TRUE(z.Suche(1, 1, 1, 4).isEmpty());
+  }
+  EXPECT_TRUE(logBeiMeldung.contains(QStringLiteral("Prüfe Teilnehmer 1.1.4")));
   const QStringList log = t.log();
   EXPECT_EQ(log.count(QStringLiteral("Prüfe Teilnehmer 1.1.1")), 3);
   for (const char* tln : {"1.1.2", "1.1.3", "1.1.4"})

@@ -13,25 +13,6 @@
 namespace qv::test {
 namespace {
 
-// Confirms the wait box only once the helper has left its answer, as a user would.
-class WartenderNutzer final : public Environment {
- public:
-  explicit WartenderNutzer(ScriptedEnvironment& e) : e_(e) { setEnvironment(this); }
-  ~WartenderNutzer() override { setEnvironment(&e_); }
-  Answer message(const QString& text, Buttons b, Icon i, const QString& title) override {
-    if (text == texts().S_ZugrBeendet) warte_bis([] { return QFile::exists(QStringLiteral("card.msg")); }, 30000);
-    return e_.message(text, b, i, title);
-  }
-  void beep() override {}
-  void setBusy(bool) override {}
-  QDateTime now() const override { return e_.now(); }
-  QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
-  QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
-
- private:
-  ScriptedEnvironment& e_;
-};
-
 struct Parallel : TransferTest {
   Parallel() : nutzer(env) {
     settings().Lpt = 1;

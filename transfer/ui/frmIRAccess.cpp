@@ -13,7 +13,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "model/AtomicFile.h"
 #include "model/Environment.h"
 #include "model/Hooks.h"
 #include "model/Texte.h"
@@ -159,12 +158,7 @@ void frmIRAccess::cmd_IRok_Click() {
     kopieGemacht_ = IR_Austausch_vorbereiten();
     if (!kopieGemacht_) return;
   }
-  QString fehler;
-  if (!writeFileAtomically(QStringLiteral("2zelnix.msg"),
-                           Schreibe_IRAnfrage(modus_, IR_ComPort(), zeitmodus_, zeit_, datum_), &fehler)) {
-    refuse(texts().S_UeberFehl + QStringLiteral("\n") + fehler);
-    return;
-  }
+  if (!IR_Anfrage_schreiben(modus_, IR_ComPort(), zeitmodus_, zeit_, datum_)) return;
   laeuft_ = true;
   // Every control waits for the transfer: an option chosen meanwhile would save and copy the
   // program over the exchange file a read is bringing.

@@ -5,11 +5,13 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <cerrno>
 
 #include "calendar/ui/FrmGrafik.h"
 #include "calendar/ui/Kalenderfenster.h"
 #include "model/Programmdatei.h"
 #include "model/Sortierung.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/views/ViewFixtures.h"
 #include "tests/views/ui/Rahmentest.h"
 #include "views/Zellaenderung.h"
@@ -156,6 +158,31 @@ class TstHauptmenue : public QObject {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(t.rahmen.isNull());
     hooks().Zeige_Startbild = nullptr;
+  }
+
+  // A save that a file-size limit stops (a quota, `ulimit -f`) is reported, leaves the old file
+  // whole and the program unsaved, so Exit asks the save question.
+  void aSaveStoppedByAFileSizeLimitLeavesTheProgramUnsaved() {
+    Rahmentest t(4);
+    fuenfSchaltzeiten(t, "f.qvl");
+    const QByteArray vorher = t.dir->read("f.qvl");
+    setzeSlot(0, {wochenSz(600, 127, 1, 1)}, {});
+    program().Geaendert = 1;
+    {
+      FileSizeLimit grenze(1024);
+      QVERIFY(grenze.ok());
+      t.oeffneMenue("mnuDat");
+      t.action("mnuDatSpei")->trigger();
+    }
+    QCOMPARE(t.letzteMeldung(), t.dir->file("f.qvl") + QStringLiteral(": ") + qt_error_string(EFBIG));
+    QCOMPARE(t.dir->read("f.qvl"), vorher);
+    QCOMPARE(program().Geaendert, int16_t(1));
+    int ende = 0;
+    fensteraufrufe().Programmende = [&] { ++ende; };
+    t.env->answer(Answer::Cancel);
+    t.action("mnuDatBend")->trigger();
+    QCOMPARE(ende, 0);
+    QCOMPARE(t.letzteMeldung(), texts().S_AendeSpei + t.dir->file("f.qvl") + QStringLiteral("  ?"));
   }
 
   void closingTheFrameEndsTheProgram() {
