@@ -204,7 +204,6 @@ void FrmAstro::setzeRegler(const AstroRegler& r) {
 }
 
 void FrmAstro::cmd_astro_ok_Click() {
-  nachfuehren();
   // The channel whose limits the dialog shows, whatever the frame's captions say by now.
   const int kanal = Astrokanal_fuer_OK(kanal_ + 1);
   const AstroKanalEinstellung k{limitAuf_.bar->value(), limitUnter_.bar->value(),
