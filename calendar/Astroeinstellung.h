@@ -63,10 +63,10 @@ int Grenze_Unter_beim_Oeffnen(int grenzeUnter);
 // type's astro channels, else the current astro channel.
 int Astrokanal_fuer_OK(int angezeigt);
 
-// Back in the dialog: the bars it shows from now on. A bar the user moved since the
-// dialog showed gezeigt keeps its value; every other one shows the place the program has now and,
-// on the 16-channel type, the limits stored for the channel (0-based), so a program opened
-// meanwhile keeps what it brought. gezeigt becomes what counts as shown.
+// Back in the dialog: the bars it shows from now on. A bar the user moved since the dialog showed
+// gezeigt keeps its value; every other one shows the place the program has now and, on the
+// 16-channel type, the limits stored for the channel (0-based), so a program opened meanwhile
+// keeps what it brought. gezeigt becomes what counts as shown.
 AstroStellung Nachgefuehrte_Astrostellung(AstroStellung& gezeigt, const AstroStellung& jetzt, int kanal);
 
 // OK: the globals from the values, the astro table of the channel computed with the states for

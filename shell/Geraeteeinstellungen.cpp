@@ -129,8 +129,8 @@ Einstellstellung Anfangsstellung() {
 namespace {
 
 using E = Einstellstellung;
-constexpr int E::*kFelder[] = {&E::lpt,     &E::faktor, &E::maxDelay,  &E::zeilen,  &E::swRegel, &E::sprache,
-                               &E::astro,   &E::messKanal, &E::periode, &E::dauer,   &E::zustand, &E::lage};
+constexpr int E::*kFelder[] = {&E::lpt,   &E::faktor,    &E::maxDelay, &E::zeilen, &E::swRegel,  &E::sprache,
+                               &E::astro, &E::messKanal, &E::periode,  &E::dauer,  &E::zustand, &E::lage};
 
 }  // namespace
 

@@ -2,8 +2,9 @@
 // The astro settings dialog (frmastro, tag "Astro"), a child of the frame: latitude, longitude,
 // time zone and the sunrise and sunset corrections with the list of stored places, and on the
 // 16-channel type the limits and states of one astro channel. OK computes the channel's astro
-// times; active again, it shows the place and limits of a program opened meanwhile wherever the
-// user moved no bar. "Beenden" closes without taking anything over. Its objects carry the system's names.
+// times; active again, the dialog shows the place and limits of a program opened meanwhile
+// wherever the user moved no bar. "Beenden" closes without taking anything over. Its objects
+// carry the system's names.
 #include <QWidget>
 
 #include "calendar/Astroeinstellung.h"

@@ -137,6 +137,16 @@ void FrmAutoEinst::zeige(const InputAutomation& a) {
   cbobiswtag->setCurrentIndex(a.SwWtagBis);
 }
 
+bool FrmAutoEinst::eventFilter(QObject* o, QEvent* e) {
+  if (e->type() == QEvent::KeyPress) {
+    auto* s = qobject_cast<QScrollBar*>(o);
+    const QString text = static_cast<QKeyEvent*>(e)->text();
+    if (s && text.size() == 1 && text.at(0) >= u'0' && text.at(0) <= u'9')
+      if (const auto neu = Ziffer_eingeben(s->value(), text.at(0).unicode() - '0', s->maximum())) s->setValue(*neu);
+  }
+  return QDialog::eventFilter(o, e);
+}
+
 InputAutomation FrmAutoEinst::stellung() const {
   InputAutomation a = inputAutomation();
   auto i16 = [](int v) { return static_cast<int16_t>(v); };
@@ -168,19 +178,9 @@ bool FrmAutoEinst::event(QEvent* e) {
   return QDialog::event(e);
 }
 
-bool FrmAutoEinst::eventFilter(QObject* o, QEvent* e) {
-  if (e->type() == QEvent::KeyPress) {
-    auto* s = qobject_cast<QScrollBar*>(o);
-    const QString text = static_cast<QKeyEvent*>(e)->text();
-    if (s && text.size() == 1 && text.at(0) >= u'0' && text.at(0) <= u'9')
-      if (const auto neu = Ziffer_eingeben(s->value(), text.at(0).unicode() - '0', s->maximum())) s->setValue(*neu);
-  }
-  return QDialog::eventFilter(o, e);
-}
-
 void FrmAutoEinst::ChkEinstOk_Click() {
-  // Active again since a command changed the settings, the dialog shows them with only what the
-  // user changed: it takes over all it shows.
+  // Whenever it is active again the dialog shows the settings as they are, with what the user
+  // changed in it: it takes over what it shows.
   inputAutomation() = stellung();
   accept();
 }
