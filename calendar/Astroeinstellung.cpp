@@ -6,6 +6,7 @@
 
 #include "calendar/Astrotabelle.h"
 #include "model/Texte.h"
+#include "model/Uebernahme.h"
 #include "model/Zustand.h"
 
 namespace qv {
@@ -88,6 +89,26 @@ int Astrokanal_fuer_OK(int angezeigt) {
   if (profile().Uhrentyp != 280) return 0;
   if (angezeigt >= 1 && angezeigt <= kAstroChannels) return angezeigt - 1;
   return std::clamp<int>(astro().AstroKanal, 0, kAstroChannels - 1);
+}
+
+AstroStellung Nachgefuehrte_Astrostellung(AstroStellung& gezeigt, const AstroStellung& jetzt, int kanal) {
+  using S = AstroStellung;
+  static constexpr int S::*kFelder[] = {&S::breite,      &S::laenge,    &S::zeitzone,   &S::offsetAuf,
+                                        &S::offsetUnter, &S::grenzeAuf, &S::grenzeUnter};
+  const AstroRegler r = Regler_aus_Astrodaten();
+  // The limits of the other types are hidden and stay as they are.
+  AstroStellung aktuell = jetzt;
+  aktuell.breite = r.breite;
+  aktuell.laenge = r.laenge;
+  aktuell.zeitzone = r.zeitzone;
+  aktuell.offsetAuf = r.offsetAuf;
+  aktuell.offsetUnter = r.offsetUnter;
+  if (profile().Uhrentyp == 280 && kanal >= 0 && kanal < kAstroChannels) {
+    const TAstroEinst& g = astro().AstroGrenzen[kanal];
+    aktuell.grenzeAuf = Grenze_Auf_beim_Oeffnen(g.GrenzeAuf);
+    aktuell.grenzeUnter = Grenze_Unter_beim_Oeffnen(g.GrenzeUnter);
+  }
+  return Nachgefuehrt(gezeigt, jetzt, aktuell, kFelder);
 }
 
 void Astro_uebernehmen(const AstroRegler& r, int kanal, const AstroKanalEinstellung& k) {

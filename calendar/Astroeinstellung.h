@@ -26,6 +26,15 @@ struct AstroRegler {
   int offsetUnter = kReglerOffsetMax / 2;
 };
 
+// What all of the dialog's scroll bars show: the place and corrections, and the limits of the
+// astro channel it works on.
+struct AstroStellung {
+  int breite = 0, laenge = 0, zeitzone = 0, offsetAuf = 0, offsetUnter = 0;
+  int grenzeAuf = 0, grenzeUnter = kGrenzeUnterMin;
+  AstroRegler regler() const { return {breite, laenge, zeitzone, offsetAuf, offsetUnter}; }
+  friend bool operator==(const AstroStellung&, const AstroStellung&) = default;
+};
+
 // The scroll-bar values for the astro globals, each brought into its bar's range.
 AstroRegler Regler_aus_Astrodaten();
 // The globals the values stand for: latitude (V - 140) / 2 north, longitude (360 - V) / 2 west,
@@ -53,6 +62,12 @@ int Grenze_Unter_beim_Oeffnen(int grenzeUnter);
 // The astro channel OK works on: the channel shown in the frame when it is one of the clock
 // type's astro channels, else the current astro channel.
 int Astrokanal_fuer_OK(int angezeigt);
+
+// Back in the dialog: the bars it shows from now on. A bar the user moved since the dialog showed
+// gezeigt keeps its value; every other one shows the place the program has now and, on the
+// 16-channel type, the limits stored for the channel (0-based), so a program opened meanwhile
+// keeps what it brought. gezeigt becomes what counts as shown.
+AstroStellung Nachgefuehrte_Astrostellung(AstroStellung& gezeigt, const AstroStellung& jetzt, int kanal);
 
 // OK: the globals from the values, the astro table of the channel computed with the states for
 // every day, the channel marked as having astro times, its limits and states stored.

@@ -1,6 +1,7 @@
 #include "entry/Eingabeautomatik.h"
 
 #include "model/Texte.h"
+#include "model/Uebernahme.h"
 
 namespace qv {
 
@@ -54,6 +55,15 @@ QString einheit(int n, const QString& eins, const QString& viele) {
   return QString::number(n) + QLatin1Char(' ') + viele;
 }
 }  // namespace
+
+InputAutomation Nachgefuehrte_Automatik(InputAutomation& gezeigt, const InputAutomation& jetzt) {
+  using A = InputAutomation;
+  // The dialog's values; the automation switches belong to the entry forms.
+  static constexpr int16_t A::*kFelder[] = {&A::IncMin,     &A::IncStd,     &A::IncTag,    &A::IncMon,
+                                            &A::IncWtag,    &A::IncPrio,    &A::IncZustand, &A::SwRegelVon,
+                                            &A::SwRegelBis, &A::SwWtagVon, &A::SwWtagBis};
+  return Nachgefuehrt(gezeigt, jetzt, inputAutomation(), kFelder);
+}
 
 QString Minutentext(int n) { return einheit(n, texts().S_1Minute, texts().S_Minuten); }
 QString Stundentext(int n) { return einheit(n, texts().S_1Stunde, texts().S_Stunden); }

@@ -34,6 +34,11 @@ std::optional<int> Naechstes_Programm_Pz(int pos, int anzahl, int incPrio);
 // A digit typed on a scroll bar replaces the units; the value is taken only below the maximum.
 std::optional<int> Ziffer_eingeben(int wert, int ziffer, int maximum);
 
+// The settings dialog back active: what it shows from now on. A value the user changed since the
+// dialog showed gezeigt stays as jetzt has it, every other one follows the settings as they are
+// now; gezeigt becomes what counts as shown.
+InputAutomation Nachgefuehrte_Automatik(InputAutomation& gezeigt, const InputAutomation& jetzt);
+
 // The labels of the settings dialog's scroll bars.
 QString Minutentext(int n);  // "1 Minute", "15 Minuten"
 QString Stundentext(int n);

@@ -20,6 +20,7 @@ struct InputAutomation {
   int16_t SwRegelBis = 0;
   int16_t SwWtagVon = 0;
   int16_t SwWtagBis = 0;
+  friend bool operator==(const InputAutomation&, const InputAutomation&) = default;
 };
 
 InputAutomation& inputAutomation();

@@ -5,6 +5,7 @@
 #include "model/Ansicht.h"
 #include "model/Satz.h"
 #include "model/Texte.h"
+#include "model/Uebernahme.h"
 #include "model/Zustand.h"
 
 namespace qv {
@@ -125,16 +126,22 @@ Einstellstellung Anfangsstellung() {
   return s;
 }
 
+namespace {
+
+using E = Einstellstellung;
+constexpr int E::*kFelder[] = {&E::lpt,   &E::faktor,    &E::maxDelay, &E::zeilen, &E::swRegel,  &E::sprache,
+                               &E::astro, &E::messKanal, &E::periode,  &E::dauer,  &E::zustand, &E::lage};
+
+}  // namespace
+
 Einstellstellung Geaenderte_Stellung(const Einstellstellung& gezeigt, const Einstellstellung& jetzt,
                                      const Einstellstellung& aktuell) {
-  using E = Einstellstellung;
-  static constexpr int E::*kFelder[] = {&E::lpt,       &E::faktor,  &E::maxDelay, &E::zeilen,
-                                        &E::swRegel,   &E::sprache, &E::astro,    &E::messKanal,
-                                        &E::periode,   &E::dauer,   &E::zustand,  &E::lage};
-  Einstellstellung s = aktuell;
-  for (int Einstellstellung::*f : kFelder)
-    if (jetzt.*f != gezeigt.*f) s.*f = jetzt.*f;
-  return s;
+  return Geaendertes_ueber(gezeigt, jetzt, aktuell, kFelder);
+}
+
+Einstellstellung Nachgefuehrte_Stellung(Einstellstellung& gezeigt, const Einstellstellung& jetzt,
+                                        const Einstellstellung& aktuell) {
+  return Nachgefuehrt(gezeigt, jetzt, aktuell, kFelder);
 }
 
 void Uebernimm_Einstellung(const Einstellstellung& s) {

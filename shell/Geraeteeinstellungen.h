@@ -64,6 +64,9 @@ Einstellstellung Anfangsstellung();
 // (aktuell), so a program opened meanwhile keeps the changeover rule it brought.
 Einstellstellung Geaenderte_Stellung(const Einstellstellung& gezeigt, const Einstellstellung& jetzt,
                                      const Einstellstellung& aktuell);
+// Back in the dialog: the position it shows from now on; gezeigt becomes what counts as shown.
+Einstellstellung Nachgefuehrte_Stellung(Einstellstellung& gezeigt, const Einstellstellung& jetzt,
+                                        const Einstellstellung& aktuell);
 // "Ok": the position into the settings; what a hidden or empty control shows keeps its setting.
 void Uebernimm_Einstellung(const Einstellstellung& s);
 // "Speichern": the 18 values of the settings file, hidden or empty controls giving the setting.

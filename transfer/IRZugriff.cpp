@@ -128,8 +128,9 @@ bool IR_Anfrage_schreiben(IRModus modus, int irCom, const QString& zeitmodus, co
   return false;
 }
 
-bool IR_Austausch_vorbereiten() {
-  if (SchreibeProgrammDatei() != 1) return false;
+bool IR_Austausch_vorbereiten() { return SchreibeProgrammDatei() == 1 && IR_Austausch_kopieren(); }
+
+bool IR_Austausch_kopieren() {
   QByteArray inhalt;
   QString fehler;
   if (readWholeFile(program().Dateiname[0], &inhalt, &fehler) && writeFileAtomically(kAustausch, inhalt, &fehler))

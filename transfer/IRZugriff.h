@@ -38,6 +38,9 @@ bool IR_Anfrage_schreiben(IRModus modus, int irCom, const QString& zeitmodus, co
 
 // Saves the program and copies its file to "exchg.dat"; false when nothing was saved.
 bool IR_Austausch_vorbereiten();
+// Copies the program's file, as it was saved or opened, to "exchg.dat"; false (reported) when it
+// cannot be copied.
+bool IR_Austausch_kopieren();
 
 // The code "irtrans.msg" holds: the number it starts with; empty when it starts with none.
 std::optional<int> IR_Antwortcode(const QByteArray& roh);

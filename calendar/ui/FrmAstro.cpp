@@ -35,6 +35,8 @@ FrmAstro::FrmAstro(QWidget* parent) : QWidget(parent) {
     kanal_ = astro().AstroKanal;
     limitAuf_.bar->setValue(auf);
     limitUnter_.bar->setValue(unter);
+    gezeigt_.grenzeAuf = limitAuf_.bar->value();
+    gezeigt_.grenzeUnter = limitUnter_.bar->value();
   };
 }
 
@@ -162,6 +164,23 @@ void FrmAstro::Form_Load() {
     limitAuf_.bar->setValue(Grenze_Auf_beim_Oeffnen(g.GrenzeAuf));
   }
   Zeige_Texte();
+  gezeigt_ = stellung();
+}
+
+AstroStellung FrmAstro::stellung() const {
+  const AstroRegler r = regler();
+  return {r.breite, r.laenge, r.zeitzone, r.offsetAuf, r.offsetUnter, limitAuf_.bar->value(), limitUnter_.bar->value()};
+}
+
+void FrmAstro::nachfuehren() {
+  const AstroStellung jetzt = stellung();
+  const AstroStellung neu = Nachgefuehrte_Astrostellung(gezeigt_, jetzt, kanal_);
+  if (neu == jetzt) return;
+  setzeRegler(neu.regler());
+  limitAuf_.bar->setValue(neu.grenzeAuf);
+  limitUnter_.bar->setValue(neu.grenzeUnter);
+  // The place list names the place shown.
+  Lade_Ortliste();
 }
 
 void FrmAstro::Zeige_Texte() {
@@ -194,6 +213,7 @@ void FrmAstro::cmd_astro_ok_Click() {
                                 std::max(cbo_Zustand_Aufgang_->currentIndex(), 0),
                                 std::max(cbo_Zustand_untergang_->currentIndex(), 0)};
   Astro_uebernehmen(regler(), kanal, k);
+  gezeigt_ = stellung();
   // The 16-channel type stays open for the next channel.
   if (profile().Uhrentyp != 280) schliessen();
 }
@@ -257,6 +277,9 @@ QWidget* Oeffne_frmastro() {
   if (!rahmen) return nullptr;
   auto* w = new FrmAstro;
   QMdiSubWindow* sub = rahmen->addChild(w, tagAstro());
+  QObject::connect(rahmen->mdiArea(), &QMdiArea::subWindowActivated, w, [w, sub](QMdiSubWindow* aktiv) {
+    if (aktiv == sub) w->nachfuehren();
+  });
   sub->setWindowTitle(w->windowTitle());
   Passe_in_Rahmen(sub);
   return sub;

@@ -2,7 +2,9 @@
 // The astro settings dialog (frmastro, tag "Astro"), a child of the frame: latitude, longitude,
 // time zone and the sunrise and sunset corrections with the list of stored places, and on the
 // 16-channel type the limits and states of one astro channel. OK computes the channel's astro
-// times; "Beenden" closes without taking anything over. Its objects carry the system's names.
+// times; active again, the dialog shows the place and limits of a program opened meanwhile
+// wherever the user moved no bar. "Beenden" closes without taking anything over. Its objects
+// carry the system's names.
 #include <QWidget>
 
 #include "calendar/Astroeinstellung.h"
@@ -22,6 +24,8 @@ class FrmAstro : public QWidget {
  public:
   explicit FrmAstro(QWidget* parent = nullptr);
   ~FrmAstro() override;
+  // Active again: the bars the user has not moved show the program as it is now.
+  void nachfuehren();
 
  private:
   struct Regler {
@@ -43,9 +47,11 @@ class FrmAstro : public QWidget {
   void cmd_delete_ort_Click();
   AstroRegler regler() const;
   void setzeRegler(const AstroRegler& r);
+  AstroStellung stellung() const;
   void schliessen();
 
   int kanal_ = 0;  // the astro channel (0-based) whose limits the dialog shows
+  AstroStellung gezeigt_;  // what the bars showed, apart from what the user moved
   Regler breite_, laenge_, zeitzone_, offsetAuf_, offsetUnter_, limitAuf_, limitUnter_;
   QLabel* lbl_Zustand_Aufgang_ = nullptr;
   QComboBox* cbo_Zustand_Aufgang_ = nullptr;

@@ -101,31 +101,36 @@ FrmAutoEinst::FrmAutoEinst(QWidget* parent) : QDialog(parent) {
 }
 
 void FrmAutoEinst::Form_Load() {
-  const InputAutomation& a = inputAutomation();
   const Texts& t = texts();
   callHook(hooks().setFilterSwitchAndButtonsVisible, false);
-  hsbincmin->setValue(a.IncMin);
-  HsbIncStd->setValue(a.IncStd);
-  HsbincTag->setValue(a.IncTag);
-  chkincWtag->setChecked(a.IncWtag == 1);
-  chkincMon->setChecked(a.IncMon == 1);
-  chkincPrio->setChecked(a.IncPrio == 1);
-  const bool familie1 = profile().Geraetefamilie == 1;
-  chkincZust->setVisible(!familie1);
-  hsbwert->setVisible(familie1);
-  lblwert->setVisible(familie1);
-  if (familie1) hsbwert->setValue(a.IncZustand);
-  else chkincZust->setChecked(a.IncZustand == 1);
-  lblwert->setText(Werttext(hsbwert->value()));
-  LblincMin->setText(Minutentext(hsbincmin->value()));
-  lblincStd->setText(Stundentext(HsbIncStd->value()));
-  LblIncTag->setText(Tagetext(HsbincTag->value()));
   const QStringList ordnungen{t.S_ersten, t.S_zweiten, t.S_dritten, t.S_vierten, t.S_letzten};
   const QStringList tage{t.S_Montag, t.S_Dienstag, t.S_Mittwoch, t.S_Donnerstag, t.S_Freitag, t.S_Samstag, t.S_Sonntag};
   Fuelle_Kombi(cbovonregel, ordnungen);
   Fuelle_Kombi(cbobisregel, ordnungen);
   Fuelle_Kombi(cbovonwtag, tage);
   Fuelle_Kombi(cbobiswtag, tage);
+  zeige(inputAutomation());
+  gezeigt_ = stellung();
+}
+
+void FrmAutoEinst::zeige(const InputAutomation& a) {
+  hsbincmin->setValue(a.IncMin);
+  HsbIncStd->setValue(a.IncStd);
+  HsbincTag->setValue(a.IncTag);
+  chkincWtag->setChecked(a.IncWtag == 1);
+  chkincMon->setChecked(a.IncMon == 1);
+  chkincPrio->setChecked(a.IncPrio == 1);
+  // The state step is a value on family 1, a switch on the others.
+  familie1_ = profile().Geraetefamilie == 1;
+  chkincZust->setVisible(!familie1_);
+  hsbwert->setVisible(familie1_);
+  lblwert->setVisible(familie1_);
+  if (familie1_) hsbwert->setValue(a.IncZustand);
+  else chkincZust->setChecked(a.IncZustand == 1);
+  lblwert->setText(Werttext(hsbwert->value()));
+  LblincMin->setText(Minutentext(hsbincmin->value()));
+  lblincStd->setText(Stundentext(HsbIncStd->value()));
+  LblIncTag->setText(Tagetext(HsbincTag->value()));
   cbovonregel->setCurrentIndex(a.SwRegelVon);
   cbovonwtag->setCurrentIndex(a.SwWtagVon);
   cbobisregel->setCurrentIndex(a.SwRegelBis);
@@ -142,10 +147,10 @@ bool FrmAutoEinst::eventFilter(QObject* o, QEvent* e) {
   return QDialog::eventFilter(o, e);
 }
 
-void FrmAutoEinst::ChkEinstOk_Click() {
-  InputAutomation& a = inputAutomation();
+InputAutomation FrmAutoEinst::stellung() const {
+  InputAutomation a = inputAutomation();
   auto i16 = [](int v) { return static_cast<int16_t>(v); };
-  a.IncZustand = i16(profile().Geraetefamilie == 1 ? hsbwert->value() : (chkincZust->isChecked() ? 1 : 0));
+  a.IncZustand = i16(familie1_ ? hsbwert->value() : (chkincZust->isChecked() ? 1 : 0));
   a.IncWtag = i16(chkincWtag->isChecked());
   a.IncMon = i16(chkincMon->isChecked());
   a.IncTag = i16(HsbincTag->value());
@@ -156,6 +161,27 @@ void FrmAutoEinst::ChkEinstOk_Click() {
   a.SwWtagVon = i16(cbovonwtag->currentIndex());
   a.SwRegelBis = i16(cbobisregel->currentIndex());
   a.SwWtagBis = i16(cbobiswtag->currentIndex());
+  return a;
+}
+
+void FrmAutoEinst::nachfuehren() {
+  const InputAutomation jetzt = stellung();
+  // A program of the other device family opened meanwhile: the state step shows in that family's
+  // own control.
+  const bool andereFamilie = familie1_ != (profile().Geraetefamilie == 1);
+  const InputAutomation neu = Nachgefuehrte_Automatik(gezeigt_, jetzt);
+  if (andereFamilie || neu != jetzt) zeige(neu);
+}
+
+bool FrmAutoEinst::event(QEvent* e) {
+  if (e->type() == QEvent::WindowActivate) nachfuehren();
+  return QDialog::event(e);
+}
+
+void FrmAutoEinst::ChkEinstOk_Click() {
+  // Whenever it is active again the dialog shows the settings as they are, with what the user
+  // changed in it: it takes over what it shows.
+  inputAutomation() = stellung();
   accept();
 }
 

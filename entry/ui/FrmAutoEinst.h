@@ -1,8 +1,11 @@
 #pragma once
 // The input automation's settings dialog (frmAutoEinst), not modal: the steps of the proposal and
-// the own changeover rule. OK copies the controls into the settings; Abbrechen, Esc and closing
-// store nothing.
+// the own changeover rule. Active again, it shows the settings and the device family as they are
+// now, keeping what was changed in it; OK takes that over. Abbrechen, Esc and closing store
+// nothing.
 #include <QDialog>
+
+#include "model/Automatikeinstellung.h"
 
 class QCheckBox;
 class QComboBox;
@@ -26,10 +29,18 @@ class FrmAutoEinst : public QDialog {
   QPushButton *ChkEinstOk = nullptr, *cmdEinstend = nullptr;
 
  protected:
+  bool event(QEvent* e) override;
   bool eventFilter(QObject* o, QEvent* e) override;
 
  private:
   void Form_Load();
+  void zeige(const InputAutomation& a);
+  // The settings with the controls' values.
+  InputAutomation stellung() const;
+  void nachfuehren();
+
+  bool familie1_ = false;     // the state step shows as a value (device family 1)
+  InputAutomation gezeigt_;   // what the controls showed, apart from what the user changed
 };
 
 // Shows the one dialog (raises it when open) and returns it.

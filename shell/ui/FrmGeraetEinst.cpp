@@ -196,14 +196,12 @@ void FrmGeraetEinst::zeige(const Einstellstellung& s) {
 
 void FrmGeraetEinst::nachfuehren() {
   const Einstellstellung jetzt = stellung();
-  const Einstellstellung neu = uebernahme();
+  // A value the user left now shows the setting and counts as shown; a changed one stays changed.
+  const Einstellstellung neu = Nachgefuehrte_Stellung(gezeigt_, jetzt, Anfangsstellung());
   // The entry forms may have put records on a channel the pulse list offers.
   QVector<int> frei;
   if (Zeigt_Messimpuls()) Messkanal_Eintraege(&frei);
-  if (neu == jetzt && frei == kanaele_) return;
-  zeige(neu);
-  // A value the user left now shows the setting and counts as shown; a changed one stays changed.
-  gezeigt_ = Geaenderte_Stellung(jetzt, gezeigt_, neu);
+  if (neu != jetzt || frei != kanaele_) zeige(neu);
 }
 
 bool FrmGeraetEinst::event(QEvent* e) {

@@ -85,17 +85,12 @@ FrmMaster::FrmMaster(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Codierung"));
   auto* g = new QGridLayout(this);
 
-  // Form_Load: every control shows the current state without running its handler; the card bit
-  // comes from the format id, which holds it even when the header block is stale.
   auto* FrmVersch = new QGroupBox(this);
   FrmVersch->setObjectName(QStringLiteral("FrmVersch"));
   auto* bits = new QGridLayout(FrmVersch);
   for (int k = 0; k < 8; ++k) {
     Check_[k] = new QCheckBox(QString::fromUtf8(kBits[k][1]), FrmVersch);
     Check_[k]->setObjectName(QString::fromLatin1(kBits[k][0]));
-    const bool an = (settings().Codierbyte >> k & 1) != 0;
-    Check_[k]->setChecked(an);
-    wert_[k] = an ? 1 << k : 0;
     bits->addWidget(Check_[k], k % 4, k / 4);
     connect(Check_[k], &QCheckBox::clicked, this, [this, k] { Check_Click(k); });
   }
@@ -106,13 +101,12 @@ FrmMaster::FrmMaster(QWidget* parent) : QDialog(parent) {
     auto* rahmen = new QGroupBox(QString::fromUtf8(p.titel), this);
     rahmen->setObjectName(QString::fromLatin1(p.rahmen));
     auto* l = new QVBoxLayout(rahmen);
-    auto* a = new QRadioButton(QString::fromUtf8(p.ersterText), rahmen);
+    auto* a = paar_[i][0] = new QRadioButton(QString::fromUtf8(p.ersterText), rahmen);
     a->setObjectName(QString::fromLatin1(p.erster));
-    auto* b = new QRadioButton(QString::fromUtf8(p.zweiterText), rahmen);
+    auto* b = paar_[i][1] = new QRadioButton(QString::fromUtf8(p.zweiterText), rahmen);
     b->setObjectName(QString::fromLatin1(p.zweiter));
     l->addWidget(a);
     l->addWidget(b);
-    (paarWert(i) ? a : b)->setChecked(true);
     connect(a, &QRadioButton::clicked, this, [this, i] { setzePaar(i, true); Aenderung(); });
     connect(b, &QRadioButton::clicked, this, [this, i] { setzePaar(i, false); Aenderung(); });
     g->addWidget(rahmen, i / 3, 1 + i % 3);
@@ -124,18 +118,31 @@ FrmMaster::FrmMaster(QWidget* parent) : QDialog(parent) {
   connect(cmdmachmstr, &QPushButton::clicked, this, &FrmMaster::close);
   g->addWidget(cmdmachmstr, 2, 3);
 
-  // Loading the state counts as one change: the header is rebuilt and shown once.
-  settings().Codierbyte = static_cast<int16_t>(wert_[0] + wert_[1] + wert_[2] + wert_[3] + wert_[4] + wert_[5] + wert_[6] + wert_[7]);
+  // Form_Load: loading the state counts as one change, the header is rebuilt and shown once.
+  settings().Codierbyte = static_cast<int16_t>(settings().Codierbyte & 255);
+  zeige();
   Aenderung();
+}
+
+void FrmMaster::zeige() {
+  // Setting a control does not run its handler; the card bit comes from the format id, which
+  // holds it even when the header block is stale.
+  for (int k = 0; k < 8; ++k) Check_[k]->setChecked((settings().Codierbyte >> k & 1) != 0);
+  for (int i = 0; i < int(std::size(kPaare)); ++i) paar_[i][paarWert(i) ? 0 : 1]->setChecked(true);
+}
+
+bool FrmMaster::event(QEvent* e) {
+  // Back in the dialog after a program was opened or read: it shows that program's coding.
+  if (e->type() == QEvent::WindowActivate) zeige();
+  return QDialog::event(e);
 }
 
 void FrmMaster::closeEvent(QCloseEvent* e) { e->accept(); }
 
 void FrmMaster::Check_Click(int bit) {
-  wert_[bit] = Check_[bit]->isChecked() ? 1 << bit : 0;
-  int summe = 0;
-  for (int w : wert_) summe += w;
-  settings().Codierbyte = static_cast<int16_t>(summe);
+  // Only the bit clicked changes: the others stay as the program has them now.
+  int16_t& c = settings().Codierbyte;
+  c = static_cast<int16_t>((c & 255 & ~(1 << bit)) | (Check_[bit]->isChecked() ? 1 << bit : 0));
   Aenderung();
 }
 

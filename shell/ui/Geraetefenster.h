@@ -64,14 +64,17 @@ class FrmMaster : public QDialog {
 
  protected:
   void closeEvent(QCloseEvent* e) override;
+  bool event(QEvent* e) override;
   void reject() override { close(); }
 
  private:
   void Check_Click(int bit);
   void Aenderung();
+  // The boxes and option pairs as the program has them now.
+  void zeige();
 
   QCheckBox* Check_[8]{};
-  int wert_[8]{};  // the value of each box's bit, 0 or 2^k
+  QRadioButton* paar_[6][2]{};  // the first and the second button of each option pair
 };
 
 class Frminfo : public QDialog {

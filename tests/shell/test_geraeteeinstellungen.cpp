@@ -49,6 +49,22 @@ TEST(Geraeteeinstellungen, OnlyWhatWasChangedInTheDialogIsTakenOver) {
   }
 }
 
+// Back in the dialog after one program and then another was opened: a value that followed the
+// first counts as shown and follows the second too; the value the user changed stays.
+TEST(Geraeteeinstellungen, AFollowedValueFollowsAgain) {
+  Einstellstellung gezeigt;
+  gezeigt.swRegel = 1;
+  Einstellstellung jetzt = gezeigt;
+  jetzt.zeilen = 80;
+  Einstellstellung aktuell = gezeigt;
+  for (int regel : {2, 3}) {
+    aktuell.swRegel = regel;
+    jetzt = Nachgefuehrte_Stellung(gezeigt, jetzt, aktuell);
+    EXPECT_EQ(jetzt.swRegel, regel);
+    EXPECT_EQ(jetzt.zeilen, 80);
+  }
+}
+
 // "Speichern" writes the astro choice only where the astro group is shown; elsewhere the line
 // holds its key alone, whatever the global says.
 TEST(Geraeteeinstellungen, AstroLineOnlyWhereTheChoiceIsShown) {

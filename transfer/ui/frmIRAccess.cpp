@@ -153,9 +153,10 @@ void frmIRAccess::cmd_IRok_Click() {
     txtdat_LostFocus();
     TxtUz_LostFocus();
   }
-  // A write sends the program as it is now, also when it was changed after the option was chosen.
-  if (modus_ == IRModus::Schreiben && (program().Geaendert == 1 || !kopieGemacht_)) {
-    kopieGemacht_ = IR_Austausch_vorbereiten();
+  // A write sends the program as it is now: one changed after the option was chosen is saved
+  // again, an unchanged one (also one opened meanwhile) is copied from its file once more.
+  if (modus_ == IRModus::Schreiben) {
+    kopieGemacht_ = program().Geaendert == 1 || !kopieGemacht_ ? IR_Austausch_vorbereiten() : IR_Austausch_kopieren();
     if (!kopieGemacht_) return;
   }
   if (!IR_Anfrage_schreiben(modus_, IR_ComPort(), zeitmodus_, zeit_, datum_)) return;

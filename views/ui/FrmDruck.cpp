@@ -26,6 +26,9 @@ QCheckBox* box(const QString& text, const char* name, QWidget* parent) {
   return c;
 }
 
+// "umleiten in PLAN1.txt": the text file of the program as it is now.
+QString Umleitung_Text() { return texts().S_umleiten + u' ' + Textdateiname(program().Dateiname[0]); }
+
 }  // namespace
 
 FrmDruck::FrmDruck(QWidget* parent) : QDialog(parent) {
@@ -47,7 +50,7 @@ FrmDruck::FrmDruck(QWidget* parent) : QDialog(parent) {
   auto* l = new QVBoxLayout(Frame1);
   for (QCheckBox* c : {chkprsz_, chkprpz_, chkprsw_, Chkprastro_, chkprgeraeteeigenschaften_}) l->addWidget(c);
 
-  chktxtdat_ = box(t.S_umleiten + u' ' + Textdateiname(program().Dateiname[0]), "chktxtdat", this);
+  chktxtdat_ = box(Umleitung_Text(), "chktxtdat", this);
   chktxtdat_->setChecked(printState().DruckInDatei == 1);
   connect(chktxtdat_, &QCheckBox::toggled, this, [](bool an) { printState().DruckInDatei = an ? 1 : 0; });
 
@@ -82,7 +85,12 @@ FrmDruck::FrmDruck(QWidget* parent) : QDialog(parent) {
 }
 
 void FrmDruck::changeEvent(QEvent* e) {
-  if (e->type() == QEvent::ActivationChange && isActiveWindow()) lblzeilen_->setText(Zeilen_Text(settings().Zeilen));
+  // Active again: the lines set in the device settings, and the text file of a program opened or
+  // read meanwhile, which the redirected print goes into.
+  if (e->type() == QEvent::ActivationChange && isActiveWindow()) {
+    lblzeilen_->setText(Zeilen_Text(settings().Zeilen));
+    chktxtdat_->setText(Umleitung_Text());
+  }
   QDialog::changeEvent(e);
 }
 

@@ -41,7 +41,16 @@ void KopfFeld::keyPressEvent(QKeyEvent* e) {
 
 void KopfFeld::focusOutEvent(QFocusEvent* e) {
   QLineEdit::focusOutEvent(e);
+  verlasse();
+}
+
+void KopfFeld::verlasse() {
   if (verlassen) verlassen();
+  setModified(false);
+}
+
+void KopfFeld::uebernimmGetipptes() {
+  if (isModified()) verlasse();
 }
 
 void KopfFeld::filtereEingefuegtes(const QString& text) {
@@ -55,6 +64,7 @@ void KopfFeld::filtereEingefuegtes(const QString& text) {
   if (sauber.size() == text.size()) return;
   const int pos = cursorPosition() - static_cast<int>(text.size() - sauber.size());
   setText(sauber);
+  setModified(true);
   setCursorPosition(std::clamp(pos, 0, static_cast<int>(sauber.size())));
   if (verboten) env().beep();
 }

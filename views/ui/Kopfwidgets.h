@@ -23,6 +23,11 @@ class KopfFeld : public QLineEdit {
   std::function<bool(QChar)> erlaubt;
   // Runs when the box loses the focus (the box's LostFocus).
   std::function<void()> verlassen;
+  // The leave rule as on losing the focus; the box's text then counts as taken over.
+  void verlasse();
+  // The leave rule, when the box holds text typed since it was filled or last taken over: what
+  // refills the box runs this first, so a click that takes no focus loses nothing typed.
+  void uebernimmGetipptes();
 
  protected:
   void keyPressEvent(QKeyEvent* e) override;

@@ -43,7 +43,8 @@ class MDIForm1 : public QMainWindow {
   // The child window with this object name, if open.
   QMdiSubWindow* kindfenster(const QString& name) const;
 
-  // The header panel.
+  // The header panel. A box holding typed text takes it over by its leave rule before it is
+  // filled again (a click on the filter switch or a frame button moves no focus).
   void Zeige_Kopfdaten(int m);
   void Zeige_Speicherbelegung(int slot);
   // Filter images and colour as FilterAn says.

@@ -23,6 +23,8 @@
 namespace qv {
 
 void MDIForm1::Zeige_Kopfdaten(int m) {
+  txtProgrammnummer_->uebernimmGetipptes();
+  Txtverwendung_->uebernimmGetipptes();
   m = m == 1 ? 1 : 0;
   ProgramState& p = program();
   const Texts& t = texts();
@@ -52,6 +54,7 @@ void MDIForm1::Zeige_Kopfdaten(int m) {
 }
 
 void MDIForm1::Zeige_Kanalfelder(bool alle) {
+  for (KopfFeld* f : txtkannam_) f->uebernimmGetipptes();
   const ProgramState& p = program();
   const int m = p.AktSpeicher == 1 ? 1 : 0;
   const int n = Sichtbare_Kanalfelder();
@@ -98,10 +101,9 @@ void MDIForm1::txtkannam_LostFocus(int i) {
 }
 
 void MDIForm1::Uebernimm_Kopffelder() {
-  if (profile().Evu != 0 && !txtProgrammnummer_->isHidden())
-    txtProgrammnummer_->setText(Pruefe_Programmnummer(txtProgrammnummer_->text()));
-  Speichere_Verwendung(Txtverwendung_->text());
-  for (int i = 0; i < 4; ++i) txtkannam_LostFocus(i);
+  if (profile().Evu != 0 && !txtProgrammnummer_->isHidden()) txtProgrammnummer_->verlasse();
+  Txtverwendung_->verlasse();
+  for (KopfFeld* f : txtkannam_) f->verlasse();
 }
 
 void MDIForm1::Image1_Click(int index) {
@@ -109,7 +111,7 @@ void MDIForm1::Image1_Click(int index) {
   const QString tag = activeTag();
   const int m = program().AktSpeicher;
   if (viewState().AktAnsicht == 3) {
-    txtkannam_LostFocus(0);
+    txtkannam_[0]->verlasse();
     Blaettere(vor);
     Zeige_Kanalfelder(false);
     Verberge_Kanalfelder_1_3();
@@ -118,7 +120,7 @@ void MDIForm1::Image1_Click(int index) {
     if (tag == tagAstro() || kindfenster(QStringLiteral("frmastro")))
       Setze_Astrogrenzen(viewState().firstChannelShown - 1);
   } else {
-    for (int i = 0; i < 4; ++i) txtkannam_LostFocus(i);
+    for (KopfFeld* f : txtkannam_) f->verlasse();
     Blaettere(vor);
     Zeige_Kanalfelder(false);
   }

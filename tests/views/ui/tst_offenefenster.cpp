@@ -1,0 +1,301 @@
+// Windows that stay open while a command replaces the program behind them, and the header
+// panel's boxes while the frame's buttons refill them: nothing the user changed or typed in one of
+// them is lost, and nothing they loaded is written over what the command brought.
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QScrollBar>
+
+#include "calendar/ui/FrmGrafik.h"
+#include "calendar/ui/Kalenderfenster.h"
+#include "model/Feiertage.h"
+#include "model/Programmdatei.h"
+#include "shell/ui/Geraetefenster.h"
+#include "tests/views/ViewFixtures.h"
+#include "tests/views/ui/Rahmentest.h"
+#include "transfer/Kartenzugriff.h"
+#include "transfer/Wartezeiten.h"
+#include "transfer/ui/Transferfenster.h"
+#include "views/Drucken.h"
+#include "views/ui/Drucker.h"
+#include "views/ui/FrmDruck.h"
+
+using namespace qv;
+using namespace qv::test;
+
+namespace {
+
+// A window that can stay open while a command replaces the program, and what the user does in
+// it: steps are "name=value" (a scroll bar, list or box of the window is set), "name" (a button of
+// the window or the frame is clicked) or "slot()" (the window's own slot runs).
+struct Fenster {
+  const char *name, *objekt;
+  int typ;                       // brand slot of the clock type
+  const char* item;              // the command that opens it
+  bool sperrt;                   // the commands that replace the program are off while it is open
+  bool bFamilie1;                // b.qvl is of device family 1
+  const char *vorher, *nachher;  // the user's steps before the command and once active again
+  const char *gezeigt, *ok;      // the controls whose state counts, then OK or the last step
+};
+const Fenster kFenster[] = {
+    {"astro dialog", "frmastro", 20, "mnuBaAstro", false, false, "vsb_Zeitzone=40", "",
+     "txt_Breitengrad txt_limit_Sonnenaufgang", "cmd_astro_ok"},
+    // The frame's paging takes the dialog to astro channel 2 first.
+    {"astro dialog, 16 channels", "frmastro", 15, "mnuBaAstro", false, false, "Image1_1 vsb_Zeitzone=40", "",
+     "txt_Breitengrad txt_limit_Sonnenaufgang", "cmd_astro_ok"},
+    {"device settings", "frmGer\u00e4tEinst", 19, "mnuEinstGer\u00e4t", false, false, "Hsbzeilen=80", "", "cboswregel",
+     "CmdEinstOk"},
+    {"coding dialog", "FrmMaster", 19, "mnuMaster", false, false, "", "Check2", "optfunk", "cmdmachmstr"},
+    {"print dialog", "frmDruck", 19, "mnuDatDruck", false, false, "chktxtdat", "", "chktxtdat", "cmdprdruck"},
+    {"simulation", "FrmGrafik", 19, "mnuAnsGrafik", false, false, "", "Timer1_Timer() cmd_redraw", "lbltag",
+     "cmd_grafik_end"},
+    {"automation window", "frmAutoEinst", 19, "mnuEinstAuto", false, true, "hsbincmin=7", "", "hsbwert", "ChkEinstOk"},
+    {"holiday editor", "frmfeiertage", 19, "mnu_Einst_Ft", false, false, "Txt_feiertag_name=Testtag cmd_add_Feiertage",
+     "", "", "cmd_ft_end"},
+    {"changeover editor", "frmEinSW", 19, "mnuBaSw", true, false, "Listvonstd=4", "", "", "cmdSwOk"},
+    {"infrared window", "frmIRAccess", 19, "mnuIRAccess", false, false, "Option1_1", "", "", "cmd_IRok"},
+};
+
+// The commands that replace the program or its settings: a file menu item, the file its dialog
+// is given, and the steps in the window it opens.
+struct Befehl {
+  const char *name, *item, *datei, *schritte;
+};
+const Befehl kBefehle[] = {{"File > Open", "mnuDat\u00d6ff", "b.qvl", ""},
+                           {"key read", "mnuDatImp", "", ""},
+                           {"infrared read", "mnuIRAccess", "", "Option1_0 cmd_IRok cmd_Irend"},
+                           {"template open", "mnuDatVorl", "c.qvl", ""},
+                           {"template close", "mnuDatVorlSchl", "", ""},
+                           {"New", "mnuDatneu", "", ""}};
+constexpr int kIRLesen = 2, kVorlageSchliessen = 4, kNeu = 5;
+
+// A frame with every window wired as the program wires them: a.qvl opened, b.qvl (what the
+// commands bring) and c.qvl (the template) beside it, the template open when the command closes
+// it. The infrared helper brings b.qvl on a read, the key's serial road brings it as card.dat.
+struct Lauf : Rahmentest {
+  explicit Lauf(int typ, bool bFamilie1 = false, int befehl = -1) : Rahmentest(typ) {
+    Kalenderfenster_anmelden();
+    Installiere_Transferfenster();
+    Fensteraufrufe& a = fensteraufrufe();
+    a.frmGeraetEinst = &Zeige_Geraeteeinstellungen;
+    a.FrmMaster = &Zeige_Codierung;
+    a.FrmGrafik = &Zeige_FrmGrafik;
+    a.frmDruck = &Zeige_Druckdialog;
+    a.Drucke_Ansicht = &Drucke_Ansicht;
+    env->setNow(QDateTime(QDate(2026, 3, 14), QTime(10, 0)));
+    wartezeiten().irSchrittMs = 20;
+    printState().DruckInDatei = 0;
+    resetHolidayTable();
+    texts().FtDatei = QStringLiteral("deutsch.hdy");
+    dir->write(QStringLiteral("deutsch.hdy"), "");
+    dir->write(QStringLiteral("zelnix.exe"),
+               "#!/bin/sh\n[ \"$(head -c1 2zelnix.msg)\" = l ] && cp b.qvl exchg.dat\necho 0 > irtrans.msg\n");
+    QFile::setPermissions(dir->file(QStringLiteral("zelnix.exe")), QFile::ReadOwner | QFile::ExeOwner);
+    settings().Lpt = 4;
+    serielleStrecke() = [] { return QFile::copy(QStringLiteral("b.qvl"), QStringLiteral("card.dat")) ? 0 : 1; };
+    profile().Geraetefamilie = bFamilie1 ? 1 : 0;
+    if (bFamilie1) setzeSlot(0, {wochenSz1(480, 127, 1, 100), wochenSz1(1200, 127, 1, 0)}, {});
+    else setzeSlot(0, {wochenSz(480, 127, 1, 1), wochenSz(1200, 127, 1, 0), wochenSz(720, 31, 2, 1)}, {});
+    speichere("b.qvl", true);
+    profile().Geraetefamilie = 0;
+    setzeSlot(0, {wochenSz(360, 127, 1, 1), wochenSz(1080, 127, 1, 0)}, {});
+    speichere("c.qvl", false);
+    speichere("a.qvl", false);
+    menuebefehl("mnuDat\u00d6ff", "a.qvl");
+    settings().Codierbyte = 5;  // set in an earlier visit of the coding dialog
+    setInputAutomationStartValues();
+    if (befehl == kVorlageSchliessen) menuebefehl("mnuDatVorl", "c.qvl");
+  }
+  ~Lauf() {
+    serielleStrecke() = nullptr;
+    wartezeiten() = Wartezeiten{};
+    hooks().Zeige_Startbild = nullptr;
+  }
+  // B differs from A in its changeover rule, time base, place (309) and astro limits (280).
+  void speichere(const char* name, bool b) const {
+    program().Verwendung[0] = QString::fromLatin1(name);
+    settings().SwRegel = b ? 2 : 1;
+    settings().OptFunk = b ? 1 : 0;
+    astro().AstroBreite = b ? 52 : 48;
+    astro().AstroLaenge = b ? -13 : -10;
+    astro().AstroGrenzen[0] = {int16_t(b ? 360 : 300), 1200, 0, 1};
+    astro().AstroGrenzen[1] = {int16_t(b ? 370 : 310), 1200, 0, 1};
+    program().Dateiname[0] = dir->file(QString::fromLatin1(name));
+    if (SchreibeProgrammDatei() != 1) qWarning("%s not written", name);
+  }
+  // A child of the frame or a window of its own, by its name.
+  QWidget* fenster(const char* name) const {
+    if (QMdiSubWindow* sub = rahmen->kindfenster(QString::fromUtf8(name))) return sub;
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->isVisible() && w->objectName() == QString::fromUtf8(name)) return w;
+    return nullptr;
+  }
+  // The window comes forward as the user clicks it.
+  void aktiviere(QWidget* w) const {
+    auto* sub = qobject_cast<QMdiSubWindow*>(w);
+    QApplication::setActiveWindow(sub ? static_cast<QWidget*>(rahmen) : w);
+    rahmen->mdiArea()->setActiveSubWindow(sub ? sub : haupt()->subWindow());
+    QCoreApplication::processEvents();
+  }
+  // The main window's command as the user gives it, from its menu; false when that shows it off.
+  bool menuebefehl(const char* item, const char* datei = "") const {
+    aktiviere(haupt()->subWindow());
+    QAction* a = action(item);
+    oeffneMenue(a->parent()->objectName().toLatin1().constData());
+    if (!a->isEnabled()) return false;
+    if (program().Geaendert == 1) env->answer(Answer::No);
+    if (*datei) env->answerFileDialog(dir->file(QString::fromLatin1(datei)));
+    a->trigger();
+    QCoreApplication::processEvents();
+    return true;
+  }
+  void tue(QWidget* w, const char* schritte) const {
+    for (const QString& s : QString::fromUtf8(schritte).split(u' ', Qt::SkipEmptyParts)) {
+      auto* sub = qobject_cast<QMdiSubWindow*>(w);
+      const QString name = s.section(u'=', 0, 0), wert = s.section(u'=', 1);
+      QWidget* c = w->findChild<QWidget*>(name);
+      if (!c) c = rahmen->findChild<QWidget*>(name);
+      if (s.endsWith(QLatin1String("()")))
+        QMetaObject::invokeMethod(sub ? sub->widget() : w, s.chopped(2).toLatin1().constData());
+      else if (auto* l = qobject_cast<QScrollBar*>(c)) l->setValue(wert.toInt());
+      else if (auto* liste = qobject_cast<QListWidget*>(c)) liste->setCurrentRow(wert.toInt());
+      else if (auto* e = qobject_cast<QLineEdit*>(c)) e->setText(wert);
+      else QTest::mouseClick(c, Qt::LeftButton);
+    }
+    QCoreApplication::processEvents();
+  }
+  // What the named controls show.
+  static QString zustand(QWidget* w, const char* namen) {
+    QString z;
+    for (const QString& n : QString::fromLatin1(namen).split(u' ', Qt::SkipEmptyParts)) {
+      const QWidget* c = w->findChild<QWidget*>(n);
+      z += n + (c->isVisibleTo(w) ? u'+' : u'-') + c->property("text").toString() + c->property("currentText").toString() +
+           c->property("checked").toString() + c->property("value").toString() + u'\n';
+    }
+    return z;
+  }
+  // The program as Save would write it, the settings no file holds, what the window showed and
+  // the files it wrote (of the infrared exchange file what the clock is sent, not the names).
+  QStringList programm(const QString& gezeigt) const {
+    const StateSnapshot vorher;
+    std::array<QString, 16> namen;
+    for (int k = 0; k < 16; ++k) namen[k] = program().Kanalname[k][0];
+    QStringList z = QString::fromLatin1(Schreibe_Zeilen(Kodiere_Abbild(), program().Verwendung[0], namen)).split(u'\n');
+    vorher.restore();
+    const InputAutomation& a = inputAutomation();
+    z << QStringLiteral("%1, coding %2, lines %3, automation %4 %5").arg(QFileInfo(program().Dateiname[0]).fileName())
+             .arg(settings().Codierbyte).arg(settings().Zeilen).arg(a.IncMin).arg(a.IncZustand) << gezeigt.split(u'\n');
+    for (const QString& n : QDir(dir->path()).entryList({"*.txt", "*.hdy", "exchg.dat"})) {
+      const QStringList zeilen = QString::fromLatin1(dir->read(n)).split(u'\n');
+      z << n << zeilen.mid(0, n == QLatin1String("exchg.dat") ? zeilen.size() - 18 : zeilen.size());
+    }
+    return z.replaceInStrings(dir->path(), QStringLiteral("<dir>"));
+  }
+};
+
+}  // namespace
+
+class TstOffeneFenster : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // Typed text in a header box x the frame's buttons and the paging, the focus staying in the
+  // box: a button that refills the box stores the text first, so it is the program's when the box
+  // is left. File > Open takes it over into the program it replaces, not into the one it opens.
+  void typedHeaderTextSurvivesTheFrameButtons_data() {
+    QTest::addColumn<QString>("feld");
+    QTest::addColumn<QString>("knopf");
+    for (const char* feld : {"Txtverwendung", "txtkannam0", "txtProgrammnummer"})
+      for (const char* k : {"picfilter", "AniButton3", "AniButton2", "AniSchreibschutz", "ggeanzSz", "Image1_0",
+                            "Image1_1", "mnuAnsAsz Image1_1", "mnuDat\u00d6ff"})
+        // Only the 16-channel type pages; only types with a program number show it.
+        if (QByteArray(feld) != "txtProgrammnummer" || !QByteArray(k).contains("Image1"))
+          QTest::addRow("%s, %s", feld, k) << QString::fromLatin1(feld) << QString::fromUtf8(k);
+  }
+  void typedHeaderTextSurvivesTheFrameButtons() {
+    QFETCH(QString, feld);
+    QFETCH(QString, knopf);
+    const bool oeffnen = knopf == QStringLiteral("mnuDat\u00d6ff");
+    Lauf t(feld == QLatin1String("txtProgrammnummer") ? 19 : 15);
+    printState().DruckInDatei = 1;
+    if (knopf.startsWith(QLatin1String("mnuAns"))) t.menuebefehl("mnuAnsAsz");
+    auto* box = t.w<QLineEdit>(feld.toLatin1().constData());
+    box->setFocus();
+    box->selectAll();
+    // Pasted into the usage box, with the comma it refuses.
+    QApplication::clipboard()->setText(QStringLiteral("Schule, Nord"));
+    if (feld == QLatin1String("Txtverwendung")) QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    else QTest::keyClicks(box, feld == QLatin1String("txtkannam0") ? QStringLiteral("Schule Nord") : QStringLiteral("4711"));
+    if (oeffnen) t.menuebefehl("mnuDat\u00d6ff", "b.qvl");
+    else t.tue(t.rahmen, knopf.section(u' ', -1).toLatin1());
+    t.rahmen->Uebernimm_Kopffelder();
+    const ProgramState& p = program();
+    const QString kopf = p.Verwendung[0] + u'|' + p.Kanalname[0][0] + u'|' + QString::number(p.Programmnummer[0]);
+    QVERIFY2((kopf.contains(QLatin1String("Schule Nord")) || kopf.contains(QLatin1String("4711"))) != oeffnen,
+             qPrintable(kopf));
+  }
+
+  // Windows x commands. Each window open across the command ends, after its OK or last step,
+  // with the program the command brought plus only what the user changed in the window, as when
+  // it is opened after the command; or the command is refused while it is open. New closes it.
+  void windowsFollowTheProgramOrRefuseTheCommand_data() {
+    QTest::addColumn<int>("fenster");
+    QTest::addColumn<int>("befehl");
+    for (int f = 0; f < int(std::size(kFenster)); ++f)
+      for (int b = 0; b < int(std::size(kBefehle)); ++b)
+        // The infrared read needs a type with a program number, and another window.
+        if (b != kIRLesen || (profileRow(kFenster[f].typ).Evu == 1 && QByteArray(kFenster[f].item) != kBefehle[b].item))
+          QTest::addRow("%s, %s", kFenster[f].name, kBefehle[b].name) << f << b;
+  }
+  void windowsFollowTheProgramOrRefuseTheCommand() {
+    QFETCH(int, fenster);
+    QFETCH(int, befehl);
+    const Fenster& f = kFenster[fenster];
+    const Befehl& b = kBefehle[befehl];
+    // The command as the user gives it; false when refused (the infrared window beeps).
+    const auto gib = [&b](const Lauf& t) {
+      const int beeps = t.env->beeps;
+      if (!t.menuebefehl(b.item, b.datei)) return false;
+      if (*b.schritte) t.tue(t.fenster("frmIRAccess"), b.schritte);
+      return t.env->beeps == beeps;
+    };
+    QStringList soll;
+    if (befehl != kNeu) {
+      Lauf t(f.typ, f.bFamilie1, befehl);
+      if (!f.sperrt) QVERIFY(gib(t));
+      t.menuebefehl(f.item);
+      QWidget* w = t.fenster(f.objekt);
+      QVERIFY(w);
+      t.tue(w, f.vorher);
+      t.tue(w, f.nachher);
+      const QString gezeigt = Lauf::zustand(w, f.gezeigt);
+      t.tue(w, f.ok);
+      soll = t.programm(gezeigt);
+    }
+    Lauf t(f.typ, f.bFamilie1, befehl);
+    int startbild = 0;
+    hooks().Zeige_Startbild = [&startbild] { ++startbild; };
+    t.menuebefehl(f.item);
+    const QPointer<QWidget> w = t.fenster(f.objekt);
+    QVERIFY(w);
+    t.tue(w, f.vorher);
+    QCOMPARE(gib(t), !f.sperrt || befehl == kNeu);
+    if (befehl == kNeu) {
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+      QVERIFY(!w || !w->isVisible());
+      QCOMPARE(startbild, 1);
+      return;
+    }
+    t.aktiviere(w);
+    t.tue(w, f.nachher);
+    const QString gezeigt = Lauf::zustand(w, f.gezeigt);
+    t.tue(w, f.ok);
+    QCOMPARE(t.programm(gezeigt), soll);
+  }
+};
+
+QTEST_MAIN(TstOffeneFenster)
+#include "tst_offenefenster.moc"
