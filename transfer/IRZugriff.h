@@ -35,7 +35,8 @@ QByteArray Schreibe_IRAnfrage(IRModus modus, int irCom, const QString& zeitmodus
 // Saves the program and copies its file to "exchg.dat"; false when nothing was saved.
 bool IR_Austausch_vorbereiten();
 
-// The code "irtrans.msg" holds: the number it starts with; empty when it starts with none.
+// The code "irtrans.msg" holds: the number it starts with, rounded to a whole number; empty when
+// it starts with none.
 std::optional<int> IR_Antwortcode(const QByteArray& roh);
 // One OK: attempts until an answer decides or the gauge has passed 50. The gauge (0..100) is
 // reported through anzeige. The user has been told the outcome; true on success.
