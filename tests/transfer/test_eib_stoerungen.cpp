@@ -1,7 +1,8 @@
 // A bad line between the program and the time switch: the real serial driver against the
 // simulated coupler behind a pseudo-terminal, with lost acknowledgements, repeated and late
-// answer frames and a slow clock. Every transfer ends with the clock (or slot 0) equal to the
-// program, or with an error: never done with a difference.
+// answer frames (some held back until a later exchange), a slow clock, a coupler that falls
+// silent or gives a frame up, and messages nobody asked for. Every transfer ends with the clock
+// (or slot 0) equal to the program, or with an error: never done with a difference.
 #include <gtest/gtest.h>
 
 #include "model/Programmdatei.h"
