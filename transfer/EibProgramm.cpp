@@ -1,6 +1,7 @@
 #include "transfer/EibProgramm.h"
 
 #include <algorithm>
+#include <functional>
 #include <optional>
 
 #include "model/Environment.h"
@@ -21,6 +22,29 @@ int16_t pruefeKopf(const QByteArray& antwort, int m) {
   return 0;
 }
 
+// One pass of a transfer ended out of step: an answer taken may have belonged to an earlier
+// request, so the clock or slot 0 may differ from what the pass believes.
+constexpr int16_t kAusserTakt = -1;
+
+// The result of a mailbox exchange within a pass: out of step when a second answer showed.
+int16_t imTakt(const BusSitzung& s, int16_t r) { return s.ausserTakt ? kAusserTakt : r; }
+
+// A transfer in passes: one out of step starts it again from its beginning, the one state the
+// clock and slot 0 are known in, once the line has fallen quiet; the third ends it.
+int16_t inDurchgaengen(BusSitzung& s, const std::function<int16_t()>& durchgang) {
+  for (int k = 1;; ++k) {
+    s.ausserTakt = false;
+    const int16_t r = durchgang();
+    if (r != kAusserTakt) return r;
+    s.log(texts().S_KeineGueltDaten);
+    if (k == 3) return 104;
+    s.nachlaufPruefen();
+  }
+}
+
+// The next-slot link of a record answer.
+int satzLink(const QByteArray& antwort) { return at(antwort, 5) | ((at(antwort, 6) & 128) << 1); }
+
 QByteArray bytes(std::initializer_list<int> werte) {
   QByteArray b;
   for (int w : werte) b.append(static_cast<char>(w));
@@ -34,21 +58,22 @@ int16_t schreiben(BusSitzung& s, uint16_t phys) {
     s.messerMaximum(21);
     s.logUndStatus(t.S_schrSoWi);
     s.messerWert(1);
-    if (int16_t r = Schreibe_Satz(s, phys, uhrbefehl::SoWiSchreiben, bytes({0, p.SwKopf[0] & 255, 0, 0, 0}))) return r;
+    const QByteArray kopf = bytes({0, p.SwKopf[0] & 255, 0, 0, 0});
+    if (int16_t r = imTakt(s, Schreibe_Satz(s, phys, uhrbefehl::SoWiSchreiben, kopf))) return r;
     for (int i = 0; i < kSwEntries; ++i) {
       BusSitzung::Nachgeben();
       s.logUndStatus(t.S_schrSoWi + QString::number(i + 1));
       s.messerWert(i + 2);
       const TSwEintrag& e = p.SwTab[0][i];
       const QByteArray d = i < p.AnzSw[0] ? bytes({i + 1, e.w0, e.w1, e.w2, e.w3}) : bytes({i + 1, 255, 255, 255, 255});
-      if (int16_t r = Schreibe_Satz(s, phys, uhrbefehl::SoWiSchreiben, d)) return r;
+      if (int16_t r = imTakt(s, Schreibe_Satz(s, phys, uhrbefehl::SoWiSchreiben, d))) return r;
     }
   }
   s.messerWert(0);
   s.messerMaximum(8);
   s.messerWert(0);
   s.logUndStatus(t.S_loescScha);
-  if (int16_t r = Schreibe_Satz(s, phys, uhrbefehl::Loeschen, bytes({0x55}))) return r;
+  if (int16_t r = imTakt(s, Schreibe_Satz(s, phys, uhrbefehl::Loeschen, bytes({0x55})))) return r;
   for (int k = 1; k <= 8; ++k) {
     // The clock needs these seconds to clear; what the reads give is not looked at.
     s.Pause_s(1);
@@ -66,10 +91,13 @@ int16_t schreiben(BusSitzung& s, uint16_t phys) {
       s.logUndStatus(t.S_schrScha + QString::number(i + 1));
       s.messerWert(i + 1);
       const TSz& z = p.Sz[0][i];
-      if (int16_t r = Schreibe_Satz(s, phys, uhrbefehl::SatzSchreiben, bytes({z.w0, z.w1, z.w2, z.w3, z.w4, z.w5})))
-        return r;
+      const QByteArray d = bytes({z.w0, z.w1, z.w2, z.w3, z.w4, z.w5});
+      if (int16_t r = imTakt(s, Schreibe_Satz(s, phys, uhrbefehl::SatzSchreiben, d))) return r;
     }
   }
+  // The last exchange has no next message to bring its second answer to light.
+  s.nachlaufPruefen();
+  if (s.ausserTakt) return kAusserTakt;
   s.messerWert(s.messerMaximum());
   return 0;
 }
@@ -86,7 +114,7 @@ int16_t lesen(BusSitzung& s, uint16_t phys) {
   s.logUndStatus(t.S_leseSoWi);
   s.messerWert(1);
   QByteArray a;
-  int16_t r = Lese_Satz(s, phys, uhrbefehl::RegelLesen, QByteArray(5, 0), a);
+  int16_t r = imTakt(s, Lese_Satz(s, phys, uhrbefehl::RegelLesen, QByteArray(5, 0), a));
   if (r == 0) r = Dekodiere_BusRegel(a);
   if (r != 0) return r;
   for (int i = 0; i <= kSwEntries; ++i) {
@@ -94,7 +122,7 @@ int16_t lesen(BusSitzung& s, uint16_t phys) {
     s.log(t.S_leseSoWi + QString::number(i));
     s.status(t.S_leseSoWi + QString::number(i + 1));
     s.messerWert(i + 2);
-    r = Lese_Satz(s, phys, uhrbefehl::SoWiLesen, bytes({i, 0, 0, 0, 0}), a);
+    r = imTakt(s, Lese_Satz(s, phys, uhrbefehl::SoWiLesen, bytes({i, 0, 0, 0, 0}), a));
     if (r == 0) r = Dekodiere_BusSw(i, a);
     if (r != 0) return r;
   }
@@ -102,7 +130,7 @@ int16_t lesen(BusSitzung& s, uint16_t phys) {
   s.messerMaximum(kapazitaet);
   s.logUndStatus(t.S_leseScha + QStringLiteral("1"));
   s.messerWert(1);
-  if (int16_t e = Lese_Satz(s, phys, uhrbefehl::ErsterSatz, QByteArray(6, 0), a)) return e;
+  if (int16_t e = imTakt(s, Lese_Satz(s, phys, uhrbefehl::ErsterSatz, QByteArray(6, 0), a))) return e;
   if (Nicht_Alles_FF(a)) {
     if (int16_t e = Dekodiere_BusSz(0, a)) return e;
     bool ende = Ist_Listenende(a);
@@ -114,8 +142,12 @@ int16_t lesen(BusSitzung& s, uint16_t phys) {
       ++i;
       s.logUndStatus(t.S_leseScha + QString::number(i + 1));
       s.messerWert(i + 1);
-      if (int16_t e = Lese_Satz(s, phys, uhrbefehl::NaechsterSatz, QByteArray(6, 0), a)) return e;
+      const int voriger = satzLink(a);
+      if (int16_t e = imTakt(s, Lese_Satz(s, phys, uhrbefehl::NaechsterSatz, QByteArray(6, 0), a))) return e;
       if (int16_t e = Dekodiere_BusSz(i, a)) return e;
+      // No two records of a chain lead to the same slot: a link that repeats the one before is
+      // the record before again, an answer taken for the request after its own.
+      if (satzLink(a) == voriger) return kAusserTakt;
       ende = Ist_Listenende(a);
     }
   }
@@ -185,7 +217,7 @@ int16_t Bus_Programm_Uebertragen(BusSitzung& s, uint16_t phys, int modus) {
     s.logUndStatus(texts().S_FehlerBei + texts().S_instAST + u'(' + QString::number(r) + u')');
   } else {
     r = Baue_Verbindung(s, phys);
-    if (r == 0) r = modus == 1 ? schreiben(s, phys) : lesen(s, phys);
+    if (r == 0) r = inDurchgaengen(s, [&] { return modus == 1 ? schreiben(s, phys) : lesen(s, phys); });
   }
   if (r == 0) {
     // Closing the link ends the transport connection.

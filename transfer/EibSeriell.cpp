@@ -209,9 +209,8 @@ int16_t SerielleEibSchnittstelle::EIB_Send(const QByteArray& telegramm) {
   if (!port_.isOpen()) return eibfehler::NichtOffen;
   if (telegramm.size() < 2 || static_cast<uint8_t>(telegramm[0]) != telegramm.size() - 1 || telegramm.size() > 255)
     return eibfehler::Nachricht;
-  // Nothing that came before this message can be the answer to it.
+  // What came before this message stays queued: the link layer drops it, and looks at it first.
   pumpe();
-  nachrichten_.clear();
   return sendeDaten(telegramm.mid(1));
 }
 

@@ -15,6 +15,27 @@
 
 namespace qv {
 
+namespace {
+
+// A device's data message in the receive buffer: its sender and its application data (from the
+// transport control byte on). Empty for any other message.
+std::optional<std::pair<uint16_t, QByteArray>> datenAntwort(const EibPuffer& p) {
+  if (p[0] < 8 || p[1] != 0x39) return std::nullopt;
+  const QByteArray m(reinterpret_cast<const char*>(p.data()), 1 + p[0]);
+  const int n = std::min((p[7] & 15) + 1, p[0] - 7);
+  return std::make_pair(Wort_aus_String(m, 4), m.mid(8, n));
+}
+
+// What tells one answer from another of the same device: the service with its count and the
+// address after it, without the transport control bits.
+QByteArray antwortArt(const QByteArray& apdu) {
+  QByteArray a = apdu.left(4);
+  if (!a.isEmpty()) a[0] = static_cast<char>(a[0] & 3);
+  return a;
+}
+
+}  // namespace
+
 QByteArray Chr32(int x) { return QByteArray(1, static_cast<char>(((x % 32) + 32) % 32)); }
 
 QByteArray String_aus_Wort(uint16_t w) {
@@ -149,22 +170,44 @@ void BusSitzung::Pause_s(double sekunden) {
   warte(static_cast<int>(std::lround(sekunden * 1000.0 * timing.pausenFaktor)));
 }
 
-void BusSitzung::nachlaufVerwerfen() {
-  if (!nachlauf_ || !treiber_) return;
-  nachlauf_ = false;
+BusSitzung::Abholung BusSitzung::nimmWeg(bool pruefen) {
+  EibPuffer p{};
+  int16_t laenge = 0;
+  if (treiber_->EIB_Receive(p, laenge) != 0) return Abholung::Fehler;
+  if (p[0] == 0) return Abholung::Nichts;
+  const auto antwort = pruefen ? datenAntwort(p) : std::nullopt;
+  if (antwort && letzteAntwort_ && antwort->first == letzteAntwort_->first &&
+      antwortArt(antwort->second) == letzteAntwort_->second)
+    ausserTakt = true;
+  return Abholung::Nachricht;
+}
+
+void BusSitzung::leereBisRuhig(bool pruefen) {
+  if (!treiber_) return;
   // Until the line has been quiet for half the receive time; a line that never falls quiet
   // ends the wait after a few receive times, and the driver then drops what is queued.
   const int ruheMs = timing.empfangMs / 2;
   QElapsedTimer ruhig, gesamt;
   ruhig.start();
   gesamt.start();
-  EibPuffer p{};
-  int16_t laenge = 0;
   while (!ruhig.hasExpired(ruheMs) && !gesamt.hasExpired(4 * timing.empfangMs)) {
-    if (treiber_->EIB_Receive(p, laenge) != 0) return;
-    if (p[0] != 0) ruhig.start();
+    const Abholung a = nimmWeg(pruefen);
+    if (a == Abholung::Fehler) return;
+    if (a == Abholung::Nachricht) ruhig.start();
     else Nachgeben();
   }
+}
+
+void BusSitzung::nachlaufVerwerfen() {
+  if (!nachlauf_) return;
+  nachlauf_ = false;
+  // A wait timed out: what comes now is most likely its late answer.
+  leereBisRuhig(false);
+}
+
+void BusSitzung::nachlaufPruefen() {
+  nachlaufVerwerfen();
+  leereBisRuhig(true);
 }
 
 int16_t BusSitzung::kein_Treiber() {
@@ -219,6 +262,9 @@ int16_t BusSitzung::Sende_Lokal(const QByteArray& telegramm) {
   starteEmpfang();
   log(t.S_sendeLoca + Hex_Text(telegramm, 1, 0));
   if (!treiber_) return kein_Treiber();
+  // Nothing that came before this message can answer it; a second answer among it is noted.
+  for (int i = 0; i < 1024; ++i)
+    if (nimmWeg(true) != Abholung::Nachricht) break;
   int16_t r = treiber_->EIB_Send(telegramm);
   if (r != 0) {
     log(t.S_FehlerBei + t.S_sendeLoca + u' ' + QString::number(r));
@@ -270,8 +316,9 @@ int16_t BusSitzung::Erwarte_Antwort(uint16_t phys, QByteArray& apdu,
   int16_t ergebnis = 106;
   while (EIB_Empfang == 0) {
     p.fill(0);
-    if (int16_t r = treiber_->EIB_Receive(p, laenge)) {
-      const QByteArray m(reinterpret_cast<const char*>(p.data()), 1 + p[0]);
+    const int16_t r = treiber_->EIB_Receive(p, laenge);
+    const QByteArray m(reinterpret_cast<const char*>(p.data()), 1 + p[0]);
+    if (r != 0) {
       log(t.S_FehlerBei + t.S_erwaAntw + Hex_Text(m, 1, 0));
       ergebnis = r;
       break;
@@ -280,17 +327,13 @@ int16_t BusSitzung::Erwarte_Antwort(uint16_t phys, QByteArray& apdu,
       Nachgeben();
       continue;
     }
-    const QByteArray m(reinterpret_cast<const char*>(p.data()), 1 + p[0]);
-    if (p[1] != 0x39 || p[0] < 8 || Wort_aus_String(m, 4) != phys) {
+    const auto antwort = datenAntwort(p);
+    if (!antwort || antwort->first != phys || (passt && !passt(antwort->second))) {
       QCoreApplication::processEvents();
       continue;
     }
-    const int n = std::min((p[7] & 15) + 1, p[0] - 7);
-    if (passt && !passt(m.mid(8, n))) {
-      QCoreApplication::processEvents();
-      continue;
-    }
-    apdu = m.mid(8, n);
+    apdu = antwort->second;
+    letzteAntwort_ = std::make_pair(phys, antwortArt(apdu));
     log(t.S_Antwort + Hex_Text(m, 1, 0));
     ergebnis = 0;
     break;

@@ -52,6 +52,10 @@ class BusSitzung {
   QString letzterFehler;    // the latest failure the driver or a file reported, for code 0
   // The memory read sent last (address, count): only its answer is taken.
   std::optional<std::pair<uint16_t, int>> leseAnfrage;
+  // Set when an answer of the kind taken last (same device, service, address and count) comes
+  // while no wait is running: a second answer to one request. The exchange is then out of step,
+  // and an answer taken before may belong to an earlier request. Cleared by its reader.
+  bool ausserTakt = false;
 
   // ---- the log: reset starts "protocol.txt" anew in the current directory -----------------
   // The lines are kept and replace the old file whole whenever the log is saved: before a message
@@ -83,6 +87,9 @@ class BusSitzung {
   int16_t Erwarte_Antwort(uint16_t phys, QByteArray& apdu,
                           const std::function<bool(const QByteArray&)>& passt = nullptr);
   void Bus_Schliessen();
+  // Waits until the line has been quiet for half the receive time, dropping what comes; a second
+  // answer among it sets ausserTakt. For the end of a run, where no next message drains the line.
+  void nachlaufPruefen();
   void Warte_ms(int ms);
   void Pause_s(double sekunden);
   // One pass of every wait: back to the event loop for about a millisecond.
@@ -92,6 +99,10 @@ class BusSitzung {
   void starteEmpfang();
   int16_t kein_Treiber();
   void nachlaufVerwerfen();
+  void leereBisRuhig(bool pruefen);
+  // One message taken off the driver and dropped; pruefen: a second answer sets ausserTakt.
+  enum class Abholung { Nichts, Nachricht, Fehler };
+  Abholung nimmWeg(bool pruefen);
 
   EibTreiber* treiber_ = nullptr;
   QString protokollDatei_;  // empty while no log is kept
@@ -102,6 +113,8 @@ class BusSitzung {
   int maximum_ = 0;
   int wert_ = 0;
   bool nachlauf_ = false;  // a wait timed out: its answer may still come
+  // The device and the kind of the answer taken last.
+  std::optional<std::pair<uint16_t, QByteArray>> letzteAntwort_;
 };
 
 }  // namespace qv

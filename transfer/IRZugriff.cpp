@@ -60,6 +60,9 @@ std::optional<int> Antwortcode() {
 std::optional<int> IR_Antwortcode(const QByteArray& roh) {
   const QString text = QString::fromLatin1(roh).simplified();
   if (text.isEmpty() || !(text[0].isDigit() || text[0] == u'-')) return std::nullopt;
+  // Read as a whole number it is rounded, halves to even as CInt does: "0.6" is 1, "0.5" is 0.
+  // A value beyond 16 bits is no code the helper gives and stands at the end of the range.
+  if (const std::optional<int16_t> code = CInt(Val(text))) return *code;
   return wert(text);
 }
 

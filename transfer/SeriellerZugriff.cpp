@@ -162,8 +162,7 @@ class Transfer {
   }
 
   int lese(const QString& status) {
-    pruefeSchluesseltyp();
-    if (falscherTyp_) return 1;
+    if (!pruefeSchluesseltyp()) return 1;
     anzeige(status);
     warte(wartezeiten().pauseMs);
     protokoll_.clear();
@@ -311,24 +310,28 @@ class Transfer {
   }
 
   // Block 0 tells the key's image format; a key of the other size is refused. The read frame of
-  // block 0 goes three times in all; whatever else comes back, the block loop follows and tells.
-  void pruefeSchluesseltyp() {
+  // block 0 goes three times in all, and the third send decides: no answer to it ends the read,
+  // whatever it brings lets the block loop follow and tell. False: the read ends here.
+  bool pruefeSchluesseltyp() {
     const QByteArray rahmen = Leserahmen(0, groesse_);
     const bool typ280 = profile().Uhrentyp == 280;
     for (int i = 0; i < 3; ++i) {
       QByteArray a;
       bereite();
-      if (versuch(rahmen, a) != 0) continue;
+      if (versuch(rahmen, a) != 0) {
+        if (i == 2) return false;
+        continue;
+      }
       if (!istDatenantwort(a, rahmen)) unruhig_ = true;
       if (!beginntMitDaten(a) || a.size() < 5) continue;
       const uint8_t kennung = byteAt(a, 4);
       if ((!typ280 && kennung == 74) || (typ280 && (kennung == 72 || kennung == 73 || kennung == 80))) {
         melde(texts().S_benoeAnde);
-        falscherTyp_ = true;
-        return;
+        return false;
       }
     }
     protokoll_.clear();
+    return true;
   }
 
   int scheitern(const QString& text) {
@@ -359,7 +362,6 @@ class Transfer {
   bool unruhig_ = false;       // the last exchange was not clean: drain before the next frame
   int ruhigAb_ = 0;            // the first block answered since the line was last seen quiet
   int zurueck_ = 0;
-  bool falscherTyp_ = false;
 };
 
 }  // namespace

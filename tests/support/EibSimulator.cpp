@@ -1,5 +1,7 @@
 #include "tests/support/EibSimulator.h"
 
+#include <algorithm>
+
 #include <poll.h>
 #include <unistd.h>
 
@@ -193,6 +195,9 @@ std::vector<QByteArray> KopplerKern::verarbeite(const QByteArray& n) {
         if (fremdeNachrichten) {
           aus.push_back(datenNachricht(static_cast<uint16_t>(g->adresse + 1), apdu));
           aus.push_back(QByteArray("\x4B\x01\x01\x16\x00", 5));
+          QByteArray anders = datenNachricht(g->adresse, QByteArray(apdu.size(), char(0)));
+          anders[0] = char(0x49);
+          aus.push_back(anders);
         }
         aus.push_back(datenNachricht(g->adresse, apdu));
       }
@@ -232,7 +237,8 @@ int16_t SimulierterKoppler::EIB_SetLayer(int16_t layer) {
 int16_t SimulierterKoppler::EIB_Send(const QByteArray& t) {
   if (!offen_) return eibfehler::NichtOffen;
   if (t.size() < 2 || b(t, 0) != t.size() - 1) return eibfehler::Nachricht;
-  // Like the serial driver: what came before a message cannot answer it.
+  // What came before a message cannot answer it. The link layer drops it before it sends; this
+  // stand-in, whose polls stay empty once before each message, drops it here as well.
   ausgang_.clear();
   warte_ = 0;
   for (const QByteArray& a : kern.verarbeite(t.mid(1))) ausgang_.push_back(QByteArray(1, static_cast<char>(a.size())) + a);
@@ -303,15 +309,31 @@ void Ft12Koppler::nimm(const QByteArray& daten, uint8_t steuer) {
   if (nummer < 0 || nummer != verschluckteQuittung) pty_.write(QByteArray(1, static_cast<char>(ft12::Quittung)));
   if (wiederholt) return;
   const auto jetzt = std::chrono::steady_clock::now();
-  for (const QByteArray& a : kern_.verarbeite(daten)) {
-    Ausgehend aus{a, jetzt};
-    if (!a.isEmpty() && b(a, 0) == 0x39) {
-      const int n = antworten++;
-      aus.doppelt = n == wiederholteAntwort;
-      if (n == spaeteAntwort) aus.faellig += std::chrono::milliseconds(verspaetungMs.load());
-    }
-    ausgang_.push_back(aus);
+  const std::vector<QByteArray> aus = kern_.verarbeite(daten);
+  const auto istDaten = [](const QByteArray& a) { return !a.isEmpty() && b(a, 0) == 0x39; };
+  const bool beantwortet = std::any_of(aus.begin(), aus.end(), istDaten);
+  bool ersetzt = false;
+  if (gehalten_ && beantwortet && --gehaltenNoch_ == 0) {
+    ausgang_.push_back(*gehalten_);
+    gehalten_.reset();
+    ersetzt = spaeteStattAntwort;
   }
+  for (const QByteArray& a : aus) {
+    Ausgehend o{a, jetzt};
+    if (istDaten(a)) {
+      o.nummer = antworten++;
+      if (ersetzt) continue;
+      o.doppelt = o.nummer == wiederholteAntwort;
+      if (o.nummer == spaeteAntwort && spaeteAntwortNach > 0) {
+        gehalten_ = o;
+        gehaltenNoch_ = spaeteAntwortNach;
+        continue;
+      }
+      if (o.nummer == spaeteAntwort) o.faellig += std::chrono::milliseconds(verspaetungMs.load());
+    }
+    ausgang_.push_back(o);
+  }
+  if (streuBestaetigung >= 0 && nummer == streuBestaetigung) ausgang_.push_back({QByteArray("\x4B\x01\x01\x16\x07", 5), jetzt});
 }
 
 void Ft12Koppler::sendeRahmen() {
@@ -343,7 +365,7 @@ void Ft12Koppler::lauf() {
         zuruecksetzen_ = false;
         continue;
       }
-      if (keineQuittung) {
+      if (keineQuittung || (stummAb >= 0 && hostRahmen >= stummAb)) {
         std::lock_guard<std::mutex> l(m_);
         steuer_.push_back(s->steuer);
         continue;
@@ -376,6 +398,10 @@ void Ft12Koppler::lauf() {
     std::lock_guard<std::mutex> l(m_);
     for (auto it = ausgang_.begin(); it != ausgang_.end(); ++it) {
       if (it->faellig > jetzt) continue;
+      if (aufgegebeneAntwort >= 0 && it->nummer >= aufgegebeneAntwort && !fcb_) {
+        aufgegebeneAntwort = -1;
+        kaputteRahmen = 4;
+      }
       imFlug_ = ft12::Rahmen(fcb_ ? 0xF3 : 0xD3, it->nachricht);
       doppelt_ = it->doppelt;
       sendungen_ = 0;

@@ -90,7 +90,9 @@ class KopplerKern {
   int layer = 0;
   int verbindung = -1;                  // device of the transport connection
   bool keineBestaetigung = false;       // local reads are not confirmed
-  bool fremdeNachrichten = false;       // other senders and codes before each answer
+  // Before each answer: the same from another sender, a short confirmation, and a message of
+  // another code from the device itself, long enough for an answer and carrying other data.
+  bool fremdeNachrichten = false;
 };
 
 class SimulierterKoppler final : public EibTreiber {
@@ -152,6 +154,19 @@ class Ft12Koppler {
   std::atomic<int> wiederholteAntwort{-1};
   std::atomic<int> spaeteAntwort{-1};
   std::atomic<int> verspaetungMs{2500};
+  // n > 0: the late data message is held instead, until the n-th host frame after it that the
+  // device answers, and leaves just before that frame's own answer, or in its place (which is
+  // then lost) when spaeteStattAntwort is set.
+  std::atomic<int> spaeteAntwortNach{0};
+  std::atomic<bool> spaeteStattAntwort{false};
+  // From this host frame on the coupler neither acknowledges nor carries out anything.
+  std::atomic<int> stummAb{-1};
+  // After this host frame the coupler sends a confirmation of a local read nobody asked for
+  // (the address-table length 7).
+  std::atomic<int> streuBestaetigung{-1};
+  // From this data message on, the first frame the coupler sends with frame-count bit 0 goes out
+  // broken four times; the coupler gives it up and starts its link again.
+  std::atomic<int> aufgegebeneAntwort{-1};
 
  private:
   using Zeit = std::chrono::steady_clock::time_point;
@@ -159,6 +174,7 @@ class Ft12Koppler {
     QByteArray nachricht;
     Zeit faellig;
     bool doppelt = false;
+    int nummer = -1;  // of a data message
   };
   void lauf();
   void nimm(const QByteArray& stueck, uint8_t steuer);
@@ -169,6 +185,8 @@ class Ft12Koppler {
   std::atomic<bool> ende_{false};
   std::deque<Ausgehend> ausgang_;  // under m_
   std::vector<uint8_t> steuer_;    // under m_
+  std::optional<Ausgehend> gehalten_;  // under m_: the late data message held back,
+  int gehaltenNoch_ = 0;               // until this many more answered host frames
   // The thread's own: the frame on its way to the host and the frame-count bits.
   QByteArray imFlug_;
   bool doppelt_ = false;

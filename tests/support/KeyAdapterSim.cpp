@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "transfer/SeriellerZugriff.h"
+
 namespace qv::test {
 namespace {
 
@@ -145,9 +147,11 @@ void KeyAdapterSim::antworte(const QByteArray& r, Zeit ankunft) {
     if (schreibMs_ > 0) std::this_thread::sleep_for(ms(schreibMs_));
     a = QByteArray("\x01\x80", 2);
   } else {
-    a = QByteArray(1, char(18)) + r.mid(1, 2);
     std::lock_guard<std::mutex> l(mutex_);
-    for (int k = 0; k < 16; ++k) a += char(adr + k < int(speicher_.size()) ? speicher_[size_t(adr + k)] : 0);
+    const int groesse = int(speicher_.size());
+    const int quelle = st.art == Stoerung::AndereSeite ? (adr + 256) % groesse : adr;
+    a = QByteArray(1, char(18)) + Leserahmen(quelle, gross ? 8192 : 2048).mid(1, 2);
+    for (int k = 0; k < 16; ++k) a += char(quelle + k < groesse ? speicher_[size_t(quelle + k)] : 0);
   }
   if (st.art == Stoerung::AntwortWeg) return;
   if (st.art == Stoerung::Kurz) a.chop(1);

@@ -21,7 +21,9 @@ namespace qv::test {
 struct Stoerung {
   // Schweigen: the frame is lost on the line, the key never sees it. AntwortWeg: the adapter
   // does the work and its answer is lost. Kurz: one byte short. Fremd: bytes of no answer.
-  enum Art { Keine, KeinChip, ChipStumm, Leitungsfehler, Schweigen, AntwortWeg, Kurz, Fremd };
+  // AndereSeite: a read is answered, whole and well formed, for the same place one 256-byte page
+  // further on, as a late answer from there would come.
+  enum Art { Keine, KeinChip, ChipStumm, Leitungsfehler, Schweigen, AntwortWeg, Kurz, Fremd, AndereSeite };
   Art art = Keine;
   int spaetMs = 0;      // the answer leaves this much later; the adapter takes frames meanwhile
   int teile = 1;        // the answer in this many pieces,

@@ -1,13 +1,15 @@
 // A bad line between the program and the time switch: the real serial driver against the
 // simulated coupler behind a pseudo-terminal, with lost acknowledgements, repeated and late
-// answer frames and a slow clock. Every transfer ends with the clock (or slot 0) equal to the
-// program, or with an error: never done with a difference.
+// answer frames (some held back until a later exchange), a slow clock, a coupler that falls
+// silent or gives a frame up, and messages nobody asked for. Every transfer ends with the clock
+// (or slot 0) equal to the program, or with an error: never done with a difference.
 #include <gtest/gtest.h>
 
 #include "model/Programmdatei.h"
 #include "model/Programmleser.h"
 #include "tests/support/ClockProfiles.h"
 #include "tests/transfer/EibFixtures.h"
+#include "transfer/EibFehler.h"
 #include "transfer/EibGeraet.h"
 #include "transfer/EibProgramm.h"
 #include "transfer/EibSeriell.h"
@@ -21,13 +23,25 @@ namespace {
 constexpr uint16_t kUhr = 0x1109;
 
 // One fault per kind, by the number of the host frame or of the answer counted from the start
-// of each transfer; -1 = none.
+// of each transfer; -1 = none. Then what the row expects.
 struct Stoerung {
   const char* name;
   int quittung = -1;  // our frame whose E5h is lost
   int doppelt = -1;   // answer frame that comes twice with one frame-count bit
   int spaet = -1;     // answer frame that comes 1.25 receive times late
   int langsamMs = 0;  // the clock carries a request out this long after it came (at full pauses)
+  int spaetNach = 0;  // the late answer held instead, until the n-th answered frame after it,
+  bool statt = false; // and then in place of that frame's own answer, which is lost
+  int stummAb = -1;   // our frame from which the coupler neither acknowledges nor carries out
+  int streu = -1;     // our frame after which a confirmation comes that nobody asked for
+  bool fremde = false;     // other senders and codes before every answer
+  int aufgegeben = -1;     // answer from which the coupler gives a frame up and starts anew
+  bool nurLesen = false;   // the write before the read runs on a clean line
+  int wiederholMs = 100;   // the driver sends an unacknowledged frame again after this long
+  int code = 0;            // both transfers fail with this code's message; 0: both end equal
+  int schreibNeustarts = 0;  // the write started again from its beginning, out of step
+  int leseNeustarts = 0;     // the same for the read
+  int zeitueberschreitungen = -1;  // answers awaited in vain, per transfer; -1: not counted
 };
 
 void stoere(PtyStand& t, const Stoerung& f) {
@@ -36,10 +50,18 @@ void stoere(PtyStand& t, const Stoerung& f) {
   t.pty.wiederholteAntwort = ab(t.pty.antworten, f.doppelt);
   t.pty.spaeteAntwort = ab(t.pty.antworten, f.spaet);
   t.pty.verspaetungMs = t.s.timing.empfangMs * 5 / 4;
+  t.pty.spaeteAntwortNach = f.spaetNach;
+  t.pty.spaeteStattAntwort = f.statt;
+  t.pty.stummAb = ab(t.pty.hostRahmen, f.stummAb);
+  t.pty.streuBestaetigung = ab(t.pty.hostRahmen, f.streu);
+  t.pty.aufgegebeneAntwort = ab(t.pty.antworten, f.aufgegeben);
   // The clock is slow against the pauses, which the test shortens.
   t.s.timing.pausenFaktor = f.langsamMs > 0 ? 0.2 : 0.05;
   const int langsam = static_cast<int>(f.langsamMs * t.s.timing.pausenFaktor);
-  t.pty.mit([&](KopplerKern& k) { static_cast<SimSchaltuhr*>(k.geraet(kUhr))->nimmtNachMs = langsam; });
+  t.pty.mit([&](KopplerKern& k) {
+    static_cast<SimSchaltuhr*>(k.geraet(kUhr))->nimmtNachMs = langsam;
+    k.fremdeNachrichten = f.fremde;
+  });
 }
 
 // The clock's records and changeover table against slot 0 (records as the clock keeps them).
@@ -62,6 +84,11 @@ void erwarteUhrGleichProgramm(PtyStand& t, const char* name) {
   });
 }
 
+// The log lines of one transfer that equal zeile.
+int zeilen(const QStringList& log, qsizetype ab, const QString& zeile) {
+  return static_cast<int>(std::count(log.begin() + std::min(ab, log.size()), log.end(), zeile));
+}
+
 }  // namespace
 
 TEST(EibStoerungen, WriteAndReadUnderEachFaultEndEqualOrFail) {
@@ -76,30 +103,69 @@ TEST(EibStoerungen, WriteAndReadUnderEachFaultEndEqualOrFail) {
       {"slow clock, repeated answer", -1, 12, -1, 250},
       {"slow clock, late answer", -1, -1, 12, 250},
       {"all at once", 30, 20, 40, 250},
+      // An answer later than the receive time and the line's quiet after it comes with the answer
+      // to a later mailbox read and is taken for it; a second answer, or a record that repeats
+      // the link before it, shows the exchange out of step, and the transfer starts again.
+      {.name = "late changeover answer held to the next entry's read", .spaet = 5, .spaetNach = 2, .schreibNeustarts = 1,
+       .leseNeustarts = 1},
+      {.name = "late record answer held to the next record's read", .spaet = 47, .spaetNach = 2, .nurLesen = true,
+       .leseNeustarts = 1},
+      {.name = "late record answer in place of the next record's", .spaet = 47, .spaetNach = 2, .statt = true,
+       .nurLesen = true, .leseNeustarts = 1},
+      {.name = "late answer held to the last record's write", .spaet = 69, .spaetNach = 2, .schreibNeustarts = 1},
+      // As on the real line, the driver gives the frame up well before the send time ends.
+      {.name = "coupler stops acknowledging", .stummAb = 2, .wiederholMs = 60, .code = 107},
+      {.name = "stray confirmation before the address-table read", .streu = 0},
+      {.name = "other senders and codes before every answer", .fremde = true},
+      {.name = "a coupler frame given up and its link started again", .aufgegeben = 20, .zeitueberschreitungen = 1},
   };
   for (const Stoerung& f : faelle) {
-    PtyStand t(100, 400);
+    SCOPED_TRACE(f.name);
+    PtyStand t(f.wiederholMs, 400);
     profile().MaxSz = 324;
     t.pty.mit([](KopplerKern& k) { k.neu<SimSchaltuhr>(kUhr).regel = 4; });
     zehnSaetze();
     const ProgramState vorher = program();
+    const Texts& x = texts();
+    const QString zeitueberschreitung = x.S_Timeout + x.S_erwaAntw;
+    const auto tabellenlaenge = [&] { return t.pty.mit([](KopplerKern& k) { return int(k.lokal[0x116]); }); };
 
-    stoere(t, f);
-    EXPECT_EQ(Bus_Programm_Uebertragen(t.s, kUhr, 1), 0) << f.name;
-    erwarteUhrGleichProgramm(t, f.name);
+    stoere(t, f.nurLesen ? Stoerung{"clean"} : f);
+    EXPECT_EQ(Bus_Programm_Uebertragen(t.s, kUhr, 1), f.code ? 1 : 0);
+    if (f.code == 0) erwarteUhrGleichProgramm(t, f.name);
+    const QStringList geschrieben = t.log();
+    EXPECT_EQ(zeilen(geschrieben, 0, x.S_KeineGueltDaten), f.nurLesen ? 0 : f.schreibNeustarts);
+    if (f.zeitueberschreitungen >= 0) {
+      EXPECT_EQ(zeilen(geschrieben, 0, zeitueberschreitung), f.zeitueberschreitungen);
+    }
+    // The coupler's address table is as it was, whatever came on the line.
+    EXPECT_EQ(tabellenlaenge(), 5);
 
     program().clearSlot(0);
     stoere(t, f);
-    EXPECT_EQ(Bus_Programm_Uebertragen(t.s, kUhr, 0), 0) << f.name;
+    EXPECT_EQ(Bus_Programm_Uebertragen(t.s, kUhr, 0), f.code ? 1 : 0);
+    const QStringList gelesen = t.log();
+    EXPECT_EQ(zeilen(gelesen, geschrieben.size(), x.S_KeineGueltDaten), f.leseNeustarts);
+    if (f.zeitueberschreitungen >= 0) {
+      EXPECT_EQ(zeilen(gelesen, geschrieben.size(), zeitueberschreitung), f.zeitueberschreitungen);
+    }
+    EXPECT_EQ(tabellenlaenge(), 5);
+    if (f.code != 0) {
+      const QString meldung = Busfehler_Text(f.code, 1, {});
+      ASSERT_EQ(t.env.messages.size(), 2u);
+      EXPECT_EQ(t.env.messages[0].text, meldung);
+      EXPECT_EQ(t.env.messages[1].text, meldung);
+      continue;
+    }
     SortiereSz(1, 0);
     const ProgramState& p = program();
-    EXPECT_EQ(p.AnzGesamt[0], vorher.AnzGesamt[0]) << f.name;
-    EXPECT_EQ(p.AnzSz[0], vorher.AnzSz[0]) << f.name;
-    for (int i = 0; i < std::min(p.AnzGesamt[0], vorher.AnzGesamt[0]); ++i) EXPECT_EQ(p.Sz[0][i], vorher.Sz[0][i]) << f.name << " record " << i;
-    EXPECT_EQ(p.AnzSw[0], vorher.AnzSw[0]) << f.name;
-    for (int i = 0; i < kSwEntries; ++i) EXPECT_EQ(p.SwTab[0][i], vorher.SwTab[0][i]) << f.name << " entry " << i;
-    EXPECT_EQ(p.SwKopf[0], vorher.SwKopf[0]) << f.name;
-    EXPECT_TRUE(t.env.messages.empty()) << f.name << ": " << t.env.messages[0].text.toStdString();
+    EXPECT_EQ(p.AnzGesamt[0], vorher.AnzGesamt[0]);
+    EXPECT_EQ(p.AnzSz[0], vorher.AnzSz[0]);
+    for (int i = 0; i < std::min(p.AnzGesamt[0], vorher.AnzGesamt[0]); ++i) EXPECT_EQ(p.Sz[0][i], vorher.Sz[0][i]) << " record " << i;
+    EXPECT_EQ(p.AnzSw[0], vorher.AnzSw[0]);
+    for (int i = 0; i < kSwEntries; ++i) EXPECT_EQ(p.SwTab[0][i], vorher.SwTab[0][i]) << " entry " << i;
+    EXPECT_EQ(p.SwKopf[0], vorher.SwKopf[0]);
+    EXPECT_TRUE(t.env.messages.empty()) << t.env.messages[0].text.toStdString();
   }
 }
 

@@ -78,6 +78,22 @@ TEST(IRUebertragung, RetriesUntilAnAnswerDecidesAndTheGaugeStaysInRange) {
   }
 }
 
+TEST(IRUebertragung, TheAnswerIsReadAsAWholeNumberRoundedToTheNearest) {
+  const struct {
+    const char* antwort;
+    QString Texts::* meldung;
+  } faelle[] = {
+      {"0.4", &Texts::S_UeberErfo}, {"0.5", &Texts::S_UeberErfo},  {"0.6", &Texts::S_UeberFehl},
+      {"0.9", &Texts::S_UeberFehl}, {"1.5", &Texts::S_keineRueck}, {"2.5", &Texts::S_keineRueck},
+  };
+  for (const auto& f : faelle) {
+    IR t;
+    t.helfer({QString::fromLatin1(f.antwort)});
+    EXPECT_EQ(IR_Uebertragung(IRModus::Stellen, t.anzeige), f.meldung == &Texts::S_UeberErfo) << f.antwort;
+    EXPECT_EQ(t.texte(), QStringList({texts().*f.meldung})) << f.antwort;
+  }
+}
+
 TEST(IRUebertragung, AHelperThatEndsWithoutAnswerOrIsMissingEndsTheTransfer) {
   {
     IR t;

@@ -32,6 +32,7 @@ const Stoerung geteilt{.teile = 3, .teilPauseMs = 15};
 const Stoerung ohneAntwort{Stoerung::AntwortWeg};
 const Stoerung langsam{.spaetMs = 70};       // slow, yet within the answer time
 const Stoerung spaetHaelt{.spaetMs = 200, .haelt = true};  // late, and the retry waits behind it
+const Stoerung andereSeite{Stoerung::AndereSeite};          // whole, but for another page's block
 
 struct Fall {
   const char* name;
@@ -99,9 +100,12 @@ TEST(SeriellStoerungen, NoCombinationEndsInSuccessWithADifference) {
       {"read: split answers, then a late one", 'l', {{L, 80, 0, geteilt}, {L, 96, 0, geteilt}, {L, 112, 0, spaet}}, {}, true},
       {"read: answer lost, then a late one", 'l', {{L, 80, 0, ohneAntwort}, {L, 96, 0, spaet}}, {}, true},
       {"read: late answer in a later page", 'l', {{L, 1040, 0, spaet}, {L, 1056, 0, doppelt}}, {}, true},
+      {"read: a whole answer for the same block of the next page", 'l', {{L, 80, 0, andereSeite}}, {}, true},
       {"read: no key at the first send of the key-type check", 'l', {{L, 0, 0, {Stoerung::KeinChip}}},
        {{L, 0, 1, {Stoerung::KeinChip}}}, true},
-      {"read: key-type check late at its last send", 'l', {{L, 0, 2, spaet}}, {{L, 0, 3, spaet}}, true},
+      {"read: key-type check late at its last send", 'l', {{L, 0, 2, spaet}}, {{L, 0, 3, spaet}}, false},
+      {"read: key-type check silent at all three sends", 'l', {{L, 0, 0, verloren}, {L, 0, 1, verloren}, {L, 0, 2, verloren}},
+       {{L, 0, 1, verloren}, {L, 0, 2, verloren}, {L, 0, 3, verloren}}, false},
       {"read: block 0 late after the key-type check", 'l', {{L, 0, 3, spaet}}, {{L, 0, 4, spaet}}, true},
       {"read: one block lost three times", 'l', {{L, 96, 0, verloren}, {L, 96, 1, verloren}, {L, 96, 2, verloren}}, {},
        false, &Texts::S_KeineAntwAdapter},
