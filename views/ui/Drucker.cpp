@@ -7,6 +7,7 @@
 #include <QPrintDialog>
 #include <QPrinterInfo>
 #include <cmath>
+#include <utility>
 
 #include "model/Ansicht.h"
 #include "model/AtomicFile.h"
@@ -41,6 +42,33 @@ Druckausgabe::~Druckausgabe() {
   if (painter.isActive()) painter.end();
 }
 
+QPagedPaintDevice& Druckausgabe::geraet() { return pdf ? static_cast<QPagedPaintDevice&>(*pdf) : printer; }
+
+int Druckausgabe::aufloesung() const { return pdf ? pdf->resolution() : printer.resolution(); }
+
+bool Druckausgabe::beginne() {
+  if (printer.outputFormat() != QPrinter::PdfFormat) return painter.begin(&printer);
+  // The printer's PDF engine writes straight into the file and reports no failed write, so the
+  // document is painted in memory, with the printer's page and resolution, and stored at the end
+  // (only into a regular file: a FIFO would block and a device take it).
+  if (!pdfDaten.open(QIODevice::WriteOnly)) return false;
+  pdf = std::make_unique<QPdfWriter>(&pdfDaten);
+  pdf->setResolution(printer.resolution());
+  pdf->setPageLayout(printer.pageLayout());
+  pdf->setPdfVersion(printer.pdfVersion());
+  pdf->setTitle(printer.docName());
+  pdf->setCreator(printer.creator());
+  return painter.begin(pdf.get());
+}
+
+bool Druckausgabe::beende(QString* grund) {
+  if (!painter.end()) return false;
+  if (!pdf) return true;
+  pdf.reset();
+  pdfDaten.close();
+  return writeFileAtomically(printer.outputFileName(), std::exchange(pdfDaten.buffer(), {}), grund);
+}
+
 Qt_Zeilendrucker::Qt_Zeilendrucker(const QString& pdfDatei) : aus_(std::make_shared<Druckausgabe>()) {
   aus_->printer.setOutputFormat(QPrinter::PdfFormat);
   aus_->printer.setOutputFileName(pdfDatei);
@@ -50,23 +78,18 @@ Qt_Zeilendrucker::Qt_Zeilendrucker(std::shared_ptr<Druckausgabe> ausgabe) : aus_
 
 bool Qt_Zeilendrucker::beginne() {
   if (begonnen_ || fehlgeschlagen_) return begonnen_;
-  QPrinter& p = aus_->printer;
   // A later list of a run into one document starts on a new page of it.
   const bool weiter = aus_->painter.isActive();
-  // A PDF file goes only where a regular file is or may be: a FIFO would block the job and a
-  // device would take it.
-  if (!weiter && p.outputFormat() == QPrinter::PdfFormat && regularTarget(p.outputFileName(), &grund_).isEmpty()) {
-    fehlgeschlagen_ = true;
-    return false;
-  }
-  if (weiter ? !p.newPage() : !aus_->painter.begin(&p)) {
+  if (weiter ? !aus_->geraet().newPage() : !aus_->beginne()) {
     fehlgeschlagen_ = true;
     return false;
   }
   begonnen_ = true;
-  const QRectF seite = p.pageLayout().paintRectPixels(p.resolution());
+  QPagedPaintDevice& p = aus_->geraet();
+  const int dpi = aus_->aufloesung();
+  const QRectF seite = p.pageLayout().paintRectPixels(dpi);
   hoehe_ = seite.height();
-  y_ = yTwips_ * p.resolution() / 1440.0;
+  y_ = yTwips_ * dpi / 1440.0;
   // The fixed-pitch font is as large as the page's width of columns allows and small enough that
   // the announced lines fit below the top margin.
   const double hoechstens = (hoehe_ - y_) / zeilenJeSeite_;
@@ -88,7 +111,7 @@ bool Qt_Zeilendrucker::beginne() {
 
 void Qt_Zeilendrucker::setzeY(int twips) {
   yTwips_ = twips;
-  if (begonnen_) y_ = twips * aus_->printer.resolution() / 1440.0;
+  if (begonnen_) y_ = twips * aus_->aufloesung() / 1440.0;
 }
 
 void Qt_Zeilendrucker::zeilenJeSeite(int zeilen) { zeilenJeSeite_ = std::max(1, zeilen); }
@@ -105,12 +128,12 @@ void Qt_Zeilendrucker::drucke(const Druckzeile& felder) {
   f.setBold(a_);
   f.setUnderline(b_);
   painter.setFont(f);
-  const double oben = QFontMetricsF(f, &aus_->printer).ascent();
+  const double oben = QFontMetricsF(f, &aus_->geraet()).ascent();
   for (const Druckzeile& z : Zeilen_setzen(felder)) {
     // Only more lines than announced reach past the bottom; they go on a new page rather than
     // off the paper.
     if (y_ + zeile_ > hoehe_ + 0.5) {
-      aus_->printer.newPage();
+      aus_->geraet().newPage();
       y_ = 0;
     }
     for (const Druckfeld& feld : z) painter.drawText(QPointF((feld.spalte - 1) * zeichen_, y_ + oben), feld.text);
@@ -119,13 +142,13 @@ void Qt_Zeilendrucker::drucke(const Druckzeile& felder) {
 }
 
 void Qt_Zeilendrucker::neueSeite() {
-  if (begonnen_) aus_->printer.newPage();
+  if (begonnen_) aus_->geraet().newPage();
   y_ = 0;
 }
 
 bool Qt_Zeilendrucker::ende(QString* fehler) {
   // Ending the document sends the job; a job the system refuses counts as failed.
-  if (begonnen_ && !aus_->einDokument && !aus_->painter.end()) fehlgeschlagen_ = true;
+  if (begonnen_ && !aus_->einDokument && !aus_->beende(&grund_)) fehlgeschlagen_ = true;
   begonnen_ = false;
   if (!fehlgeschlagen_) return true;
   if (fehler) {
@@ -163,8 +186,9 @@ void Drucke_Auswahl() {
   if (!ausgabe) return;
   s.neuerDruckauftrag = nullptr;
   // The run's one document ends with the run.
-  if (ausgabe->painter.isActive() && !ausgabe->painter.end())
-    env().message(Datei_nicht_schreibbar(ausgabe->printer.outputFileName(), {}), Buttons::Ok, Icon::Critical);
+  QString grund;
+  if (ausgabe->painter.isActive() && !ausgabe->beende(&grund))
+    env().message(Datei_nicht_schreibbar(ausgabe->printer.outputFileName(), grund), Buttons::Ok, Icon::Critical);
 }
 
 void Drucke_Ansicht() {

@@ -2,8 +2,10 @@
 // The printer backend of the lists (QPrinter with a fixed-pitch font, 112 columns across and the
 // lines a page must hold below its top margin) and the print runs as the print dialog and the
 // frame's print button start them: the system's print dialog chooses the printer first.
+#include <QBuffer>
 #include <QFont>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <functional>
 #include <memory>
@@ -20,9 +22,20 @@ struct Druckausgabe {
   Druckausgabe(const Druckausgabe&) = delete;
   Druckausgabe& operator=(const Druckausgabe&) = delete;
 
+  // The device painted on: the printer, or for a PDF file the document in memory.
+  QPagedPaintDevice& geraet();
+  int aufloesung() const;
+  // Starts the document; false when it cannot start.
+  bool beginne();
+  // Ends the document: the printer sends the job; a PDF file is stored whole or not at all, so a
+  // failed write (a full disk, a file-size limit) leaves the old file and gives the reason.
+  bool beende(QString* grund);
+
   QPrinter printer;
-  QPainter painter;
   bool einDokument = false;
+  QBuffer pdfDaten;
+  std::unique_ptr<QPdfWriter> pdf;
+  QPainter painter;
 };
 
 class Qt_Zeilendrucker final : public Zeilendrucker {

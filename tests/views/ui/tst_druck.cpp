@@ -13,9 +13,12 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolButton>
+#include <cerrno>
+#include <optional>
 
 #include "model/Cp1252.h"
 #include "shell/ui/Geraetefenster.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/views/ui/Rahmentest.h"
 #include "views/Drucken.h"
 #include "views/ui/Drucker.h"
@@ -26,10 +29,12 @@ using qv::test::Rahmentest;
 
 namespace {
 
-// The system's print dialog as the user answers it: into a PDF file, or cancelled when no file
-// is given. It counts its showings and notes the printer it was preset to.
+// The system's print dialog as the user answers it: into a PDF file, on the page chosen there
+// when one is given, or cancelled when no file is given. It counts its showings and notes the
+// printer it was preset to.
 struct Druckdialog {
   QString pdf;
+  QPageLayout seite;
   int gezeigt = 0;
   QString voreingestellt;
   bool operator()(QPrinter& p) {
@@ -38,6 +43,7 @@ struct Druckdialog {
     if (pdf.isEmpty()) return false;
     p.setOutputFormat(QPrinter::PdfFormat);
     p.setOutputFileName(pdf);
+    if (seite.isValid()) p.setPageLayout(seite);
     return true;
   }
 };
@@ -274,12 +280,14 @@ class TstDruck : public QObject {
     QVERIFY(t.textdatei().startsWith(QStringLiteral("Priorit\u00e4tszeiten von ")));
   }
 
-  // Every list of one run goes into the one PDF file the dialog chose, each on its own pages.
+  // Every list of one run goes into the one PDF file the dialog chose, each on its own pages of
+  // the size chosen there.
   void testAllListsOfARunIntoOnePdf() {
     Drucktest t(4);
     schaltzeiten(40);
     settings().Zeilen = 30;
     t.dialog->pdf = t.dir->file(QStringLiteral("alles.pdf"));
+    t.dialog->seite = QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Landscape, {});
     QWidget* d = t.oeffne();
     for (const char* n : {"chkprpz", "chkprger\u00e4teeigenschaften"})
       QTest::mouseClick(Drucktest::in<QCheckBox>(d, n), Qt::LeftButton);
@@ -290,6 +298,7 @@ class TstDruck : public QObject {
     QVERIFY(text[0].trimmed().startsWith(QStringLiteral("Schaltzeiten von")));
     QVERIFY(text[1].trimmed().startsWith(QStringLiteral("Schaltzeiten von")));
     QVERIFY(text[2].trimmed().startsWith(QStringLiteral("Ger\u00e4teeigenschaften von")));
+    QCOMPARE(t.dir->read(QStringLiteral("alles.pdf")).count("/MediaBox [0 0 792.000000 612.000000]"), 3);
   }
 
   // A second "Drucken..." brings the open dialog forward as it stands.
@@ -329,7 +338,7 @@ class TstDruck : public QObject {
     // A PDF file in a folder that is not there, then a folder where the text file would go.
     t.dialog->pdf = t.dir->file(QStringLiteral("fehlt/liste.pdf"));
     QTest::mouseClick(t.w<QToolButton>("AniButton2"), Qt::LeftButton);
-    QCOMPARE(t.letzteMeldung(), datei.arg(t.dialog->pdf));
+    QVERIFY2(t.letzteMeldung().startsWith(datei.arg(t.dialog->pdf) + u' '), qPrintable(t.letzteMeldung()));
     printState().neuerDruckauftrag = [] { return std::unique_ptr<Zeilendrucker>{}; };
     QTest::mouseClick(t.w<QToolButton>("AniButton2"), Qt::LeftButton);
     QCOMPARE(t.letzteMeldung(), drucker);
@@ -341,26 +350,46 @@ class TstDruck : public QObject {
     QCOMPARE(t.env->messages.size(), size_t(3));
   }
 
-  // A PDF file goes only into a regular file: a FIFO chosen in the dialog, or behind a link (read
-  // here, so an open would not block), gets nothing and the failure is reported.
+  // A PDF file that cannot be written gets nothing, what was there stays, and the failure is
+  // reported: a FIFO chosen in the dialog or behind a link (read here, so an open would not
+  // block); an old PDF file under a file-size limit (a quota, `ulimit -f`), as the run's one
+  // document and as a job of its own on a printer put in from outside.
   void testPdfOnlyIntoARegularFile() {
-    for (const bool durchLink : {false, true}) {
+    enum { Fifo, Link, Grenze, GrenzeEigenerAuftrag };
+    for (const int ziel : {Fifo, Link, Grenze, GrenzeEigenerAuftrag}) {
       Drucktest t(4);
       schaltzeiten(3);
       const QString fifo = t.dir->file(QStringLiteral("rohr"));
-      QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
-      t.dialog->pdf = durchLink ? t.dir->file(QStringLiteral("liste.pdf")) : fifo;
-      if (durchLink) QVERIFY(QFile::link(fifo, t.dialog->pdf));
-      const int leser = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK);
-      QVERIFY(leser >= 0);
-      QTest::mouseClick(t.w<QToolButton>("AniButton2"), Qt::LeftButton);
-      char b[16];
-      const auto gelesen = ::read(leser, b, sizeof b);
-      ::close(leser);
-      QCOMPARE(gelesen <= 0, true);
-      QVERIFY2(t.letzteMeldung().startsWith(QStringLiteral("Die Datei %1 kann nicht geschrieben werden. Not a regular file")
-                                                .arg(t.dialog->pdf)),
-               qPrintable(t.letzteMeldung()));
+      const QString pdf = ziel == Fifo ? fifo : t.dir->file(QStringLiteral("liste.pdf"));
+      const QByteArray alt = "%PDF-1.4 the list printed before\n";
+      int leser = -1;
+      if (ziel >= Grenze) {
+        t.dir->write(QStringLiteral("liste.pdf"), alt);
+      } else {
+        QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        if (ziel == Link) QVERIFY(QFile::link(fifo, pdf));
+        leser = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK);
+        QVERIFY(leser >= 0);
+      }
+      t.dialog->pdf = pdf;
+      if (ziel == GrenzeEigenerAuftrag)
+        printState().neuerDruckauftrag = [pdf] { return std::make_unique<Qt_Zeilendrucker>(pdf); };
+      {
+        std::optional<qv::test::FileSizeLimit> grenze;
+        if (ziel >= Grenze) QVERIFY(grenze.emplace(1024).ok());
+        QTest::mouseClick(t.w<QToolButton>("AniButton2"), Qt::LeftButton);
+      }
+      if (leser >= 0) {
+        char b[16];
+        const auto gelesen = ::read(leser, b, sizeof b);
+        ::close(leser);
+        QCOMPARE(gelesen <= 0, true);
+      } else {
+        QCOMPARE(t.dir->read(QStringLiteral("liste.pdf")), alt);
+      }
+      const QString grund = ziel >= Grenze ? qt_error_string(EFBIG) : QStringLiteral("Not a regular file");
+      const QString meldung = QStringLiteral("Die Datei %1 kann nicht geschrieben werden. %2").arg(pdf, grund);
+      QVERIFY2(t.letzteMeldung().startsWith(meldung), qPrintable(t.letzteMeldung()));
       QCOMPARE(t.env->messages.size(), size_t(1));
     }
   }
