@@ -7,6 +7,7 @@
 #include "model/Environment.h"
 #include "model/Hooks.h"
 #include "model/Marke.h"
+#include "model/Programmwechsel.h"
 #include "model/Sortierung.h"
 #include "model/Texte.h"
 #include "model/Val.h"
@@ -158,6 +159,7 @@ int Buszugriff::transfer(const QString& text, Richtung richtung) {
       p.Dateiname[0] = Freier_Dateiname();
       p.HatDateiname = 0;
       callHook(hooks().setSaveCommandEnabled, true);
+      Melde_Programmwechsel(0);
     }
   }
   if (r != 0) {

@@ -6,6 +6,7 @@
 #include "model/Dateinamen.h"
 #include "model/Environment.h"
 #include "model/Hooks.h"
+#include "model/Programmwechsel.h"
 #include "model/Programmleser.h"
 #include "model/Texte.h"
 #include "model/Zustand.h"
@@ -72,6 +73,7 @@ bool Lade_Austauschabbild(const QString& datei) {
   p.Geaendert = 1;
   p.AktSpeicher = 0;
   callHook(hooks().setSaveCommandEnabled, true);
+  Melde_Programmwechsel(0);
   return true;
 }
 

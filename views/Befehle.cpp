@@ -11,6 +11,7 @@
 #include "model/Hooks.h"
 #include "model/Marke.h"
 #include "model/Programmdatei.h"
+#include "model/Programmwechsel.h"
 #include "model/Satz.h"
 #include "model/Sortierung.h"
 #include "model/Texte.h"
@@ -137,6 +138,7 @@ bool Lade_Programm(const QString& datei) {
   p.HatDateiname = 1;
   p.Geaendert = 0;
   Zeige_Ansicht(0, 0);
+  Melde_Programmwechsel(0);
   return true;
 }
 
@@ -159,6 +161,7 @@ bool Lade_Vorlage(const QString& datei) {
   }
   frameState().vorlageOffen = true;
   Zeige_Ansicht(0, 1);
+  Melde_Programmwechsel(1);
   return true;
 }
 
@@ -177,6 +180,7 @@ void Vorlage_schliessen() {
   program().AktSpeicher = 0;
   Vorlage_leeren();
   fuelle(0);
+  Melde_Programmwechsel(1);
 }
 
 // ---- memory key, new, exit -----------------------------------------------------------------

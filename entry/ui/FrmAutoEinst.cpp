@@ -13,6 +13,7 @@
 #include "entry/Eingabeautomatik.h"
 #include "entry/ui/Eingabefelder.h"
 #include "model/Hooks.h"
+#include "model/Programmwechsel.h"
 #include "model/Texte.h"
 #include "model/Zustand.h"
 
@@ -98,6 +99,8 @@ FrmAutoEinst::FrmAutoEinst(QWidget* parent) : QDialog(parent) {
   connect(ChkEinstOk, &QPushButton::clicked, this, &FrmAutoEinst::ChkEinstOk_Click);
   connect(cmdEinstend, &QPushButton::clicked, this, &QDialog::reject);
   Form_Load();
+  // A program opened or read while the dialog is open: it shows that program's settings at once.
+  connect(&programEvents(), &ProgramEvents::replaced, this, &FrmAutoEinst::nachfuehren);
 }
 
 void FrmAutoEinst::Form_Load() {
