@@ -159,7 +159,7 @@ int Buszugriff::transfer(const QString& text, Richtung richtung) {
       p.Dateiname[0] = Freier_Dateiname();
       p.HatDateiname = 0;
       callHook(hooks().setSaveCommandEnabled, true);
-      Melde_Programmwechsel(0);
+      Melde_Programmwechsel();
     }
   }
   if (r != 0) {

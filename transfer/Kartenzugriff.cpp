@@ -73,7 +73,7 @@ bool Lade_Austauschabbild(const QString& datei) {
   p.Geaendert = 1;
   p.AktSpeicher = 0;
   callHook(hooks().setSaveCommandEnabled, true);
-  Melde_Programmwechsel(0);
+  Melde_Programmwechsel();
   return true;
 }
 

@@ -138,7 +138,7 @@ bool Lade_Programm(const QString& datei) {
   p.HatDateiname = 1;
   p.Geaendert = 0;
   Zeige_Ansicht(0, 0);
-  Melde_Programmwechsel(0);
+  Melde_Programmwechsel();
   return true;
 }
 
@@ -161,7 +161,6 @@ bool Lade_Vorlage(const QString& datei) {
   }
   frameState().vorlageOffen = true;
   Zeige_Ansicht(0, 1);
-  Melde_Programmwechsel(1);
   return true;
 }
 
@@ -180,7 +179,6 @@ void Vorlage_schliessen() {
   program().AktSpeicher = 0;
   Vorlage_leeren();
   fuelle(0);
-  Melde_Programmwechsel(1);
 }
 
 // ---- memory key, new, exit -----------------------------------------------------------------

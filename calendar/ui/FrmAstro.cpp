@@ -309,10 +309,7 @@ QWidget* Oeffne_frmastro() {
   QObject::connect(rahmen->mdiArea(), &QMdiArea::subWindowActivated, w, [w, sub](QMdiSubWindow* aktiv) {
     if (aktiv == sub) w->nachfuehren();
   });
-  // A template opened or closed leaves the own program, its channel and its place as they are.
-  QObject::connect(&programEvents(), &ProgramEvents::replaced, w, [w](int slot) {
-    if (slot == 0) w->Programm_ersetzt();
-  });
+  QObject::connect(&programEvents(), &ProgramEvents::replaced, w, &FrmAstro::Programm_ersetzt);
   sub->setWindowTitle(w->windowTitle());
   Passe_in_Rahmen(sub);
   return sub;

@@ -267,7 +267,7 @@ QWidget* Zeige_FrmGrafik() {
     if (w == sub) grafik->Form_Activate();
   });
   // Another program opened or read while the simulation is shown: it draws that one at once.
-  QObject::connect(&programEvents(), &ProgramEvents::replaced, grafik, &FrmGrafik::Form_Activate);
+  QObject::connect(&programEvents(), &ProgramEvents::replaced, grafik, &FrmGrafik::Timer1_Timer);
   grafik->Form_Activate();
   return sub;
 }

@@ -3,6 +3,7 @@
 // them is lost, and nothing they loaded is written over what the command brought.
 #include <QApplication>
 #include <QClipboard>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -56,7 +57,8 @@ const Fenster kFenster[] = {
      "CmdEinstOk"},
     {"coding dialog", "FrmMaster", 19, "mnuMaster", false, false, "", "Check2", "optfunk", "cmdmachmstr"},
     {"print dialog", "frmDruck", 19, "mnuDatDruck", false, false, "chktxtdat", "", "chktxtdat", "cmdprdruck"},
-    {"simulation", "FrmGrafik", 19, "mnuAnsGrafik", false, false, "", "Timer1_Timer() cmd_redraw", "lbltag",
+    // Its timer draws the first picture; "bild" is the picture drawn.
+    {"simulation", "FrmGrafik", 19, "mnuAnsGrafik", false, false, "Timer1_Timer()", "", "lbltag bild",
      "cmd_grafik_end"},
     {"automation window", "frmAutoEinst", 19, "mnuEinstAuto", false, true, "hsbincmin=7", "", "hsbwert", "ChkEinstOk"},
     {"holiday editor", "frmfeiertage", 19, "mnu_Einst_Ft", false, false, "Txt_feiertag_name=Testtag cmd_add_Feiertage",
@@ -178,10 +180,17 @@ struct Lauf : Rahmentest {
     }
     QCoreApplication::processEvents();
   }
-  // What the named controls of the window or the frame show.
+  // What the named controls of the window or the frame show; "bild" stands for what the window draws.
   QString zustand(QWidget* w, const char* namen) const {
     QString z;
     for (const QString& n : QString::fromLatin1(namen).split(u' ', Qt::SkipEmptyParts)) {
+      if (n == QLatin1String("bild")) {
+        auto* sub = qobject_cast<QMdiSubWindow*>(w);
+        const QImage b = (sub ? sub->widget() : w)->grab().toImage();
+        z += n + QString::fromLatin1(QCryptographicHash::hash({reinterpret_cast<const char*>(b.constBits()),
+                                                               b.sizeInBytes()}, QCryptographicHash::Sha1).toHex()) + u'\n';
+        continue;
+      }
       QWidget* bei = w->findChild<QWidget*>(n) ? w : static_cast<QWidget*>(rahmen);
       const QWidget* c = bei->findChild<QWidget*>(n);
       z += n + (c->isVisibleTo(bei) ? u'+' : u'-') + c->property("text").toString() + c->property("currentText").toString() +
