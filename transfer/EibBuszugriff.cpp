@@ -158,6 +158,7 @@ int Buszugriff::transfer(const QString& text, Richtung richtung) {
       p.Verwendung[0] = t.S_unbekannt;
       p.Dateiname[0] = Freier_Dateiname();
       p.HatDateiname = 0;
+      startAstroPlaceOfReadProgram();
       callHook(hooks().setSaveCommandEnabled, true);
       Melde_Programmwechsel();
     }

@@ -72,6 +72,7 @@ bool Lade_Austauschabbild(const QString& datei) {
   p.HatDateiname = 0;
   p.Geaendert = 1;
   p.AktSpeicher = 0;
+  startAstroPlaceOfReadProgram();
   callHook(hooks().setSaveCommandEnabled, true);
   Melde_Programmwechsel();
   return true;

@@ -137,6 +137,7 @@ bool Lade_Programm(const QString& datei) {
   ProgramState& p = program();
   p.HatDateiname = 1;
   p.Geaendert = 0;
+  startAstroPlaceOfReadProgram();
   Zeige_Ansicht(0, 0);
   Melde_Programmwechsel();
   return true;

@@ -49,10 +49,11 @@ const Fenster kFenster[] = {
     // On astro channel 1, where neither program has astro times: the limits b.qvl brings there.
     {"astro dialog, 16 channels", "frmastro", 15, "mnuBaAstro", false, false, "vsb_Zeitzone=40", "",
      "txt_Breitengrad txt_limit_Sonnenaufgang lblCnam0", "cmd_astro_ok"},
-    // The frame's paging took the dialog to astro channel 2, where b.qvl holds astro times: it
-    // goes on with channel 1, as when it opens.
+    // The frame's paging took the dialog to astro channel 2, and its OK gave a.qvl a place there;
+    // b.qvl holds astro times on channel 2: the dialog goes on with channel 1, as when it opens,
+    // and with no place of a.qvl's (the file of the type holds none).
     {"astro dialog, 16 channels, paged", "frmastro", 15, "mnuBaAstro", false, false, "vsb_Zeitzone=40", "",
-     "txt_Breitengrad txt_limit_Sonnenaufgang lblCnam0", "cmd_astro_ok", "Image1_1"},
+     "txt_Breitengrad txt_limit_Sonnenaufgang lblCnam0", "cmd_astro_ok", "Image1_1 vsb_Breitengrad=200 cmd_astro_ok"},
     {"device settings", "frmGer\u00e4tEinst", 19, "mnuEinstGer\u00e4t", false, false, "Hsbzeilen=80", "", "cboswregel",
      "CmdEinstOk"},
     {"coding dialog", "FrmMaster", 19, "mnuMaster", false, false, "", "Check2", "optfunk", "cmdmachmstr"},
