@@ -86,6 +86,24 @@ QVector<int> Drucktabulatoren(int ansicht) {
   }
 }
 
+QVector<int> Drucktabulatoren(int ansicht, const GridInhalt& g) {
+  QVector<int> tab = Drucktabulatoren(ansicht);
+  const int felder = std::min(g.cols, kFelder);
+  for (int c = 0; c + 1 < kFelder; ++c) {
+    // The text and one blank before the next field (also an empty one, which a text reaching it
+    // would push onto a line of its own); a trailing blank counts as that blank.
+    int breite = 0;
+    for (int r = 0; c < felder && r <= g.dataRows; ++r) {
+      const QString text = g.text(r, c);
+      if (text.trimmed().isEmpty()) continue;
+      const int n = static_cast<int>(text.size());
+      breite = std::max(breite, text.endsWith(u' ') ? n : n + 1);
+    }
+    tab[c + 1] = std::max(tab[c + 1], tab[c] + breite);
+  }
+  return tab;
+}
+
 int Druckzeilen(int zeilen) { return zeilen >= 30 && zeilen <= 120 ? zeilen : 65; }
 
 QString Listentitel(int ansicht, int slot, bool gefiltert) {
@@ -126,7 +144,7 @@ void Drucke_Grid(Zeilendrucker& d, const GridInhalt& g, int ansicht, int slot, b
     d.drucke({});
     return;
   }
-  const QVector<int> tab = Drucktabulatoren(ansicht);
+  const QVector<int> tab = Drucktabulatoren(ansicht, g);
   const int zeilen = Druckzeilen(settings().Zeilen);
   const Druckzeile kopf[] = {{{5, titel}, {60, t.S_Seite + u'1'}},
                              {{5, t.S_Verwendung}, {20, verwendung}},

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QRegularExpression>
 
 #include "model/Hooks.h"
 #include "model/Zustand.h"
@@ -164,6 +165,36 @@ TEST(Drucken, EveryPageStartsWithItsHeader) {
       }
     }
     EXPECT_EQ(zeile, 130);
+  }
+}
+
+// Every row of every list takes one line on every clock type and in every language (the French
+// state "Marche", the header "impulsion"): each page holds its seven header lines, the column
+// headers on one of them, then one line per row, each starting with its row number.
+TEST(Drucken, EveryRowTakesOneLineInEveryLanguage) {
+  const QRegularExpression reihe(QStringLiteral("^--\\|    [ \\d]{0,2}\\d+ "));
+  for (int typ : {240, 280, 309}) {
+    for (int sprache : {1, 2, 3}) {
+      frisch();
+      ScriptedEnvironment env;
+      env.setNow(QDateTime(QDate(2024, 6, 1), QTime(12, 0)));
+      waehleSprache(sprache);
+      ladeBeispiel(typ);
+      program().Dateiname[0] = QStringLiteral("prog1.qvl");
+      settings().Zeilen = 120;
+      Druckprobe probe;
+      PrintState& s = printState();
+      s.DruckSz = s.DruckPz = s.DruckSw = s.DruckAstro = 1;
+      Drucke_Listen();
+      ASSERT_GE(probe.seiten.size(), 2) << typ << '/' << sprache;
+      for (const QStringList& seite : probe.seiten) {
+        ASSERT_GT(seite.size(), 7) << typ << '/' << sprache;
+        EXPECT_EQ(seite[4], QStringLiteral("A-|")) << typ << '/' << sprache << ' ' << seite[0].toStdString();
+        EXPECT_EQ(seite[6], QStringLiteral("A-|")) << typ << '/' << sprache << ' ' << seite[5].toStdString();
+        for (int z = 7; z < seite.size(); ++z)
+          EXPECT_TRUE(reihe.match(seite[z]).hasMatch()) << typ << '/' << sprache << ' ' << seite[z].toStdString();
+      }
+    }
   }
 }
 

@@ -239,6 +239,42 @@ class TstDruck : public QObject {
     QVERIFY(t.env->messages.empty());
   }
 
+  // On the astro type, whose state column the view's layout makes five characters wide, every
+  // row of the PDF file is one line in every language: its state word and its program number
+  // stand on the line of its time ("Marche" pushes the program's column to the right).
+  void testEveryRowIsOneLineOfThePdf_data() {
+    QTest::addColumn<int>("sprache");
+    QTest::addColumn<QString>("ein");
+    QTest::newRow("German") << 1 << QStringLiteral("EIN");
+    QTest::newRow("English") << 2 << QStringLiteral("ON");
+    QTest::newRow("French") << 3 << QStringLiteral("Marche");
+  }
+  void testEveryRowIsOneLineOfThePdf() {
+    QFETCH(int, sprache);
+    QFETCH(QString, ein);
+    Drucktest t(20);
+    settings().Sprache = static_cast<int16_t>(sprache);
+    if (sprache == 2) Setze_TexteEnglisch();
+    if (sprache == 3) Setze_TexteFranzoesisch();
+    const int n = 12;
+    schaltzeiten(n);
+    for (int i = 0; i < n; ++i) program().Sz[0][i].w1 = static_cast<uint8_t>(program().Sz[0][i].w1 + 3);  // P3
+    t.dialog->pdf = t.dir->file(QStringLiteral("liste.pdf"));
+    QWidget* d = t.oeffne();
+    QTest::mouseClick(Drucktest::in<QPushButton>(d, "cmdprdruck"), Qt::LeftButton);
+    const QStringList text = pdfSeiten(t.dialog->pdf);
+    QCOMPARE(text.size(), 1);
+    int reihen = 0;
+    for (const QString& zeile : text[0].split(u'\n')) {
+      // Neither the state nor the program on a line of its own.
+      QVERIFY2(!QRegularExpression(QStringLiteral("^\\s*(3|%1)\\s*$").arg(ein)).match(zeile).hasMatch(), qPrintable(zeile));
+      if (!zeile.contains(QRegularExpression(QStringLiteral("\\d[:h]\\d\\d")))) continue;  // 7:05, 7h05
+      ++reihen;
+      QVERIFY2(zeile.contains(QRegularExpression(QStringLiteral("\\s%1\\s+3$").arg(ein))), qPrintable(zeile));
+    }
+    QCOMPARE(reihen, n);
+  }
+
   // A printer put in from outside prints without the dialog.
   void testPrintToPdfHasThreePages() {
     Drucktest t(4);
