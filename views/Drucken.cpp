@@ -50,6 +50,17 @@ int Seitenhoehe(const GridInhalt& g, const QVector<int>& tab, int zeilen, const 
   return hoechste;
 }
 
+// The columns of the longest line a list prints.
+int Zeilenbreite(const GridInhalt& g, const QVector<int>& tab, const Druckzeile (&kopf)[7]) {
+  int breite = 0;
+  auto miss = [&breite](const Druckzeile& felder) {
+    for (const Druckzeile& z : Zeilen_setzen(felder)) breite = std::max(breite, static_cast<int>(Zeile_als_Text(z).size()));
+  };
+  for (const Druckzeile& z : kopf) miss(z);
+  for (int r = 1; r <= g.dataRows; ++r) miss(Felder(g, r, tab));
+  return breite;
+}
+
 void melde(const QString& fehler) { env().message(fehler, Buttons::Ok, Icon::Critical); }
 
 }  // namespace
@@ -154,6 +165,7 @@ void Drucke_Grid(Zeilendrucker& d, const GridInhalt& g, int ansicht, int slot, b
                              Felder(g, 0, tab),
                              {}};
   d.zeilenJeSeite(Seitenhoehe(g, tab, zeilen, kopf));
+  d.spaltenJeZeile(Zeilenbreite(g, tab, kopf));
   d.setzeY(300);
   for (int l = 1; l <= g.dataRows; ++l) {
     if (l % zeilen == 1) {
