@@ -18,6 +18,9 @@ namespace {
 constexpr qsizetype kMaxFileBytes = 4 * 1024 * 1024;
 
 HolidayTable gTable;
+// The table as the holiday file held it at the last read or write: what differs from it has not
+// reached the file yet.
+HolidayTable gGespeichert;
 // The holiday file refused by the last read: whatever it holds belongs to someone else.
 QString gAbgelehnt;
 
@@ -52,7 +55,10 @@ bool operator==(const HolidayTable& a, const HolidayTable& b) {
 
 HolidayTable& holidayTable() { return gTable; }
 
-void resetHolidayTable() { gTable = HolidayTable{}; }
+void resetHolidayTable() {
+  gTable = HolidayTable{};
+  gGespeichert = HolidayTable{};
+}
 
 QByteArray encodeHolidayFile(const HolidayTable& t) {
   const int holidays = std::clamp<int>(std::min<qsizetype>(t.AnzFt, t.Feiertage.size()), 0,
@@ -137,6 +143,7 @@ void Lies_Feiertage() {
   if (readWholeFile(path, &bytes, &why)) read = decodeHolidayFile(bytes, &why);
   if (read) {
     gTable = std::move(*read);
+    gGespeichert = gTable;
     return;
   }
   // The name comes from the text table and may name any file: never write over this one.
@@ -154,11 +161,22 @@ bool Schreib_Feiertage() {
     return false;
   }
   QString grund;
-  if (writeFileAtomically(holidayFilePath(), encodeHolidayFile(gTable), &grund)) return true;
+  if (writeFileAtomically(holidayFilePath(), encodeHolidayFile(gTable), &grund)) {
+    gGespeichert = gTable;
+    return true;
+  }
   // 75: the path/file access error, as the program numbers file failures; the reason follows.
   env().message(QStringLiteral("Error : 75\n") + t.FtDatei + QStringLiteral(": ") + grund, Buttons::Ok,
                 Icon::Critical);
   return false;
+}
+
+bool Feiertage_ungespeichert() { return !(gTable == gGespeichert); }
+
+bool Sichere_Feiertage() {
+  // A text table without a holiday file name has nowhere to keep them.
+  if (texts().FtDatei.isEmpty() || !Feiertage_ungespeichert()) return true;
+  return Schreib_Feiertage();
 }
 
 QString Oster_Name(int wert) {

@@ -1,6 +1,7 @@
 #include "shell/Geraeteeinstellungen.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "model/Ansicht.h"
 #include "model/Satz.h"
@@ -12,6 +13,12 @@ namespace qv {
 namespace {
 
 constexpr int kPerioden[12] = {1, 2, 3, 4, 5, 6, 10, 12, 15, 20, 30, 60};
+
+// The settings a program file keeps (header and device image): changing one changes the program.
+auto Programmwerte(const DeviceSettings& e) {
+  return std::tuple(e.SwRegel, e.SpracheUhr, e.AstroC1C2, e.MessKanal, e.MessPeriode, e.MessImpDauer, e.MessZustand,
+                    e.MessZeitpunkt);
+}
 
 QString eintrag(const QStringList& l, int i) { return i >= 0 && i < l.size() ? l[i] : QString(); }
 
@@ -146,6 +153,7 @@ Einstellstellung Nachgefuehrte_Stellung(Einstellstellung& gezeigt, const Einstel
 
 void Uebernimm_Einstellung(const Einstellstellung& s) {
   DeviceSettings& e = settings();
+  const auto vorher = Programmwerte(e);
   if (s.astro >= 0) e.AstroC1C2 = static_cast<int16_t>(s.astro);
   if (s.sprache >= 0) e.SpracheUhr = static_cast<int16_t>(s.sprache);
   if (s.messKanal == 0) {
@@ -164,6 +172,7 @@ void Uebernimm_Einstellung(const Einstellstellung& s) {
   e.Zeilen = static_cast<int16_t>(s.zeilen);
   FilterSettings& f = viewState().filter;
   if (profile().Geraetefamilie == 1 && f.FilterProgBis > 8) f.FilterProgBis = 8;
+  if (Programmwerte(e) != vorher) program().Geaendert = 1;
 }
 
 SettingsFileValues Einstellung_Dateiwerte(const Einstellstellung& s) {

@@ -68,6 +68,8 @@ Einstellstellung Geaenderte_Stellung(const Einstellstellung& gezeigt, const Eins
 Einstellstellung Nachgefuehrte_Stellung(Einstellstellung& gezeigt, const Einstellstellung& jetzt,
                                         const Einstellstellung& aktuell);
 // "Ok": the position into the settings; what a hidden or empty control shows keeps its setting.
+// A value the program file keeps (the changeover rule, the clock's language, the astro channels,
+// the measuring pulse) that changes marks the program changed; port, delay and lines do not.
 void Uebernimm_Einstellung(const Einstellstellung& s);
 // "Speichern": the 18 values of the settings file, hidden or empty controls giving the setting.
 SettingsFileValues Einstellung_Dateiwerte(const Einstellstellung& s);

@@ -7,6 +7,7 @@
 #include "model/AtomicFile.h"
 #include "model/Marke.h"
 #include "model/ValueFile.h"
+#include "model/Zustand.h"
 #include "shell/Startverzeichnis.h"
 #include "shell/Texttabelle.h"
 
@@ -84,7 +85,22 @@ void setzeTexte(TextLanguage sprache, const char* hilfedatei) {
   else t.S_mnuHilfeZu += brand().S_Titel;
 }
 
+QString keineGueltigeDatei(const QString& fileName) {
+  return fileName + QStringLiteral(": ") + Sprachtext(&Texts::S_KeineGueltDatei);
+}
+
 }  // namespace
+
+QString Sprachtext(QString Texts::*member) {
+  const int sprache = settings().Sprache;
+  if (sprache < 1 || sprache > kBuiltInLanguages) {
+    if (!(texts().*member).isEmpty()) return texts().*member;
+  }
+  const TextLanguage l = sprache == 1 ? kDeutsch : sprache == 3 ? kFranzoesisch : kEnglisch;
+  for (const TextRow& row : textRows())
+    if (row.member == member && row.text[l]) return QString::fromUtf8(row.text[l]);
+  return texts().*member;
+}
 
 void Setze_Version() { texts().S_Version = QString::fromLatin1(kVersion); }
 
@@ -123,7 +139,7 @@ bool leseSprachdatei(const QByteArray& bytes, Texts* t, QString* error, const QS
   // A table saved as UTF-16, or any file with NUL bytes, is no plain text: every caption would
   // carry the NULs. It is refused as a table of the wrong length is.
   if (text.contains('\0')) {
-    if (error) *error = QStringLiteral("Bad file mode (%1: NUL bytes, no plain text)").arg(fileName);
+    if (error) *error = keineGueltigeDatei(fileName);
     return false;
   }
   ValueReader reader(text);
@@ -141,12 +157,7 @@ bool leseSprachdatei(const QByteArray& bytes, Texts* t, QString* error, const QS
     ++zeilen;
   }
   if (zeilen < kSprachdateiZeilen) {
-    if (error) {
-      *error = QStringLiteral("Input past end of file (%1: %2 of %3 lines)")
-                   .arg(fileName)
-                   .arg(zeilen)
-                   .arg(kSprachdateiZeilen);
-    }
+    if (error) *error = keineGueltigeDatei(fileName);
     return false;
   }
   auto isUnquoted = [&](QString Texts::*member) {
@@ -166,7 +177,12 @@ bool Lies_Sprachdatei(const QString& datei, QString* error) {
   QByteArray bytes;
   QString reason;
   if (!readWholeFile(name, &bytes, &reason)) {
-    if (error) *error = shown + QStringLiteral(": ") + reason;
+    // A file past the reader's bound is no text table; any other failure means it is not there
+    // as a file to read.
+    if (error) {
+      *error = reason == tooLargeReason() ? keineGueltigeDatei(shown)
+                                          : shown + QStringLiteral(": ") + Sprachtext(&Texts::S_DateiNicht);
+    }
     return false;
   }
   Texts t = texts();

@@ -34,9 +34,15 @@ void Setze_TexteDeutsch();
 void Setze_TexteEnglisch();
 void Setze_TexteFranzoesisch();
 
+// A text global in the language settings().Sprache names, also while texts() does not hold that
+// language yet (the start-up window before its OK): for the user text file the text in effect,
+// English while there is none.
+QString Sprachtext(QString Texts::*member);
+
 // Reads a user text file whole. Only a complete file is taken over (with the help file
 // "Quorve2e.hlp" and the version); a missing, unreadable or short file leaves every text as it was
-// and returns false with *error holding a message for the user.
+// and returns false with *error holding the program's message, in the language chosen, for the
+// user.
 bool Lies_Sprachdatei(const QString& datei, QString* error = nullptr);
 
 // Writes the 422 current values in one step; on failure the old file stays and *error says why.
@@ -55,7 +61,7 @@ const std::vector<QString Texts::*>& sprachdateiZeilen();
 QByteArray sprachdateiBytes(const Texts& t);
 
 // Reads a file's bytes into *t when all 422 lines are there (then the blanks are put back);
-// otherwise *t is untouched and *error tells how many lines the file had.
+// otherwise *t is untouched and *error names the file as no valid one.
 bool leseSprachdatei(const QByteArray& bytes, Texts* t, QString* error = nullptr,
                      const QString& fileName = QString::fromLatin1(kSprachdatei));
 

@@ -8,6 +8,7 @@
 #include "model/Automatikeinstellung.h"
 #include "model/Dateinamen.h"
 #include "model/Environment.h"
+#include "model/Feiertage.h"
 #include "model/Hooks.h"
 #include "model/Marke.h"
 #include "model/Programmdatei.h"
@@ -213,14 +214,15 @@ bool Lesen_vorbereiten() {
 }
 
 bool Neu_vorbereiten() {
-  if (!Speicherfrage(Anlass::Neu)) return false;
+  // The start-up window reads the holiday file anew.
+  if (!Speicherfrage(Anlass::Neu) || !Sichere_Feiertage()) return false;
   program().Geaendert = 0;
   // A template of the old clock type must not refuse files of the new one.
   Vorlage_leeren();
   return true;
 }
 
-bool Beenden_vorbereiten() { return Speicherfrage(Anlass::Beenden); }
+bool Beenden_vorbereiten(Anlass a) { return Speicherfrage(a) && Sichere_Feiertage(); }
 
 // ---- views ---------------------------------------------------------------------------------
 

@@ -54,9 +54,12 @@ void Vorlage_schliessen();
 bool Export_pruefen();
 // Before reading the memory key: the save question, then ImportAktiv. True = transfer.
 bool Lesen_vorbereiten();
-// Before New: the save question; then the template is closed and the program counts unchanged.
+// Before New: the save question and the holidays' own write; then the template is closed and the
+// program counts unchanged.
 bool Neu_vorbereiten();
-bool Beenden_vorbereiten();
+// Before the program ends (the exit command, or the frame's close box with Anlass::Schliessen):
+// the save question, then the holidays reach their file. False: the program goes on.
+bool Beenden_vorbereiten(Anlass a = Anlass::Beenden);
 
 // ---- views ---------------------------------------------------------------------------------
 // View commands: views 0..2 of a slot; view 3 (astro times) keeps the slot and shows slot 0.

@@ -50,6 +50,17 @@ int Seitenhoehe(const GridInhalt& g, const QVector<int>& tab, int zeilen, const 
   return hoechste;
 }
 
+// The columns of the longest line a list prints.
+int Zeilenbreite(const GridInhalt& g, const QVector<int>& tab, const Druckzeile (&kopf)[7]) {
+  int breite = 0;
+  auto miss = [&breite](const Druckzeile& felder) {
+    for (const Druckzeile& z : Zeilen_setzen(felder)) breite = std::max(breite, static_cast<int>(Zeile_als_Text(z).size()));
+  };
+  for (const Druckzeile& z : kopf) miss(z);
+  for (int r = 1; r <= g.dataRows; ++r) miss(Felder(g, r, tab));
+  return breite;
+}
+
 void melde(const QString& fehler) { env().message(fehler, Buttons::Ok, Icon::Critical); }
 
 }  // namespace
@@ -84,6 +95,24 @@ QVector<int> Drucktabulatoren(int ansicht) {
     case 3: return {5, 10, 20, 35, 60, 85, 109, 111};
     default: return {5, 10, 35, 55, 71, 79, 84, 90};
   }
+}
+
+QVector<int> Drucktabulatoren(int ansicht, const GridInhalt& g) {
+  QVector<int> tab = Drucktabulatoren(ansicht);
+  const int felder = std::min(g.cols, kFelder);
+  for (int c = 0; c + 1 < kFelder; ++c) {
+    // The text and one blank before the next field (also an empty one, which a text reaching it
+    // would push onto a line of its own); a trailing blank counts as that blank.
+    int breite = 0;
+    for (int r = 0; c < felder && r <= g.dataRows; ++r) {
+      const QString text = g.text(r, c);
+      if (text.trimmed().isEmpty()) continue;
+      const int n = static_cast<int>(text.size());
+      breite = std::max(breite, text.endsWith(u' ') ? n : n + 1);
+    }
+    tab[c + 1] = std::max(tab[c + 1], tab[c] + breite);
+  }
+  return tab;
 }
 
 int Druckzeilen(int zeilen) { return zeilen >= 30 && zeilen <= 120 ? zeilen : 65; }
@@ -126,7 +155,7 @@ void Drucke_Grid(Zeilendrucker& d, const GridInhalt& g, int ansicht, int slot, b
     d.drucke({});
     return;
   }
-  const QVector<int> tab = Drucktabulatoren(ansicht);
+  const QVector<int> tab = Drucktabulatoren(ansicht, g);
   const int zeilen = Druckzeilen(settings().Zeilen);
   const Druckzeile kopf[] = {{{5, titel}, {60, t.S_Seite + u'1'}},
                              {{5, t.S_Verwendung}, {20, verwendung}},
@@ -136,6 +165,7 @@ void Drucke_Grid(Zeilendrucker& d, const GridInhalt& g, int ansicht, int slot, b
                              Felder(g, 0, tab),
                              {}};
   d.zeilenJeSeite(Seitenhoehe(g, tab, zeilen, kopf));
+  d.spaltenJeZeile(Zeilenbreite(g, tab, kopf));
   d.setzeY(300);
   for (int l = 1; l <= g.dataRows; ++l) {
     if (l % zeilen == 1) {

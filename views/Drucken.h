@@ -36,6 +36,10 @@ QString Textdateiname(const QString& dateiname);
 QString Geraeteeigenschaften_Titel();
 // Print columns of the eight fields of a view.
 QVector<int> Drucktabulatoren(int ansicht);
+// The view's print columns for a list: a field starts further right where a text of the field
+// before it (the header included) would reach it otherwise, so that every row of the list takes
+// one line, in every language.
+QVector<int> Drucktabulatoren(int ansicht, const GridInhalt& g);
 // Lines per page as printed: 30..120, else 65.
 int Druckzeilen(int zeilen);
 

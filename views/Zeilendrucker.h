@@ -31,6 +31,9 @@ class Zeilendrucker {
   // The lines a page must hold below the vertical position the next job starts at; the printer
   // sizes its lines to fit them (a list announces its page header and rows).
   virtual void zeilenJeSeite(int zeilen) = 0;
+  // The columns the list's longest line takes; the printer narrows its characters where its
+  // page's width of columns would not hold them.
+  virtual void spaltenJeZeile(int) {}
   virtual void hervorhebung(bool a, bool b) = 0;
   virtual void drucke(const Druckzeile& felder) = 0;
   virtual void neueSeite() = 0;

@@ -35,6 +35,14 @@ QPointer<FrmFeiertage>& instanz() {
   return p;
 }
 
+// The lists are filled when a kind is chosen, in the language chosen: each is at least as wide
+// as its longest entry then ("Dezember", "Donnerstag nach"), and the window grows for it, instead
+// of keeping the width the list had while it was empty.
+void fuelle(QComboBox* liste, const QStringList& eintraege) {
+  Fuelle_Kombi(liste, eintraege);
+  liste->setMinimumWidth(liste->sizeHint().width());
+}
+
 bool loeschenBestaetigt() {
   return env().message(texts().S_DatenWirk, Buttons::OkCancel, Icon::Question) == Answer::Ok;
 }
@@ -83,6 +91,8 @@ void FrmFeiertage::buildControls() {
   fra_wieviel_freie_Ft_ = control<QGroupBox>(this, "fra_wieviel_freie_Ft");
   cbo_Jahre_fuer_Ft_ = control<QComboBox>(fra_wieviel_freie_Ft_, "cbo_Jahre_f\u00fcr_Ft");
   cmd_ft_end_ = control<QPushButton>(this, "cmd_ft_end");
+
+  for (QComboBox* liste : findChildren<QComboBox*>()) liste->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 
   auto* art = new QVBoxLayout(fra_ft_art_);
   art->addWidget(Opt_fest_);
@@ -161,7 +171,7 @@ void FrmFeiertage::Form_Load() {
     fra_wieviel_freie_Ft_->setVisible(true);
     QStringList jahre;
     for (int n = 2; n <= 30; n += 2) jahre << QString::number(n) + u' ' + t.S_Jahre;
-    Fuelle_Kombi(cbo_Jahre_fuer_Ft_, jahre);
+    fuelle(cbo_Jahre_fuer_Ft_, jahre);
     cbo_Jahre_fuer_Ft_->setCurrentIndex(profile().FtJahre / 2 - 1);
   } else {
     fra_wieviel_freie_Ft_->setVisible(false);
@@ -206,7 +216,7 @@ bool FrmFeiertage::event(QEvent* e) {
   return QDialog::event(e);
 }
 
-void FrmFeiertage::fuelleMonate() { Fuelle_Kombi(cbo_monat_, monthNames()); }
+void FrmFeiertage::fuelleMonate() { fuelle(cbo_monat_, monthNames()); }
 
 void FrmFeiertage::Opt_fest_Click() {
   FtArt_ = 0;
@@ -230,7 +240,7 @@ void FrmFeiertage::Opt_frei_Click() {
   lbl_oster_distanz_->setVisible(false);
   QStringList wochentage;
   for (int p = 0; p < 14; ++p) wochentage << Wochentag_Eintrag(p);
-  Fuelle_Kombi(Cbo_Wochentag_, wochentage);
+  fuelle(Cbo_Wochentag_, wochentage);
   fuelleMonate();
   cbo_tagnummer_->setCurrentIndex(-1);
   cbo_monat_->setCurrentIndex(0);
@@ -254,7 +264,7 @@ void FrmFeiertage::cbo_monat_Click() {
   const int n = Tage_im_Monat(cbo_monat_->currentIndex() + 1, 3).value_or(31);
   QStringList tage;
   for (int d = 1; d <= n; ++d) tage << QString::number(d) + u'.';
-  Fuelle_Kombi(cbo_tagnummer_, tage);
+  fuelle(cbo_tagnummer_, tage);
   if (tag >= 0) cbo_tagnummer_->setCurrentIndex(std::min(tag, n - 1));
 }
 
@@ -278,7 +288,7 @@ void FrmFeiertage::fuelleFeiertage() {
 
 void FrmFeiertage::fuelleSets() {
   const HolidayTable& ft = holidayTable();
-  Fuelle_Kombi(cbo_sets_, ft.FtSetName.mid(0, ft.AnzFtSets));
+  fuelle(cbo_sets_, ft.FtSetName.mid(0, ft.AnzFtSets));
 }
 
 void FrmFeiertage::fuelleMitglieder() {
@@ -376,7 +386,7 @@ void FrmFeiertage::cmd_del_set_Click() {
   stand_ = ft;
   if (ft.AnzFtSets < kSetsHinzufuegenWieder) cmd_add_set_->setVisible(true);
   if (ft.AnzFtSets == 0) {
-    Fuelle_Kombi(cbo_sets_, {});
+    fuelle(cbo_sets_, {});
     cbo_sets_->setVisible(false);
     cmd_add_to_set_->setVisible(false);
     cmd_remove_from_set_->setVisible(false);

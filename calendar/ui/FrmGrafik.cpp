@@ -33,6 +33,14 @@ constexpr int kTagY = 408;
 constexpr int kKnopfY = 436;
 constexpr int kBreite = 800;
 constexpr int kHoehe = 472;
+// The widths the controls below the drawing have at least, and the gap between them.
+constexpr int kJahrBreite = 110;
+constexpr int kJahrlisteBreite = 80;
+constexpr int kNeuBreite = 140;
+constexpr int kStundenBreite = 260;
+constexpr int kEndeBreite = 100;
+constexpr int kKnopfHoehe = 26;
+constexpr int kAbstand = 4;
 constexpr int kJahre = 30;
 
 template <typename W>
@@ -77,8 +85,9 @@ void FrmGrafik::buildControls() {
     Lblmonat_[i]->resize(120, 13);
   }
 
-  lblSimulationsjahr_ = platziere(new QLabel(this), QStringLiteral("lblSimulationsjahr"), kStreifenX, kJahrY, 110, 22);
-  cboSimulationsjahr_ = platziere(new QComboBox(this), QStringLiteral("cboSimulationsjahr"), kStreifenX + 114, kJahrY, 80, 22);
+  lblSimulationsjahr_ = platziere(new QLabel(this), QStringLiteral("lblSimulationsjahr"), kStreifenX, kJahrY, kJahrBreite, 22);
+  cboSimulationsjahr_ = platziere(new QComboBox(this), QStringLiteral("cboSimulationsjahr"), kStreifenX + kJahrBreite + kAbstand,
+                                  kJahrY, kJahrlisteBreite, 22);
 
   for (int k = 0; k < 12; ++k)
     lblstarttime_[k] = platziere(new QLabel(this), QStringLiteral("lblstarttime%1").arg(k), kBildX + k * 60, kStundenY, 50, 14);
@@ -107,9 +116,10 @@ void FrmGrafik::buildControls() {
   connect(HScroll1_, &QScrollBar::valueChanged, this, &FrmGrafik::HScroll1_Change);
 
   lbltag_ = platziere(new QLabel(this), QStringLiteral("lbltag"), kBildX, kTagY, kTagesbildBreite, 20);
-  cmd_redraw_ = platziere(new QPushButton(this), QStringLiteral("cmd_redraw"), kBildX, kKnopfY, 140, 26);
-  cmdBetriebsstunden_ = platziere(new QPushButton(this), QStringLiteral("cmdBetriebsstunden"), kBildX + 150, kKnopfY, 260, 26);
-  cmd_grafik_end_ = platziere(new QPushButton(this), QStringLiteral("cmd_grafik_end"), kBildX + 620, kKnopfY, 100, 26);
+  // Placed by their captions once these are set (ordneNachTexten).
+  cmd_redraw_ = platziere(new QPushButton(this), QStringLiteral("cmd_redraw"), kBildX, kKnopfY, kNeuBreite, kKnopfHoehe);
+  cmdBetriebsstunden_ = platziere(new QPushButton(this), QStringLiteral("cmdBetriebsstunden"), 0, kKnopfY, kStundenBreite, kKnopfHoehe);
+  cmd_grafik_end_ = platziere(new QPushButton(this), QStringLiteral("cmd_grafik_end"), 0, kKnopfY, kEndeBreite, kKnopfHoehe);
   connect(cmd_redraw_, &QPushButton::clicked, this, &FrmGrafik::cmd_redraw_Click);
   connect(cmdBetriebsstunden_, &QPushButton::clicked, this, &FrmGrafik::cmdBetriebsstunden_Click);
   connect(cmd_grafik_end_, &QPushButton::clicked, this, &FrmGrafik::cmd_grafik_end_Click);
@@ -134,7 +144,28 @@ void FrmGrafik::Form_Load() {
   for (int i = 0; i < kJahre; ++i) cboSimulationsjahr_->addItem(QString::number(jahr + i));
   cboSimulationsjahr_->setCurrentIndex(0);
   connect(cboSimulationsjahr_, &QComboBox::currentIndexChanged, this, &FrmGrafik::cboSimulationsjahr_Click);
+  ordneNachTexten();
   cboSimulationsjahr_Click();
+}
+
+// The year list and the buttons keep their places below the drawing, each as wide as its caption
+// needs in the language and font shown ("Année de simulation", "Calculer les heures de
+// fonctionnement annuelles"), and never narrower than the layout gives it; the window widens only
+// when the buttons need more than the day picture's width.
+void FrmGrafik::ordneNachTexten() {
+  auto breite = [](const QWidget* w, int mindestens) { return std::max(mindestens, w->sizeHint().width()); };
+  lblSimulationsjahr_->resize(breite(lblSimulationsjahr_, kJahrBreite), lblSimulationsjahr_->height());
+  cboSimulationsjahr_->setGeometry(lblSimulationsjahr_->geometry().right() + 1 + kAbstand, kJahrY,
+                                   breite(cboSimulationsjahr_, kJahrlisteBreite), cboSimulationsjahr_->height());
+  int hoehe = kKnopfHoehe;
+  for (const QPushButton* b : {cmd_redraw_, cmdBetriebsstunden_, cmd_grafik_end_}) hoehe = std::max(hoehe, b->sizeHint().height());
+  cmd_redraw_->setGeometry(kBildX, kKnopfY, breite(cmd_redraw_, kNeuBreite), hoehe);
+  cmdBetriebsstunden_->setGeometry(cmd_redraw_->geometry().right() + 1 + 2 * kAbstand, kKnopfY,
+                                   breite(cmdBetriebsstunden_, kStundenBreite), hoehe);
+  const int ende = breite(cmd_grafik_end_, kEndeBreite);
+  const int x = std::max(kBildX + kTagesbildBreite - ende, cmdBetriebsstunden_->geometry().right() + 1 + 2 * kAbstand);
+  cmd_grafik_end_->setGeometry(x, kKnopfY, ende, hoehe);
+  setFixedSize(std::max(kBreite, x + ende + kBildX), kHoehe + hoehe - kKnopfHoehe);
 }
 
 void FrmGrafik::Form_Activate() { Timer1_->start(); }

@@ -50,6 +50,7 @@ class FrmGrafik : public QWidget {
  private:
   void buildControls();
   void Form_Load();
+  void ordneNachTexten();
   void zeigeTag();
   void male_PZGrafik();
   void male_SZGrafik();

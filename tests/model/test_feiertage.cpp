@@ -143,6 +143,22 @@ TEST_F(FeiertageTest, ReadingReplacesTheTableAndClearsLaterSetRows) {
   EXPECT_TRUE(env.messages.empty());
 }
 
+// The end of a session writes the table only when it differs from what the file held at the last
+// read or write: a file as the user wrote it by hand stays as it is.
+TEST_F(FeiertageTest, OnlyAChangedTableIsWrittenBeforeItIsDropped) {
+  const QByteArray vonHand = encodeHolidayFile(sampleTable()).replace("\r\n", "\n");
+  dir.write("deutsch.hdy", vonHand);
+  Lies_Feiertage();
+  EXPECT_TRUE(Sichere_Feiertage());
+  EXPECT_EQ(dir.read("deutsch.hdy"), vonHand);
+  holidayTable().Feiertage[0].Name = "Neu";
+  EXPECT_TRUE(Sichere_Feiertage());
+  EXPECT_TRUE(dir.read("deutsch.hdy").contains("Neu,"));
+  dir.write("deutsch.hdy", vonHand);
+  EXPECT_TRUE(Sichere_Feiertage());  // written already: nothing to do
+  EXPECT_EQ(dir.read("deutsch.hdy"), vonHand);
+}
+
 TEST_F(FeiertageTest, MissingFileGivesAnEmptyTableSilently) {
   holidayTable() = sampleTable();
   Lies_Feiertage();

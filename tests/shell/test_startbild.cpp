@@ -349,7 +349,9 @@ TEST_F(StartbildTest, UserTextButton) {
   env.answerFileDialog(shortFile);
   EXPECT_FALSE(chooseUserTextFile().taken);
   EXPECT_EQ(QDir::currentPath(), start);
-  EXPECT_EQ(env.messages.size(), 1u);
+  ASSERT_EQ(env.messages.size(), 1u);
+  // In the language chosen, though no texts are set before the first OK.
+  EXPECT_EQ(env.messages[0].text, QString::fromUtf8("short.ln1: Keine gültige Datei !"));
   EXPECT_EQ(settings().Sprache, 1);
   EXPECT_TRUE(texts().S_Montag.isEmpty());
 

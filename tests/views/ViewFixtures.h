@@ -92,10 +92,12 @@ inline void waehleUhrentyp(int uhrentyp) {
   profile().KeineZeit = static_cast<int16_t>(uhrentyp == 280 ? 1535 : uhrentyp == 309 ? 1791 : 0);
 }
 
-// 1 German, 2 English.
+// 1 German, 2 English, 3 French.
 inline void waehleSprache(int sprache) {
   if (sprache == 2)
     Setze_TexteEnglisch();
+  else if (sprache == 3)
+    Setze_TexteFranzoesisch();
   else
     Setze_TexteDeutsch();
   settings().Sprache = static_cast<int16_t>(sprache);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QRegularExpression>
 
 #include "model/Hooks.h"
 #include "model/Zustand.h"
@@ -27,6 +28,7 @@ class Seitendrucker final : public Zeilendrucker {
   bool istDatei() const override { return false; }
   void setzeY(int twips) override { y_ = twips; }
   void zeilenJeSeite(int zeilen) override { zeilen_ = zeilen; }
+  void spaltenJeZeile(int spalten) override { spalten_ = spalten; }
   void hervorhebung(bool a, bool b) override { a_ = a, b_ = b; }
   void drucke(const Druckzeile& felder) override {
     if (!offen_) {
@@ -36,7 +38,10 @@ class Seitendrucker final : public Zeilendrucker {
     }
     for (const Druckzeile& z : Zeilen_setzen(felder)) {
       if (y_ + teilung_ > kHoehe + 0.01) seiten_->append(QStringList{}), y_ = 0;
-      seiten_->last() << QString::fromLatin1(a_ ? "A" : "-") + (b_ ? "B" : "-") + u'|' + Zeile_als_Text(z);
+      const QString text = Zeile_als_Text(z);
+      // A line wider than announced runs off the page.
+      seiten_->last() << QString::fromLatin1(a_ ? "A" : "-") + (b_ ? "B" : "-") + u'|' + text +
+                             (text.size() > std::max(112, spalten_) ? QStringLiteral(" >>") : QString());
       y_ += teilung_;
     }
   }
@@ -46,7 +51,7 @@ class Seitendrucker final : public Zeilendrucker {
  private:
   QVector<QStringList>* seiten_;
   bool offen_ = false, a_ = false, b_ = false;
-  int zeilen_ = 0;
+  int zeilen_ = 0, spalten_ = 0;
   double y_ = 0, teilung_ = 0;
 };
 
@@ -164,6 +169,44 @@ TEST(Drucken, EveryPageStartsWithItsHeader) {
       }
     }
     EXPECT_EQ(zeile, 130);
+  }
+}
+
+// Every row of every list takes one line on every clock type and in every language (the French
+// state "Marche", the header "impulsion", a holiday's long name): each page holds its seven
+// header lines, the column headers on one of them, then one line per row, each starting with its
+// row number and no wider than the printer was told.
+TEST(Drucken, EveryRowTakesOneLineInEveryLanguage) {
+  const QRegularExpression reihe(QStringLiteral("^--\\|    [ \\d]{0,2}\\d+ "));
+  for (int typ : {240, 280, 309}) {
+    for (int sprache : {1, 2, 3}) {
+      frisch();
+      ScriptedEnvironment env;
+      env.setNow(QDateTime(QDate(2024, 6, 1), QTime(12, 0)));
+      waehleSprache(sprache);
+      ladeBeispiel(typ);
+      program().Dateiname[0] = QStringLiteral("prog1.qvl");
+      holidayTable().Feiertage = {{QStringLiteral("Ostermontag der katholischen, evangelischen und altkatholischen Gemeinden im Landkreis"), 2, 0, 1, 0}};
+      holidayTable().AnzFt = 1;
+      ProgramState& p = program();
+      p.Sz[0][p.AnzGesamt[0]++] = osterPz(1, 3, 1);
+      ++p.AnzPz[0];
+      settings().Zeilen = 120;
+      Druckprobe probe;
+      PrintState& s = printState();
+      s.DruckSz = s.DruckPz = s.DruckSw = s.DruckAstro = 1;
+      Drucke_Listen();
+      ASSERT_GE(probe.seiten.size(), 2) << typ << '/' << sprache;
+      for (const QStringList& seite : probe.seiten) {
+        ASSERT_GT(seite.size(), 7) << typ << '/' << sprache;
+        EXPECT_EQ(seite[4], QStringLiteral("A-|")) << typ << '/' << sprache << ' ' << seite[0].toStdString();
+        EXPECT_EQ(seite[6], QStringLiteral("A-|")) << typ << '/' << sprache << ' ' << seite[5].toStdString();
+        for (int z = 7; z < seite.size(); ++z)
+          EXPECT_TRUE(reihe.match(seite[z]).hasMatch()) << typ << '/' << sprache << ' ' << seite[z].toStdString();
+        for (const QString& zeile : seite) EXPECT_FALSE(zeile.endsWith(QStringLiteral(" >>"))) << zeile.toStdString();
+      }
+      EXPECT_EQ(probe.seiten[1].filter(QStringLiteral("katholischen")).size(), 1);
+    }
   }
 }
 

@@ -93,7 +93,7 @@ bool Qt_Zeilendrucker::beginne() {
   // The fixed-pitch font is as large as the page's width of columns allows and small enough that
   // the announced lines fit below the top margin.
   const double hoechstens = (hoehe_ - y_) / zeilenJeSeite_;
-  const double breite = seite.width() / kSpalten;
+  const double breite = seite.width() / std::max(kSpalten, spaltenJeZeile_);
   schrift_ = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   schrift_.setPixelSize(100);
   const QFontMetricsF m(schrift_, &p);
@@ -115,6 +115,8 @@ void Qt_Zeilendrucker::setzeY(int twips) {
 }
 
 void Qt_Zeilendrucker::zeilenJeSeite(int zeilen) { zeilenJeSeite_ = std::max(1, zeilen); }
+
+void Qt_Zeilendrucker::spaltenJeZeile(int spalten) { spaltenJeZeile_ = spalten; }
 
 void Qt_Zeilendrucker::hervorhebung(bool a, bool b) {
   a_ = a;

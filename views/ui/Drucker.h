@@ -1,7 +1,8 @@
 #pragma once
-// The printer backend of the lists (QPrinter with a fixed-pitch font, 112 columns across and the
-// lines a page must hold below its top margin) and the print runs as the print dialog and the
-// frame's print button start them: the system's print dialog chooses the printer first.
+// The printer backend of the lists (QPrinter with a fixed-pitch font, 112 columns across or as
+// many as a list's longest line takes, and the lines a page must hold below its top margin) and
+// the print runs as the print dialog and the frame's print button start them: the system's print
+// dialog chooses the printer first.
 #include <QBuffer>
 #include <QFont>
 #include <QPainter>
@@ -47,6 +48,7 @@ class Qt_Zeilendrucker final : public Zeilendrucker {
   bool istDatei() const override { return false; }
   void setzeY(int twips) override;
   void zeilenJeSeite(int zeilen) override;
+  void spaltenJeZeile(int spalten) override;
   void hervorhebung(bool a, bool b) override;
   void drucke(const Druckzeile& felder) override;
   void neueSeite() override;
@@ -62,6 +64,7 @@ class Qt_Zeilendrucker final : public Zeilendrucker {
   QString grund_;  // why the job could not start, when known
   QFont schrift_;
   int zeilenJeSeite_ = 72;
+  int spaltenJeZeile_ = 0;
   double zeichen_ = 0, zeile_ = 0, y_ = 0, hoehe_ = 0;
   int yTwips_ = 0;
   bool a_ = false, b_ = false;

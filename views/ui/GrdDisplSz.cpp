@@ -33,8 +33,6 @@ void GrdDisplSz::fuelle(const GridInhalt& g) {
   setColumnCount(g.cols);
   setRowCount(zeilen);
   setHorizontalHeaderLabels(g.cells.value(0));
-  const int dpi = logicalDpiX();
-  for (int c = 0; c < g.cols; ++c) setColumnWidth(c, g.widthsTwips.value(c) * dpi / 1440);
   for (int r = 1; r <= zeilen; ++r) {
     for (int c = 0; c < g.cols; ++c) {
       QTableWidgetItem* it = item(r - 1, c);
@@ -47,6 +45,7 @@ void GrdDisplSz::fuelle(const GridInhalt& g) {
       it->setTextAlignment(a | Qt::AlignVCenter);
     }
   }
+  passeSpaltenAn(g);
   setUpdatesEnabled(true);
   if (zeilen > 0 && g.cols > 0) {
     setCurrentCell(0, 0, QItemSelectionModel::NoUpdate);
@@ -54,6 +53,32 @@ void GrdDisplSz::fuelle(const GridInhalt& g) {
   }
   // The selection changed although its signal was blocked.
   emit itemSelectionChanged();
+}
+
+void GrdDisplSz::passeSpaltenAn(const GridInhalt& g) {
+  // A column is as wide as the list lays it out, or wider where its header or a text needs more
+  // in the language and font shown, so no text is cut.
+  const int dpi = logicalDpiX();
+  QStyleOptionViewItem opt;
+  initViewItemOption(&opt);
+  const int linie = showGrid() ? 1 : 0;
+  for (int c = 0; c < g.cols; ++c) {
+    int breite = std::max(g.widthsTwips.value(c) * dpi / 1440, horizontalHeader()->sectionSizeHint(c));
+    // The cells share the grid's font: the widest text decides.
+    QModelIndex breiteste;
+    int text = 0;
+    for (int r = 0; r < rowCount(); ++r) {
+      const QModelIndex i = model()->index(r, c);
+      const int w = fontMetrics().horizontalAdvance(i.data().toString());
+      if (w > text) {
+        text = w;
+        breiteste = i;
+      }
+    }
+    if (breiteste.isValid())
+      breite = std::max(breite, itemDelegateForIndex(breiteste)->sizeHint(opt, breiteste).width() + linie);
+    setColumnWidth(c, breite);
+  }
 }
 
 GridSelection GrdDisplSz::auswahl() const {

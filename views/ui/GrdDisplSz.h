@@ -16,8 +16,8 @@ class GrdDisplSz : public QTableWidget {
  public:
   explicit GrdDisplSz(QWidget* parent);
 
-  // Copies a grid content: header texts, cells, widths; leaves the selection on row 1,
-  // columns 0..1.
+  // Copies a grid content: header texts, cells, widths (each widened where its texts need more);
+  // leaves the selection on row 1, columns 0..1.
   void fuelle(const GridInhalt& g);
 
   GridSelection auswahl() const;
@@ -44,6 +44,8 @@ class GrdDisplSz : public QTableWidget {
   bool event(QEvent* e) override;
 
  private:
+  void passeSpaltenAn(const GridInhalt& g);
+
   Qt::MouseButton gedrueckt_ = Qt::NoButton;
 };
 

@@ -165,7 +165,7 @@ void MDIForm1::closeEvent(QCloseEvent* e) {
     return;
   }
   Uebernimm_Kopffelder();
-  if (!Speicherfrage(Anlass::Schliessen)) {
+  if (!Beenden_vorbereiten(Anlass::Schliessen)) {
     e->ignore();
     return;
   }

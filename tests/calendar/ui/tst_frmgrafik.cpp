@@ -1,12 +1,19 @@
 // The simulation window in the frame: opening from the main window, the year list, the first
 // drawing, clicks and drags on the year strip, the scroll bar and its keys, the time read-out
 // on the day graphic, the legend colours in the painted strip, the operating hours and closing.
+// Also the captions of the simulation, the holiday editor's lists and the priority list measured
+// against their boxes in every language.
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
+#include <QStyleOptionComboBox>
+#include <QTableWidget>
 #include <QToolButton>
 
+#include "calendar/ui/FrmFeiertage.h"
 #include "calendar/ui/FrmGrafik.h"
 #include "tests/calendar/sim_records.h"
 #include "tests/views/ui/Rahmentest.h"
@@ -35,6 +42,50 @@ struct Grafiktest : Rahmentest {
   }
   QString zeile(FrmGrafik* g) const { return in<QLabel>(g, "lbltag")->text(); }
 };
+
+// The texts a window's controls cut: each label's and button's caption and each entry of a
+// drop-down list, measured with the font it is drawn in against the room its box gives it.
+QStringList zuSchmal(const QWidget* fenster) {
+  QStringList aus;
+  auto melde = [&aus](const QWidget* w, const QString& text, int braucht, int hat) {
+    if (braucht > hat) aus << QStringLiteral("%1 \"%2\": %3 > %4").arg(w->objectName(), text).arg(braucht).arg(hat);
+  };
+  for (const QLabel* l : fenster->findChildren<QLabel*>()) {
+    if (!l->isVisibleTo(fenster) || l->text().isEmpty() || l->wordWrap()) continue;
+    melde(l, l->text(), l->fontMetrics().horizontalAdvance(l->text()), l->contentsRect().width() - 2 * l->margin());
+  }
+  for (const QAbstractButton* b : fenster->findChildren<QAbstractButton*>()) {
+    if (b->isVisibleTo(fenster) && !b->text().isEmpty()) melde(b, b->text(), b->sizeHint().width(), b->width());
+  }
+  for (const QComboBox* c : fenster->findChildren<QComboBox*>()) {
+    if (!c->isVisibleTo(fenster)) continue;
+    QStyleOptionComboBox opt;
+    opt.initFrom(c);
+    opt.editable = c->isEditable();
+    const int feld = c->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, c).width();
+    for (int i = 0; i < c->count(); ++i) melde(c, c->itemText(i), c->fontMetrics().horizontalAdvance(c->itemText(i)), feld);
+  }
+  return aus;
+}
+
+// The same for the cells and headers of a grid: a cell's text has the style's margin on either
+// side and the grid line beside it.
+QStringList zuSchmal(const QTableWidget* grid) {
+  QStringList aus;
+  const int rand = 2 * (grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1) + 1;
+  for (int c = 0; c < grid->columnCount(); ++c) {
+    const QString kopf = grid->horizontalHeaderItem(c) ? grid->horizontalHeaderItem(c)->text() : QString();
+    if (grid->horizontalHeader()->sectionSizeHint(c) > grid->columnWidth(c))
+      aus << QStringLiteral("header %1 \"%2\"").arg(c).arg(kopf);
+    for (int r = 0; r < grid->rowCount(); ++r) {
+      const QString text = grid->item(r, c) ? grid->item(r, c)->text() : QString();
+      const int braucht = grid->fontMetrics().horizontalAdvance(text) + rand;
+      if (!text.isEmpty() && braucht > grid->columnWidth(c))
+        aus << QStringLiteral("cell %1,%2 \"%3\": %4 > %5").arg(r + 1).arg(c).arg(text).arg(braucht).arg(grid->columnWidth(c));
+    }
+  }
+  return aus;
+}
 
 void maus(QWidget* w, QEvent::Type typ, QPointF pos, Qt::MouseButton knopf, Qt::MouseButtons knoepfe) {
   QMouseEvent e(typ, pos, w->mapToGlobal(pos), knopf, knoepfe, Qt::NoModifier);
@@ -237,6 +288,61 @@ class TstFrmGrafik : public QObject {
     QVERIFY(t.zeile(g).endsWith(QStringLiteral("P On  Betriebsstunden: 24 h 00 Min")));
     klicke(g, 4, 10, 0);
     if (qEnvironmentVariableIsSet("QV_SCREENSHOT")) g->grab().save(qEnvironmentVariable("QV_SCREENSHOT"));
+  }
+
+  // The captions fit in every shipped language, in the tests' font and in a desktop's larger one:
+  // the simulation window (its day line also after the year's operating hours), the holiday
+  // editor's month and weekday lists, and the priority list, whose year-bound dates are the
+  // longest.
+  void captionsFitInEveryLanguage_data() {
+    QTest::addColumn<QString>("fenster");
+    QTest::addColumn<int>("sprache");
+    QTest::addColumn<int>("punkt");
+    for (const char* f : {"Programmsimulation", "Feiertage", "Prioritaetsliste"}) {
+      for (int s : {1, 2, 3}) {
+        for (int p : {9, 11})
+          QTest::addRow("%s %d %dpt", f, s, p) << QString::fromLatin1(f) << s << p;
+      }
+    }
+  }
+  void captionsFitInEveryLanguage() {
+    QFETCH(QString, fenster);
+    QFETCH(int, sprache);
+    QFETCH(int, punkt);
+    const QFont vorher = QApplication::font();
+    const auto zurueck = qScopeGuard([&] { QApplication::setFont(vorher); });
+    QFont schrift = vorher;
+    schrift.setPointSize(punkt);
+    QApplication::setFont(schrift);
+    Grafiktest t(4);
+    settings().Sprache = static_cast<int16_t>(sprache);
+    if (sprache == 2) Setze_TexteEnglisch();
+    if (sprache == 3) Setze_TexteFranzoesisch();
+    lade({woche(7 * 60, 0, kTaeglich, 15, 1), woche(19 * 60 + 30, 3, kTaeglich, 1, 0)},
+         {prio(16, 11, 31, 12, 3, 15, 0, 2033), prio(30, 9, 30, 9, 10, 15, 1, 2033)});
+    QStringList zuBreit;
+    if (fenster == QLatin1String("Programmsimulation")) {
+      FrmGrafik* g = t.oeffne();
+      klicke(g, 9, 30, 0);
+      zuBreit << zuSchmal(g);
+      QTest::mouseClick(t.in<QPushButton>(g, "cmdBetriebsstunden"), Qt::LeftButton);
+      zuBreit << zuSchmal(g);
+    } else if (fenster == QLatin1String("Feiertage")) {
+      QWidget* f = Oeffne_frmfeiertage();
+      QVERIFY(QTest::qWaitForWindowExposed(f));
+      for (const char* art : {"Opt_fest", "Opt_frei"}) {
+        QTest::mouseClick(f->findChild<QRadioButton*>(QString::fromLatin1(art)), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        zuBreit << zuSchmal(f);
+      }
+      f->close();
+    } else {
+      t.oeffneMenue("mnuAns");
+      t.action("mnuAnsPz")->trigger();
+      QVERIFY(t.grid()->item(0, 1)->text().contains(QStringLiteral("2033")));
+      zuBreit << zuSchmal(t.grid());
+    }
+    QVERIFY2(zuBreit.isEmpty(), qPrintable(zuBreit.join(u'\n')));
   }
 
   void sixteenChannelsShowTheFramesGroup() {

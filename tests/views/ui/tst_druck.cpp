@@ -17,6 +17,7 @@
 #include <optional>
 
 #include "model/Cp1252.h"
+#include "model/Feiertage.h"
 #include "shell/ui/Geraetefenster.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/views/ui/Rahmentest.h"
@@ -56,6 +57,23 @@ QStringList pdfSeiten(const QString& pdf) {
   QStringList seiten = QString::fromUtf8(p.readAllStandardOutput()).split(u'\f');
   if (!seiten.isEmpty() && seiten.last().trimmed().isEmpty()) seiten.removeLast();
   return seiten;
+}
+
+// The words of a PDF file that reach past the right edge of their page (pdftotext -bbox).
+QStringList ueberDenRand(const QString& pdf) {
+  QProcess p;
+  p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+  if (!p.waitForFinished(60000) || p.exitCode() != 0) return {QStringLiteral("pdftotext failed")};
+  const QString html = QString::fromUtf8(p.readAllStandardOutput());
+  const QRegularExpression seite(QStringLiteral("<page width=\"([\\d.]+)\""));
+  const QRegularExpression wort(QStringLiteral("<word xMin=\"[\\d.]+\" yMin=\"[\\d.]+\" xMax=\"([\\d.]+)\"[^>]*>([^<]*)<"));
+  QStringList aus;
+  double breite = 0;
+  for (const QString& zeile : html.split(u'\n')) {
+    if (const auto m = seite.match(zeile); m.hasMatch()) breite = m.captured(1).toDouble();
+    if (const auto m = wort.match(zeile); m.hasMatch() && m.captured(1).toDouble() > breite) aus << m.captured(2);
+  }
+  return aus;
 }
 
 struct Drucktest : Rahmentest {
@@ -237,6 +255,64 @@ class TstDruck : public QObject {
     QCOMPARE(reihen, 130);
     QVERIFY(text.last().contains(QStringLiteral("21:30 Uhr")));
     QVERIFY(t.env->messages.empty());
+  }
+
+  // On the astro type, whose state column the view's layout makes five characters wide, every
+  // row of the PDF file is one line in every language: its state word and its program number
+  // stand on the line of its time ("Marche" pushes the program's column to the right).
+  void testEveryRowIsOneLineOfThePdf_data() {
+    QTest::addColumn<int>("sprache");
+    QTest::addColumn<QString>("ein");
+    QTest::newRow("German") << 1 << QStringLiteral("EIN");
+    QTest::newRow("English") << 2 << QStringLiteral("ON");
+    QTest::newRow("French") << 3 << QStringLiteral("Marche");
+  }
+  void testEveryRowIsOneLineOfThePdf() {
+    QFETCH(int, sprache);
+    QFETCH(QString, ein);
+    Drucktest t(20);
+    settings().Sprache = static_cast<int16_t>(sprache);
+    if (sprache == 2) Setze_TexteEnglisch();
+    if (sprache == 3) Setze_TexteFranzoesisch();
+    const int n = 12;
+    schaltzeiten(n);
+    for (int i = 0; i < n; ++i) program().Sz[0][i].w1 = static_cast<uint8_t>(program().Sz[0][i].w1 + 3);  // P3
+    t.dialog->pdf = t.dir->file(QStringLiteral("liste.pdf"));
+    QWidget* d = t.oeffne();
+    QTest::mouseClick(Drucktest::in<QPushButton>(d, "cmdprdruck"), Qt::LeftButton);
+    const QStringList text = pdfSeiten(t.dialog->pdf);
+    QCOMPARE(text.size(), 1);
+    int reihen = 0;
+    for (const QString& zeile : text[0].split(u'\n')) {
+      // Neither the state nor the program on a line of its own.
+      QVERIFY2(!QRegularExpression(QStringLiteral("^\\s*(3|%1)\\s*$").arg(ein)).match(zeile).hasMatch(), qPrintable(zeile));
+      if (!zeile.contains(QRegularExpression(QStringLiteral("\\d[:h]\\d\\d")))) continue;  // 7:05, 7h05
+      ++reihen;
+      QVERIFY2(zeile.contains(QRegularExpression(QStringLiteral("\\s%1\\s+3$").arg(ein))), qPrintable(zeile));
+    }
+    QCOMPARE(reihen, n);
+  }
+
+  // A holiday's long name pushes the priority list's later columns past the page's 112: the
+  // printer narrows its characters, so the row still ends on the page with its program.
+  void testALongHolidayNameStaysOnThePdfPage() {
+    Drucktest t(4);
+    holidayTable().Feiertage = {{QStringLiteral("Ostermontag der katholischen, evangelischen und altkatholischen Gemeinden im Landkreis"), 2, 0, 1, 0}};
+    holidayTable().AnzFt = 1;
+    ProgramState& p = program();
+    p.Sz[0][0] = {96, static_cast<uint8_t>(5 * 16 + 3), 0, 0, 1, 3 * 16};  // Easter Monday, P3, C1
+    p.AnzPz[0] = p.AnzGesamt[0] = 1;
+    t.dialog->pdf = t.dir->file(QStringLiteral("liste.pdf"));
+    QWidget* d = t.oeffne();
+    Drucktest::in<QCheckBox>(d, "chkprsz")->setChecked(false);
+    Drucktest::in<QCheckBox>(d, "chkprpz")->setChecked(true);
+    QTest::mouseClick(Drucktest::in<QPushButton>(d, "cmdprdruck"), Qt::LeftButton);
+    const QStringList text = pdfSeiten(t.dialog->pdf);
+    QCOMPARE(text.size(), 1);
+    const QStringList zeile = text[0].split(u'\n').filter(QStringLiteral("Landkreis"));
+    QCOMPARE(zeile.size(), 1);
+    QVERIFY2(zeile[0].contains(QRegularExpression(QStringLiteral("Landkreis\\s+00:00 Uhr - 24:00 Uhr\\s+C1\\s+3$"))), qPrintable(zeile[0]));
+    QCOMPARE(ueberDenRand(t.dialog->pdf), QStringList{});
   }
 
   // A printer put in from outside prints without the dialog.

@@ -3,6 +3,7 @@
 // them is lost, and nothing they loaded is written over what the command brought.
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
@@ -14,6 +15,7 @@
 #include "calendar/ui/Kalenderfenster.h"
 #include "model/Feiertage.h"
 #include "model/Programmdatei.h"
+#include "model/Programmleser.h"
 #include "shell/ui/Geraetefenster.h"
 #include "tests/views/ViewFixtures.h"
 #include "tests/views/ui/Rahmentest.h"
@@ -176,6 +178,7 @@ struct Lauf : Rahmentest {
         QMetaObject::invokeMethod(sub ? sub->widget() : w, s.chopped(2).toLatin1().constData());
       else if (auto* l = qobject_cast<QScrollBar*>(c)) l->setValue(wert.toInt());
       else if (auto* liste = qobject_cast<QListWidget*>(c)) liste->setCurrentRow(wert.toInt());
+      else if (auto* kombi = qobject_cast<QComboBox*>(c)) kombi->setCurrentIndex(wert.toInt());
       else if (auto* e = qobject_cast<QLineEdit*>(c)) e->setText(wert);
       else QTest::mouseClick(c, Qt::LeftButton);
     }
@@ -217,6 +220,30 @@ struct Lauf : Rahmentest {
     return z.replaceInStrings(dir->path(), QStringLiteral("<dir>"));
   }
 };
+
+// A table the user changes in a window, and where the change is kept: the program file (read
+// back, the value checked), the holiday file or the place file (their text holds the name).
+struct Aenderung {
+  const char *name, *objekt;
+  int typ;
+  const char *item, *schritte, *ok;
+  const char* datei;  // "a.qvl" or the file of its own
+  int aendert;        // the window states (bits: left open, close box, OK) that change the program
+  std::function<bool()> gelesen;  // the program file read back holds the change (where it says)
+};
+const Aenderung kAenderungen[] = {
+    {"holidays", "frmfeiertage", 19, "mnu_Einst_Ft", "Txt_feiertag_name=Testtag cmd_add_Feiertage", "cmd_ft_end",
+     "deutsch.hdy", 0, nullptr},
+    {"changeover rule", "frmGer\u00e4tEinst", 4, "mnuEinstGer\u00e4t", "cboswregel=3", "CmdEinstOk", "a.qvl", 4,
+     [] { return settings().SwRegel == 3; }},
+    {"place", "frmastro", 20, "mnuBaAstro", "cmdspeichern", "cmd_astro_ok", "deutsch.ord", 4, nullptr},
+    {"coding byte", "FrmMaster", 19, "mnuMaster", "Check2", "cmdmachmstr", "a.qvl", 7, nullptr},
+    {"changeover table", "frmEinSW", 19, "mnuBaSw", "cmdSwOk", "cmdSwEnd", "a.qvl", 7,
+     [] { return program().AnzSw[0] == 1; }},
+};
+const char* const kEnden[] = {"frame close", "File > Beenden", "New", "File > Open", "key read"};
+const char* const kFensterstand[] = {"left open", "closed by its close box", "closed by its OK"};
+const Answer kAntworten[] = {Answer::Yes, Answer::No, Answer::Cancel};
 
 }  // namespace
 
@@ -322,6 +349,130 @@ class TstOffeneFenster : public QObject {
     const QString gezeigt = t.zustand(w, f.gezeigt);
     t.tue(w, f.ok);
     QCOMPARE(t.programm(gezeigt), soll);
+  }
+
+  // Tables the user changes x how the window was left x the commands that end the session or
+  // replace the program x the save question's answer: the change ends in its file, or the
+  // question is asked and answered, or the session goes on with it. Nothing is written against No.
+  void sessionEndKeepsWhatTheUserMade_data() {
+    QTest::addColumn<int>("aenderung");
+    QTest::addColumn<int>("stand");
+    QTest::addColumn<int>("ende");
+    QTest::addColumn<int>("antwort");
+    for (int a = 0; a < int(std::size(kAenderungen)); ++a)
+      for (int s = 0; s < int(std::size(kFensterstand)); ++s)
+        for (int e = 0; e < int(std::size(kEnden)); ++e)
+          for (int r = 0; r < int(std::size(kAntworten)); ++r)
+            QTest::addRow("%s, %s, %s, %s", kAenderungen[a].name, kFensterstand[s], kEnden[e],
+                          r == 0 ? "Yes" : r == 1 ? "No" : "Cancel") << a << s << e << r;
+  }
+  void sessionEndKeepsWhatTheUserMade() {
+    QFETCH(int, aenderung);
+    QFETCH(int, stand);
+    QFETCH(int, ende);
+    QFETCH(int, antwort);
+    const Aenderung& a = kAenderungen[aenderung];
+    Lauf t(a.typ);
+    texts().OrtDatei = QStringLiteral("deutsch.ord");
+    int enden = 0, startbild = 0;
+    fensteraufrufe().Programmende = [&enden] { ++enden; };
+    hooks().Zeige_Startbild = [&startbild] { ++startbild; };
+    const QString programmdatei = t.dir->file(QStringLiteral("a.qvl"));
+    const QByteArray vorher = t.dir->read(QStringLiteral("a.qvl"));
+
+    t.env->answerInput(QStringLiteral("Testort"));
+    t.menuebefehl(a.item);
+    const QPointer<QWidget> w = t.fenster(a.objekt);
+    QVERIFY(w);
+    t.tue(w, a.schritte);
+    if (stand == 1) w->close();
+    if (stand == 2) t.tue(w, a.ok);
+    QCoreApplication::processEvents();
+    const bool frage = (a.aendert >> stand & 1) != 0;
+    QCOMPARE(program().Geaendert == 1, frage);
+    // What Save would write of the program as it stands now.
+    QByteArray soll;
+    {
+      const StateSnapshot jetzt;
+      std::array<QString, 16> namen;
+      for (int k = 0; k < 16; ++k) namen[k] = program().Kanalname[k][0];
+      soll = Schreibe_Zeilen(Kodiere_Abbild(), program().Verwendung[0], namen);
+      jetzt.restore();
+    }
+
+    // The command as the user gives it from the main window, the question answered.
+    t.aktiviere(t.haupt()->subWindow());
+    t.env->messages.clear();
+    t.env->answer(kAntworten[antwort]);
+    bool gegeben = true;
+    if (ende == 0) {
+      t.rahmen->close();
+    } else {
+      const char* items[] = {"", "mnuDatBend", "mnuDatneu", "mnuDat\u00d6ff", "mnuDatImp"};
+      QAction* item = t.action(items[ende]);
+      t.oeffneMenue(item->parent()->objectName().toLatin1().constData());
+      gegeben = item->isEnabled();
+      if (ende == 3) t.env->answerFileDialog(t.dir->file(QStringLiteral("b.qvl")));
+      if (gegeben) item->trigger();
+    }
+    QCoreApplication::processEvents();
+    const bool gefragt = std::any_of(t.env->messages.begin(), t.env->messages.end(), [](const auto& m) {
+      return m.text.startsWith(texts().S_AendeSpei);
+    });
+    QCOMPARE(gefragt, gegeben && frage);
+    const bool weiter = !gegeben || (gefragt && kAntworten[antwort] == Answer::Cancel);
+    QCOMPARE(enden, int(!weiter && ende < 2));
+    QCOMPARE(startbild, int(!weiter && ende == 2));
+    if (weiter) QCOMPARE(program().Dateiname[0], programmdatei);
+
+    const QByteArray nachher = t.dir->read(QStringLiteral("a.qvl"));
+    if (!gefragt || kAntworten[antwort] != Answer::Yes) QCOMPARE(nachher, vorher);
+    if (QByteArray(a.datei) == "a.qvl") {
+      if (gefragt && kAntworten[antwort] == Answer::Yes) {
+        QVERIFY(nachher != vorher);
+        QCOMPARE(nachher, soll);
+        if (!a.gelesen) return;
+        resetAllState();
+        applyClockProfile(brand().S_Typ[a.typ]);
+        QCOMPARE(LeseProgrammDatei(programmdatei, 0, 0), LeseErgebnis::Geladen);
+        QVERIFY(a.gelesen());
+      }
+      return;
+    }
+    // Holidays and places have files of their own: the place list writes at once, the holiday
+    // editor at its OK and whenever the session ends or starts anew.
+    const QByteArray eigene = t.dir->read(QString::fromLatin1(a.datei));
+    const bool geschrieben = aenderung == 2 || stand == 2 || (!weiter && ende <= 2);
+    QVERIFY2(eigene.contains("Testtag") == (geschrieben && aenderung == 0) &&
+                 eigene.contains("Testort") == (aenderung == 2),
+             eigene.constData());
+    if (aenderung == 0) QCOMPARE(holidayTable().Feiertage.back().Name, QStringLiteral("Testtag"));
+  }
+
+  // A holiday write that fails at the end says so and keeps the program open.
+  void aFailingHolidayWriteKeepsTheProgramOpen_data() {
+    QTest::addColumn<int>("ende");
+    for (int e = 0; e < 3; ++e) QTest::addRow("%s", kEnden[e]) << e;
+  }
+  void aFailingHolidayWriteKeepsTheProgramOpen() {
+    QFETCH(int, ende);
+    Lauf t(19);
+    int enden = 0, startbild = 0;
+    fensteraufrufe().Programmende = [&enden] { ++enden; };
+    hooks().Zeige_Startbild = [&startbild] { ++startbild; };
+    t.menuebefehl("mnu_Einst_Ft");
+    t.tue(t.fenster("frmfeiertage"), "Txt_feiertag_name=Testtag cmd_add_Feiertage");
+    // The holiday file's name now stands for a folder: no file can be written there.
+    QFile::remove(t.dir->file(QStringLiteral("deutsch.hdy")));
+    QVERIFY(QDir(t.dir->path()).mkdir(QStringLiteral("deutsch.hdy")));
+    t.aktiviere(t.haupt()->subWindow());
+    t.env->messages.clear();
+    if (ende == 0) t.rahmen->close();
+    else t.action(ende == 1 ? "mnuDatBend" : "mnuDatneu")->trigger();
+    QCoreApplication::processEvents();
+    QCOMPARE(enden + startbild, 0);
+    QVERIFY(t.rahmen && t.rahmen->isVisible());
+    QVERIFY(t.letzteMeldung().contains(QStringLiteral("deutsch.hdy")));
   }
 };
 
