@@ -3,8 +3,8 @@
 // time zone and the sunrise and sunset corrections with the list of stored places, and on the
 // 16-channel type the limits and states of one astro channel. OK computes the channel's astro
 // times; when a command puts another program into the tables, the dialog shows at once its place
-// and the channel it would open with, wherever the user moved no bar. "Beenden" closes without taking anything over. Its objects
-// carry the system's names.
+// and the channel it would open with, wherever the user moved no bar. "Beenden" closes without
+// taking anything over. Its objects carry the system's names.
 #include <QWidget>
 
 #include "calendar/Astroeinstellung.h"

@@ -182,8 +182,8 @@ bool FrmAutoEinst::event(QEvent* e) {
 }
 
 void FrmAutoEinst::ChkEinstOk_Click() {
-  // Whenever it is active again the dialog shows the settings as they are, with what the user
-  // changed in it: it takes over what it shows.
+  // The dialog shows the settings as they are, with what the user changed in it: it takes over
+  // what it shows.
   inputAutomation() = stellung();
   accept();
 }

@@ -49,13 +49,15 @@ const Fenster kFenster[] = {
     {"astro dialog", "frmastro", 20, "mnuBaAstro", false, false, "vsb_Zeitzone=40", "",
      "txt_Breitengrad txt_limit_Sonnenaufgang", "cmd_astro_ok"},
     // On astro channel 1, where neither program has astro times: the limits b.qvl brings there.
+    // "lblCnam0" is the frame's label of the astro channel.
     {"astro dialog, 16 channels", "frmastro", 15, "mnuBaAstro", false, false, "vsb_Zeitzone=40", "",
      "txt_Breitengrad txt_limit_Sonnenaufgang lblCnam0", "cmd_astro_ok"},
     // The frame's paging took the dialog to astro channel 2, and its OK gave a.qvl a place there;
     // b.qvl holds astro times on channel 2: the dialog goes on with channel 1, as when it opens,
     // and with no place of a.qvl's (the file of the type holds none).
     {"astro dialog, 16 channels, paged", "frmastro", 15, "mnuBaAstro", false, false, "vsb_Zeitzone=40", "",
-     "txt_Breitengrad txt_limit_Sonnenaufgang lblCnam0", "cmd_astro_ok", "Image1_1 vsb_Breitengrad=200 cmd_astro_ok"},
+     "txt_Breitengrad txt_limit_Sonnenaufgang lblCnam0", "cmd_astro_ok",
+     "Image1_1 vsb_Breitengrad=200 cmd_astro_ok"},
     {"device settings", "frmGer\u00e4tEinst", 19, "mnuEinstGer\u00e4t", false, false, "Hsbzeilen=80", "", "cboswregel",
      "CmdEinstOk"},
     {"coding dialog", "FrmMaster", 19, "mnuMaster", false, false, "", "Check2", "optfunk", "cmdmachmstr"},
@@ -184,15 +186,15 @@ struct Lauf : Rahmentest {
     }
     QCoreApplication::processEvents();
   }
-  // What the named controls of the window or the frame show; "bild" stands for what the window draws.
+  // What the named controls of the window or the frame show; "bild" stands for what it draws.
   QString zustand(QWidget* w, const char* namen) const {
     QString z;
     for (const QString& n : QString::fromLatin1(namen).split(u' ', Qt::SkipEmptyParts)) {
       if (n == QLatin1String("bild")) {
         auto* sub = qobject_cast<QMdiSubWindow*>(w);
         const QImage b = (sub ? sub->widget() : w)->grab().toImage();
-        z += n + QString::fromLatin1(QCryptographicHash::hash({reinterpret_cast<const char*>(b.constBits()),
-                                                               b.sizeInBytes()}, QCryptographicHash::Sha1).toHex()) + u'\n';
+        const QByteArrayView bytes(b.constBits(), b.sizeInBytes());
+        z += n + QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex()) + u'\n';
         continue;
       }
       QWidget* bei = w->findChild<QWidget*>(n) ? w : static_cast<QWidget*>(rahmen);
