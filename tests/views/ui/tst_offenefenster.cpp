@@ -70,6 +70,12 @@ const Fenster kFenster[] = {
      "", "", "cmd_ft_end"},
     {"changeover editor", "frmEinSW", 19, "mnuBaSw", true, false, "Listvonstd=4", "", "", "cmdSwOk"},
     {"infrared window", "frmIRAccess", 19, "mnuIRAccess", false, false, "Option1_1", "", "", "cmd_IRok"},
+    // b.qvl is of device family 1: the state list becomes the value's comparison and the programs
+    // those of the family, both as the filter stored them; the pulse choice stays.
+    {"filter dialog", "frmfilter", 19, "mnuBaFilt", false, true, "cboimp=0", "",
+     "LblSZust cboonoff hsbwert cbovonp cbobisp cboimp", "cmdFilterok", "cboonoff=1 cbovonp=3"},
+    {"filter dialog, same family", "frmfilter", 19, "mnuBaFilt", false, false, "cboonoff=1 cbovonp=3 cboimp=0", "",
+     "LblSZust cboonoff hsbwert cbovonp cbobisp cboimp", "cmdFilterok"},
 };
 
 // The commands that replace the program or its settings, and Save as, which renames it: a file
@@ -213,8 +219,12 @@ struct Lauf : Rahmentest {
     QStringList z = QString::fromLatin1(Schreibe_Zeilen(Kodiere_Abbild(), program().Verwendung[0], namen)).split(u'\n');
     vorher.restore();
     const InputAutomation& a = inputAutomation();
+    const FilterSettings& f = viewState().filter;
     z << QStringLiteral("%1, coding %2, lines %3, automation %4 %5").arg(QFileInfo(program().Dateiname[0]).fileName())
-             .arg(settings().Codierbyte).arg(settings().Zeilen).arg(a.IncMin).arg(a.IncZustand) << gezeigt.split(u'\n');
+             .arg(settings().Codierbyte).arg(settings().Zeilen).arg(a.IncMin).arg(a.IncZustand)
+      << QStringLiteral("filter %1 %2 %3 %4 %5 %6").arg(f.FilterAn).arg(f.FilterProgVon).arg(f.FilterProgBis)
+             .arg(f.FilterEinAus).arg(f.FilterWert).arg(f.FilterImpuls)
+      << gezeigt.split(u'\n');
     for (const QString& n : QDir(dir->path()).entryList({"*.txt", "*.hdy", "exchg.dat"})) {
       const QStringList zeilen = QString::fromLatin1(dir->read(n)).split(u'\n');
       z << n << zeilen.mid(0, n == QLatin1String("exchg.dat") ? zeilen.size() - 18 : zeilen.size());
