@@ -114,9 +114,13 @@ class TempFile {
     // A new file gets the usual permissions (the umask applies); a replaced one keeps its own.
     struct stat old {};
     const bool replaces = ::stat(target_.constData(), &old) == 0;
+    // A short name of its own in the target's folder, so a target whose name is as long as the
+    // file system allows still gets one; the leading dot keeps it out of listings meanwhile.
+    const qsizetype slash = target_.lastIndexOf('/');
+    const QByteArray folder = slash < 0 ? QByteArray() : target_.left(slash + 1);
     static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     for (int tries = 0; tries < 100; ++tries) {
-      QByteArray name = target_ + '.';
+      QByteArray name = folder + kTempPrefix;
       for (int i = 0; i < 6; ++i) name += kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters) - 1)];
       const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC,
                             replaces ? 0600 : 0666);
@@ -164,13 +168,25 @@ class TempFile {
   bool committed_ = false;
 };
 
+// A file the user may not write is not replaced, although the folder would allow the rename: one
+// without any write bit (the read-only mark, which holds for root too) or one that access() says
+// this user may not write (also a read-only file system).
+bool mayReplace(const QString& target, QString* error) {
+  const QByteArray name = QFile::encodeName(target);
+  struct stat st {};
+  if (::stat(name.constData(), &st) != 0) return true;  // a new file: the folder decides
+  if ((st.st_mode & 0222) == 0) return failWith(error, qt_error_string(EACCES));
+  if (::access(name.constData(), W_OK) != 0) return failWithErrno(error);
+  return true;
+}
+
 using Fill = std::function<bool(TempFile&, QString*)>;
 
 // Writes through a temporary file beside the target that replaces it only when fill has written
 // everything and it reached the disk; fill reports its own failures in *error.
 bool writeThrough(const QString& path, const Fill& fill, QString* error) {
   const QString target = regularTarget(path, error);
-  if (target.isEmpty()) return false;
+  if (target.isEmpty() || !mayReplace(target, error)) return false;
   if (fails(WriteFault::Open)) return failWith(error, QStringLiteral("Permission denied"));
   TempFile f(target);
   if (!f.open(error)) return false;

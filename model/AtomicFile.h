@@ -16,8 +16,13 @@ constexpr qint64 kMaxTextFileBytes = 4 * 1024 * 1024;
 
 // True on success; on failure *error (when given) holds the reason and the target is untouched.
 // Only a regular file is replaced; a link is followed to its target and stays a link. A name that
-// is, or leads to, a device, FIFO, socket or directory is refused.
+// is, or leads to, a device, FIFO, socket or directory is refused, and so is a file the user may
+// not write: one without any write bit (for root too) or one this user lacks the right to write.
+// Any name the file system holds can be written: the temporary file has a short name of its own.
 bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+
+// The temporary file of a write is this prefix and six letters or digits, in the target's folder.
+inline constexpr char kTempPrefix[] = ".qv";
 
 // The file a write to path goes into: the name itself, or through links their last target. Empty
 // (with *error) when that is there but no regular file: renaming over a device, FIFO, socket or

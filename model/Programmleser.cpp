@@ -230,7 +230,9 @@ void takeOverTemplate(const Arbeitsstand& z) {
 LeseErgebnis LeseProgrammDatei(const QString& dateiname, int OhneTexte, int Speicher) {
   BusyCursor busy;
   const int m = Speicher == 1 ? 1 : 0;
-  if (Datei_existiert(dateiname) != 1) return LeseErgebnis::Fehlt;
+  const std::optional<int> vorhanden = Datei_existiert(dateiname);
+  if (!vorhanden) return LeseErgebnis::Gemeldet;
+  if (*vorhanden != 1) return LeseErgebnis::Fehlt;
 
   const AbbildFormat* f = imageFormat(profile().Uhrentyp);
   QString grund;

@@ -10,6 +10,7 @@ enum class LeseErgebnis : int {
   Fehlt = 2,             // no such file
   Familienkonflikt = 3,  // other device family while the other slot holds records
   ZuGross = 4,           // longer than any program file (refused before reading its values)
+  Gemeldet = 5,          // there, but no regular file or unreadable: already reported, naming it
   Abbild8K = 74,         // an 8 KB image on a 2 KB clock type
   Typ240 = 240,          // the image belongs to clock type 240
   Typ309 = 309,          // the image belongs to clock type 309

@@ -85,6 +85,13 @@ StartState& startState() {
 }
 
 bool checkBrand() {
+  // The holiday and place files, the program files and every dialog need names that lead back
+  // into the start directory: the program does not start where they cannot.
+  QString meldung;
+  if (!startDirectoryUsable(&meldung)) {
+    refuse(meldung);
+    return false;
+  }
   const std::optional<int> marke = readBrandFile();
   if (!marke) {
     env().message(QString::fromLatin1(kUnknownManufacturer), Buttons::Ok, Icon::None);

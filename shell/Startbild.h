@@ -22,7 +22,8 @@ struct StartState {
 StartState& startState();
 
 // Reads the brand file and sets up the brand. Without a valid brand file it shows
-// "unknown manufacturer" (OK only, no icon) and returns false: the program must end.
+// "unknown manufacturer" (OK only, no icon) and returns false: the program must end. So it does,
+// after a message naming the folder, in a start directory whose path is not valid UTF-8.
 bool checkBrand();
 
 // What the window shows after its load.

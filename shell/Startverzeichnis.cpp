@@ -1,7 +1,11 @@
 #include "shell/Startverzeichnis.h"
 
+#include <unistd.h>
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <cstdlib>
 
 namespace qv {
 
@@ -17,6 +21,20 @@ QString fileNameIgnoringCase(const QString& name) {
     return name.contains(u'/') ? dir.filePath(entry) : entry;
   }
   return name;
+}
+
+bool startDirectoryUsable(QString* meldung) {
+  char* roh = ::getcwd(nullptr, 0);
+  // A folder that is gone is left to the brand check, which finds no brand file in it.
+  if (!roh) return true;
+  const QByteArray pfad(roh);
+  std::free(roh);
+  const QString name = QFile::decodeName(pfad);
+  if (QFile::encodeName(name) == pfad) return true;
+  *meldung = QStringLiteral("The folder %1 cannot be used: its name is not valid UTF-8. "
+                            "Give it a name that is, or move the program into such a folder, and start it there.")
+                 .arg(name);
+  return false;
 }
 
 }  // namespace qv

@@ -9,4 +9,9 @@ namespace qv {
 // name itself when there is none, so a new file gets the name as given.
 QString fileNameIgnoringCase(const QString& name);
 
+// Whether the program can work in its start directory (the current one): every name it builds
+// there must lead back to that folder, which a path that is not valid UTF-8 does not. Otherwise
+// false, with *meldung naming the folder (its invalid bytes shown as replacement characters).
+bool startDirectoryUsable(QString* meldung);
+
 }  // namespace qv

@@ -136,9 +136,11 @@ bool IR_Austausch_vorbereiten() { return SchreibeProgrammDatei() == 1 && IR_Aust
 bool IR_Austausch_kopieren() {
   QByteArray inhalt;
   QString fehler;
-  if (readWholeFile(program().Dateiname[0], &inhalt, &fehler) && writeFileAtomically(kAustausch, inhalt, &fehler))
-    return true;
-  refuse(texts().S_UeberFehl + QStringLiteral("\n") + kAustausch + QStringLiteral(": ") + fehler);
+  // The message names the file that failed: the program file it copies, or the copy.
+  const QString programm = program().Dateiname[0];
+  const bool gelesen = readWholeFile(programm, &inhalt, &fehler);
+  if (gelesen && writeFileAtomically(kAustausch, inhalt, &fehler)) return true;
+  refuse(texts().S_UeberFehl + QStringLiteral("\n") + (gelesen ? kAustausch : programm) + QStringLiteral(": ") + fehler);
   return false;
 }
 

@@ -64,7 +64,8 @@ bool Lade_Austauschabbild(const QString& datei) {
   const LeseErgebnis r = LeseProgrammDatei(datei, 1, 0);
   if (r != LeseErgebnis::Geladen) {
     vorher.restore();
-    refuse(Lesefehler_Text(r, 0));
+    const QString text = Lesefehler_Text(r, 0);
+    if (!text.isEmpty()) refuse(text);
     return false;
   }
   p.Verwendung[0] = texts().S_unbekannt;

@@ -61,7 +61,7 @@ std::optional<QByteArray> Programmabbild(const QString& datei, int groesse, QStr
   QByteArray roh;
   QString grund;
   if (!readWholeFile(datei, &roh, &grund, kMaxProgramFileBytes)) {
-    *meldung = Dateifehler_Text(grund);
+    *meldung = datei + QStringLiteral(": ") + Dateifehler_Text(grund);
     return std::nullopt;
   }
   *meldung = texts().S_KeineGueltDatei;

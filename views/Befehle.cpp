@@ -102,6 +102,7 @@ QString Lesefehler_Text(LeseErgebnis r, int speicher) {
   const Texts& t = texts();
   switch (r) {
     case LeseErgebnis::Geladen:
+    case LeseErgebnis::Gemeldet:
       return {};
     case LeseErgebnis::Ungueltig:
       return t.S_KeineGueltDatei;
@@ -132,7 +133,8 @@ bool Lade_Programm(const QString& datei) {
   const LeseErgebnis r = LeseProgrammDatei(datei, 0, 0);
   if (r != LeseErgebnis::Geladen) {
     vorher.restore();
-    refuse(Lesefehler_Text(r, 0));
+    const QString text = Lesefehler_Text(r, 0);
+    if (!text.isEmpty()) refuse(text);
     return false;
   }
   ProgramState& p = program();

@@ -1,6 +1,7 @@
 #include "views/Meldungstexte.h"
 
 #include <array>
+#include <cerrno>
 
 #include "model/AtomicFile.h"
 #include "model/Texte.h"
@@ -42,7 +43,10 @@ QString Datei_nicht_schreibbar(const QString& datei, const QString& grund) {
 }
 
 QString Dateifehler_Text(const QString& grund) {
-  return grund == tooLargeReason() ? Meldung(Meldungstext::DateiZuGross) : texts().S_DateiNicht;
+  if (grund == tooLargeReason()) return Meldung(Meldungstext::DateiZuGross);
+  // Only a file that is not there is "not there"; one that is refused says why.
+  if (grund.isEmpty() || grund == qt_error_string(ENOENT)) return texts().S_DateiNicht;
+  return grund;
 }
 
 }  // namespace qv

@@ -19,8 +19,8 @@ QString Meldung(Meldungstext m);
 // A file that could not be written, with the reason when one is known.
 QString Datei_nicht_schreibbar(const QString& datei, const QString& grund);
 
-// A file that could not be read, by the reason readWholeFile gave: too large, or else
-// S_DateiNicht.
+// A file that could not be read, by the reason readWholeFile gave: too large, S_DateiNicht for a
+// missing one (or no reason), else the reason itself (a name that is no regular file, no right).
 QString Dateifehler_Text(const QString& grund);
 
 }  // namespace qv

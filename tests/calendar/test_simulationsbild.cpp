@@ -205,7 +205,8 @@ TEST_F(SimBild, DayNavigationStaysInTheYear) {
   struct Fall { int jahr, tag, monat; bool vor; bool geht; int neuTag, neuMonat; };
   for (const Fall& f : {Fall{2004, 1, 3, false, true, 29, 2}, Fall{2003, 1, 3, false, true, 28, 2},
                         Fall{2004, 1, 1, false, false, 1, 1}, Fall{2004, 31, 12, true, false, 31, 12},
-                        Fall{2004, 31, 1, true, true, 1, 2}, Fall{2003, 28, 2, true, true, 1, 3}}) {
+                        Fall{2004, 31, 1, true, true, 1, 2}, Fall{2003, 28, 2, true, true, 1, 3},
+                        Fall{2004, 30, 12, true, true, 31, 12}, Fall{2003, 30, 12, true, true, 31, 12}}) {
     sim.Jahr_waehlen(f.jahr);
     sim.SimTag = static_cast<int16_t>(f.tag);
     sim.SimMonat = static_cast<int16_t>(f.monat);

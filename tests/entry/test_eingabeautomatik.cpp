@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "entry/Eingabeautomatik.h"
+#include "model/Automatikeinstellung.h"
 #include "shell/Sprache.h"
 
 using namespace qv;
@@ -217,6 +218,25 @@ TEST(Automatik, DialogValues) {
   EXPECT_EQ(Stundentext(0), QStringLiteral("0 Stunden"));
   EXPECT_EQ(Tagetext(10), QStringLiteral("10 Tage (nur Datum) "));
   EXPECT_EQ(Werttext(5), QStringLiteral("Zust.:   5"));
+}
+
+// Each value changed in the dialog stays changed when it is active again, after a read brought
+// other settings; every other value follows those.
+TEST(Automatik, DialogKeepsEachChangedValue) {
+  using A = InputAutomation;
+  for (int16_t A::*feld : {&A::IncMin, &A::IncStd, &A::IncTag, &A::IncMon, &A::IncWtag, &A::IncPrio, &A::IncZustand,
+                           &A::SwRegelVon, &A::SwRegelBis, &A::SwWtagVon, &A::SwWtagBis}) {
+    inputAutomation() = A{};
+    setInputAutomationStartValues();
+    A gezeigt = inputAutomation();
+    A jetzt = gezeigt;
+    jetzt.*feld = 2;
+    inputAutomation().IncStd = 3;  // meanwhile
+    const A neu = Nachgefuehrte_Automatik(gezeigt, jetzt);
+    EXPECT_EQ(neu.*feld, 2);
+    EXPECT_EQ(neu.IncStd, feld == &A::IncStd ? 2 : 3);
+    EXPECT_NE(gezeigt.*feld, neu.*feld);  // and still counts as changed at OK
+  }
 }
 
 }  // namespace

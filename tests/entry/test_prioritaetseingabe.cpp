@@ -18,6 +18,9 @@ TEST(PzEingabe, FieldsOfStoredRecords) {
   } faelle[] = {
       {Pz_Zeitraum_Satz({1, 1, 31, 12, 94, 1, 3, 0, 5}, 0), 0, 10, 2, 5, 94},
       {Pz_Zeitraum_Satz({1, 1, 31, 12, 0, 0, 10, 1, 1}, 0), 0, 10, 9, 1, 0},
+      // The highest program of each family is selected, not refused.
+      {Pz_Zeitraum_Satz({1, 1, 31, 12, 0, 0, 9, 0, 1}, 0), 0, 10, 8, 1, 0},
+      {Pz_Zeitraum_Satz({1, 1, 31, 12, 0, 0, 7, 0, 2}, 1), 1, 8, 6, 2, 0},
       // Family 1: Permanent is stored as 8 and read as 10, the channel sits in word 5.
       {Pz_Zeitraum_Satz({1, 1, 31, 12, 0, 0, 8, 1, 3}, 1), 1, 8, 7, 3, 0},
       // A program the list does not hold gives no position.

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 #include <functional>
 
 #include "model/AtomicFile.h"
@@ -101,27 +102,53 @@ TEST(AtomicFile, ALinkToARegularFileIsWrittenThroughAndStaysALink) {
   EXPECT_EQ(typeOf(dir.file(QStringLiteral("neu.ini"))), mode_t(S_IFREG));
 }
 
-// A replaced file keeps its permissions (also read-only ones: the folder decides); a new one gets
-// what the umask leaves of read and write for all.
+// A replaced file keeps its permissions; a new one gets what the umask leaves of read and write
+// for all. A file the user may not write stays as it is, its bytes and its mode: one without any
+// write bit (for root too) and one whose owner has no write right (root may write that one).
 TEST(AtomicFile, AReplacedFileKeepsItsPermissionsAndANewOneGetsTheUsualOnes) {
   StartDir dir;
-  const auto mode = [&](const char* name) {
+  const QString a = dir.file(QStringLiteral("a.ini"));
+  const auto mode = [&](const QString& name) {
     struct stat st {};
-    ::stat(QFile::encodeName(dir.file(QString::fromLatin1(name))).constData(), &st);
+    ::stat(QFile::encodeName(name).constData(), &st);
     return st.st_mode & 07777;
   };
-  for (const mode_t alt : {mode_t(0640), mode_t(0444), mode_t(0604)}) {
-    dir.write(QStringLiteral("a.ini"), "alt\r\n");
-    ASSERT_EQ(::chmod(QFile::encodeName(dir.file(QStringLiteral("a.ini"))).constData(), alt), 0);
-    ASSERT_TRUE(writeFileAtomically(dir.file(QStringLiteral("a.ini")), "neu\r\n"));
-    EXPECT_EQ(mode("a.ini"), alt);
-    ASSERT_TRUE(appendFileAtomically(dir.file(QStringLiteral("a.ini")), "mehr\r\n"));
-    EXPECT_EQ(mode("a.ini"), alt);
+  const bool root = ::geteuid() == 0;
+  const struct {
+    mode_t alt;
+    bool ersetzt;
+  } faelle[] = {{0640, true}, {0604, true}, {0600, true}, {0444, false}, {0400, false}, {0466, root}};
+  for (const auto& f : faelle) {
+    for (const bool durchLink : {false, true}) {
+      SCOPED_TRACE(std::to_string(f.alt) + (durchLink ? " behind a link" : ""));
+      QFile::remove(a);
+      dir.write(QStringLiteral("a.ini"), "alt\r\n");
+      ASSERT_EQ(::chmod(QFile::encodeName(a).constData(), f.alt), 0);
+      const QString name = durchLink ? dir.file(QStringLiteral("link.ini")) : a;
+      if (durchLink) {
+        QFile::remove(name);
+        ASSERT_TRUE(QFile::link(a, name));
+      }
+      QString error;
+      EXPECT_EQ(writeFileAtomically(name, "neu\r\n", &error), f.ersetzt) << error.toStdString();
+      EXPECT_EQ(appendFileAtomically(name, "mehr\r\n", &error), f.ersetzt);
+      if (!f.ersetzt) {
+        EXPECT_EQ(error, qt_error_string(EACCES));
+      }
+      ASSERT_EQ(::chmod(QFile::encodeName(a).constData(), 0600), 0);
+      EXPECT_EQ(dir.read(QStringLiteral("a.ini")), f.ersetzt ? QByteArray("neu\r\nmehr\r\n") : QByteArray("alt\r\n"));
+      ASSERT_EQ(::chmod(QFile::encodeName(a).constData(), f.alt), 0);
+      EXPECT_EQ(mode(a), f.alt);
+      // No temporary file is left behind.
+      EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("%1*").arg(QLatin1String(kTempPrefix))}, QDir::Files | QDir::Hidden),
+                QStringList());
+      ASSERT_EQ(::chmod(QFile::encodeName(a).constData(), 0600), 0);
+    }
   }
   const mode_t maske = ::umask(022);
   ASSERT_TRUE(writeFileAtomically(dir.file(QStringLiteral("neu.ini")), "x"));
   ::umask(maske);
-  EXPECT_EQ(mode("neu.ini"), mode_t(0644));
+  EXPECT_EQ(mode(dir.file(QStringLiteral("neu.ini"))), mode_t(0644));
 }
 
 // The start of a file (a program's first bytes) comes only from a regular file, as much as it has.

@@ -60,9 +60,9 @@ TEST(Grenzen, EndlessProgramFileIsRefusedAndChangesNothing) {
   for (const char* name : {"endlos.qvl", "card.dat"}) {
     const auto fifo = endlessFile(dir, QString::fromLatin1(name));
     const QString path = dir.file(QString::fromLatin1(name));
-    // No program file: refused before it is read, with the reason shown.
+    // No program file: refused before it is read, with the reason shown (so the caller adds none).
     env.messages.clear();
-    EXPECT_EQ(LeseProgrammDatei(path, 0, 0), LeseErgebnis::Fehlt) << name;
+    EXPECT_EQ(LeseProgrammDatei(path, 0, 0), LeseErgebnis::Gemeldet) << name;
     ASSERT_EQ(env.messages.size(), 1u);
     EXPECT_TRUE(env.messages[0].text.endsWith(QStringLiteral("Not a regular file")));
     EXPECT_EQ(program().AnzGesamt[0], before.AnzGesamt[0]);

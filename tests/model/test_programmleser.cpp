@@ -484,7 +484,7 @@ TEST(ProgrammdateiAblehnung, BrokenFilesChangeNothing) {
   const Snapshot before;
   EXPECT_EQ(LeseProgrammDatei(f.dir.file("fehlt.qvl"), 0, 0), LeseErgebnis::Fehlt);
   expectUnchanged(before);
-  EXPECT_EQ(LeseProgrammDatei(f.dir.path(), 0, 0), LeseErgebnis::Fehlt);  // a folder: reported
+  EXPECT_EQ(LeseProgrammDatei(f.dir.path(), 0, 0), LeseErgebnis::Gemeldet);  // a folder: reported
   expectUnchanged(before);
   EXPECT_EQ(f.env.messages.back().icon, Icon::Critical);
 }

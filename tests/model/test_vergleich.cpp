@@ -33,6 +33,8 @@ TEST_F(VergleichTest, ComparesEntriesOfBothFamilies) {
   const Case cases[] = {
       // Family 0 switching times.
       {0, wk, wk, 2, "identical"},
+      {0, weekdaySz(600, 1 | 64, 1, 1), weekdaySz(600, 1 | 64, 1, 1), 2, "identical with Sunday"},
+      {0, datedSz(600, 1, 1, 1, 1, 0, true), datedSz(600, 1, 1, 1, 1, 0, true), 2, "identical one-off date"},
       {0, wk, weekdaySz(600, 1 | 4, 1, 0, 0, 2), 1, "other state"},
       {0, weekdaySz(600, 1, 1, 1, 5), weekdaySz(600, 1, 1, 0, 30), 3, "pulse on pulse, other length"},
       {0, weekdaySz(600, 1, 1, 1), weekdaySz(600, 1, 1, 1, 5), 0, "plain stored, pulse new"},
@@ -58,6 +60,7 @@ TEST_F(VergleichTest, ComparesEntriesOfBothFamilies) {
       {0, TSz{255, 0, 0, 0, 0, 0}, TSz{255, 0, 0, 0, 0, 0}, 2, "no valid entry"},
       // Family 1.
       {1, weekdaySz1(600, 1, 3, 100), weekdaySz1(600, 1, 3, 100), 2, "value identical"},
+      {1, weekdaySz1(600, 64, 3, 100), weekdaySz1(600, 64, 3, 100), 2, "identical on Sunday"},
       {1, weekdaySz1(600, 1, 3, 100), weekdaySz1(600, 1, 3, 101), 1, "other value"},
       {1, weekdaySz1(600, 1, 3, 100), weekdaySz1(600, 1, 3, 100, 4), 3, "plain stored, pulse new"},
       {1, weekdaySz1(600, 1, 3, 100, 4), weekdaySz1(600, 1, 3, 100), 3, "pulse stored, plain new"},

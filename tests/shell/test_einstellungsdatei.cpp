@@ -126,6 +126,8 @@ TEST(Einstellungsdatei, ValuesComeFromTheLastCharactersOfTheirLines) {
   EXPECT_EQ(settings().Delay2, 2400);
   readSettings(exampleWith(14, "MESSPERIODE=060"));
   EXPECT_EQ(settings().MessPeriode, 60);
+  readSettings(exampleWith(14, "MESSPERIODE=012"));
+  EXPECT_EQ(settings().MessPeriode, 12);
   readSettings(exampleWith(4, "UHRENTYP="));
   EXPECT_EQ(profile().Uhrentyp, 0);
   // The key is never read: any text before the field will do.

@@ -1,10 +1,13 @@
 // The start-up window's logic: brand check, load, language buttons and OK over the globals.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <array>
+#include <cstdio>
 
 #include "entry/Eingabeautomatik.h"
 #include "model/Ansicht.h"
@@ -101,6 +104,26 @@ TEST_F(StartbildTest, BrandFileFoundWhateverItsCaseAndRefusedWhenMissing) {
   dir.write("QUORVEL.SYS", "WEX\r\n");
   EXPECT_TRUE(checkBrand());
   EXPECT_EQ(brand().Markengruppe, 6);
+
+  // A start directory whose path is not valid UTF-8: no start, one message naming the folder,
+  // although the brand file is there.
+  const QByteArray ordner = QFile::encodeName(dir.path()) + "/M\xfcnchen";
+  ASSERT_EQ(::mkdir(ordner.constData(), 0700), 0);
+  ASSERT_EQ(::chdir(ordner.constData()), 0);
+  FILE* marke = std::fopen("quorvel.sys", "wb");
+  ASSERT_NE(marke, nullptr);
+  std::fputs("KOL\r\n", marke);
+  std::fclose(marke);
+  resetAllState();
+  env.messages.clear();
+  EXPECT_FALSE(checkBrand());
+  ASSERT_EQ(env.messages.size(), 1u);
+  EXPECT_TRUE(env.messages[0].text.contains(QFile::decodeName(ordner))) << env.messages[0].text.toStdString();
+  EXPECT_EQ(env.messages[0].icon, Icon::Critical);
+  EXPECT_TRUE(brand().S_Titel.isEmpty());
+  ASSERT_EQ(::unlink("quorvel.sys"), 0);
+  ASSERT_TRUE(QDir::setCurrent(dir.path()));
+  EXPECT_EQ(::rmdir(ordner.constData()), 0);
 }
 
 TEST_F(StartbildTest, LoadResetsTheProgramAndOffersTheClockTypes) {

@@ -1,8 +1,9 @@
 // Every file the program writes, through a write that really fails (a file-size limit, as a quota
-// sets it): the old file stays byte for byte, the user is told why, a program keeps counting as
-// changed. Every file the program reads by a fixed name, given a FIFO that nobody writes: the
+// sets it) and over a file without any write bit (refused for root too): the old file stays byte
+// for byte, the user is told why, a program keeps counting as changed. Every file the program reads by a fixed name, given a FIFO that nobody writes: the
 // reader refuses it without opening it and changes nothing.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <algorithm>
@@ -11,6 +12,7 @@
 #include <memory>
 
 #include "calendar/Orte.h"
+#include "model/AtomicFile.h"
 #include "model/Dateinamen.h"
 #include "model/Feiertage.h"
 #include "shell/Einstellungsdatei.h"
@@ -30,6 +32,7 @@
 #include "transfer/Kartenzugriff.h"
 #include "transfer/Schnittstelle.h"
 #include "transfer/SeriellerZugriff.h"
+#include "views/Befehle.h"
 #include "views/Drucken.h"
 
 namespace qv::test {
@@ -135,28 +138,80 @@ TEST(Dateifehler, EveryWriterKeepsTheOldFileAndSaysWhy) {
       {"prog1.txt", textausgabe, [](Stand&) { Drucke_Listen(); }},
   };
   const QByteArray alt = "old contents, kept whole\r\n";
-  for (const Schreiber& s : schreiber) {
-    SCOPED_TRACE(s.datei);
-    Stand t;
-    printState() = PrintState{};
-    if (s.vorbereiten) s.vorbereiten(t);
-    const QString datei = QString::fromLatin1(s.datei);
-    if (!QFile::exists(t.dir.file(datei))) t.dir.write(datei, alt);
-    const QByteArray vorher = t.dir.read(datei);
-    {
-      FileSizeLimit grenze(4);
-      ASSERT_TRUE(grenze.ok());
-      s.schreiben(t);
+  // A file-size limit fails the write itself; a file without any write bit is refused before it.
+  enum class Fehler { Dateigroesse, Schreibschutz };
+  for (const Fehler fehler : {Fehler::Dateigroesse, Fehler::Schreibschutz}) {
+    for (const Schreiber& s : schreiber) {
+      const bool schutz = fehler == Fehler::Schreibschutz;
+      SCOPED_TRACE(std::string(s.datei) + (schutz ? ", write-protected" : ", file-size limit"));
+      Stand t;
+      printState() = PrintState{};
+      if (s.vorbereiten) s.vorbereiten(t);
+      const QString datei = QString::fromLatin1(s.datei);
+      // The file the message names is the one the failed write was for.
+      const QString genannt = QString::fromLatin1(s.genannt ? s.genannt : s.datei);
+      for (const QString& d : {datei, genannt})
+        if (!QFile::exists(t.dir.file(d))) t.dir.write(d, alt);
+      const QByteArray vorher = t.dir.read(datei);
+      const QByteArray genanntVorher = t.dir.read(genannt);
+      const QString geschuetzt = t.dir.file(genannt);
+      if (schutz) {
+        ASSERT_EQ(::chmod(QFile::encodeName(geschuetzt).constData(), 0444), 0);
+        s.schreiben(t);
+      } else {
+        FileSizeLimit grenze(4);
+        ASSERT_TRUE(grenze.ok());
+        s.schreiben(t);
+      }
+      EXPECT_EQ(t.dir.read(datei), vorher);
+      EXPECT_EQ(t.dir.read(genannt), genanntVorher);
+      if (schutz) {
+        struct stat st {};
+        ASSERT_EQ(::stat(QFile::encodeName(geschuetzt).constData(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, 0444u);
+      }
+      EXPECT_EQ(QDir(t.dir.path()).entryList({QLatin1String(kTempPrefix) + QStringLiteral("*")}, QDir::Files | QDir::Hidden),
+                QStringList());
+      // One message names the file and the reason.
+      const QString grund = qt_error_string(schutz ? EACCES : EFBIG);
+      EXPECT_TRUE(std::any_of(t.env.messages.begin(), t.env.messages.end(), [&](const ShownMessage& m) {
+        return m.text.contains(genannt, Qt::CaseInsensitive) && m.text.contains(grund);
+      })) << t.texte().join(u'|').toStdString();
+      if (s.programm) {
+        EXPECT_EQ(program().Geaendert, 1);
+      }
     }
-    EXPECT_EQ(t.dir.read(datei), vorher);
-    EXPECT_EQ(QDir(t.dir.path()).entryList({datei + QStringLiteral(".??????")}), QStringList());
-    // One message names the file and the reason.
-    const QString genannt = QString::fromLatin1(s.genannt ? s.genannt : s.datei);
-    EXPECT_TRUE(std::any_of(t.env.messages.begin(), t.env.messages.end(), [&](const ShownMessage& m) {
-      return m.text.contains(genannt, Qt::CaseInsensitive) && m.text.contains(qt_error_string(EFBIG));
-    })) << t.texte().join(u'|').toStdString();
-    if (s.programm) { EXPECT_EQ(program().Geaendert, 1); }
   }
+}
+
+// A name as long as the file system holds (255 bytes) is saved, new and replacing: the program
+// file and its text export, which has a name of the same length.
+TEST(Dateifehler, TheLongestNameIsSavedNewAndReplacing) {
+  Stand t;
+  const QString stamm(251, u'a');
+  speichereProgramm();
+  ProgramState& p = program();
+  p.Dateiname[0] = stamm + QStringLiteral(".qvl");
+  p.HatDateiname = 1;
+  printState() = PrintState{};
+  printState().DruckInDatei = 1;
+  QByteArray export1;
+  for (const QString& verwendung : {QStringLiteral("Halle 1"), QStringLiteral("Halle 2")}) {
+    SCOPED_TRACE(verwendung.toStdString());
+    p.Verwendung[0] = verwendung;
+    p.Geaendert = 1;
+    EXPECT_EQ(Datei_sichern(), 1) << t.texte().join(u'|').toStdString();
+    EXPECT_EQ(p.Geaendert, 0);
+    EXPECT_TRUE(t.dir.read(p.Dateiname[0]).contains("\r\n" + verwendung.toLatin1() + "\r\n"));
+    printState().DruckSz = 1;
+    Drucke_Listen();
+    const QByteArray text = t.dir.read(stamm + QStringLiteral(".txt"));
+    EXPECT_TRUE(text.startsWith(export1) && text.size() > export1.size());
+    export1 = text;
+  }
+  EXPECT_TRUE(t.env.messages.empty()) << t.texte().join(u'|').toStdString();
+  EXPECT_EQ(QDir(t.dir.path()).entryList(QDir::Files | QDir::Hidden),
+            QStringList({stamm + QStringLiteral(".qvl"), stamm + QStringLiteral(".txt"), QStringLiteral("prog1.qvl")}));
 }
 
 struct Leser {
@@ -200,7 +255,21 @@ TEST(Dateifehler, EveryFixedNameReaderRefusesAFifo) {
        [](Stand&) { return !IR_Uebertragung(IRModus::Stellen, {}); }, true},
       {"quorvel.msg", [](Stand& t) { t.adapter({}); }, [](Stand& t) { return t.seriell() == 1; }},
       {"rohr.qvl", [](Stand& t) { t.adapter("s", QStringLiteral("rohr.qvl")); },
-       [&](Stand& t) { return t.seriell() == 1 && letzte(t) == texts().S_DateiNicht; }},
+       [&](Stand& t) { return t.seriell() == 1 && letzte(t) == QStringLiteral("rohr.qvl: Not a regular file"); }},
+      // A refused read names the file it could not read, in one message: File > Open, the
+      // infrared read's image and the infrared write's copy of the program file.
+      {"rohr.qvl", nullptr, [&](Stand& t) {
+         return !Lade_Programm(QStringLiteral("rohr.qvl")) &&
+                t.texte() == QStringList{QStringLiteral("rohr.qvl: Not a regular file")};
+       }},
+      {"exchg.dat", nullptr, [&](Stand& t) {
+         return !Lade_Austauschabbild(QStringLiteral("exchg.dat")) &&
+                t.texte() == QStringList{QStringLiteral("exchg.dat: Not a regular file")};
+       }},
+      {"prog1.qvl", [](Stand&) { program().Dateiname[0] = QStringLiteral("prog1.qvl"); }, [&](Stand& t) {
+         return !IR_Austausch_kopieren() &&
+                t.texte() == QStringList{texts().S_UeberFehl + QStringLiteral("\nprog1.qvl: Not a regular file")};
+       }},
       {"appl.old", nullptr, [](Stand&) {
          BusSitzung s;
          return Schreibe_Applikation(s, 0x1105, QStringLiteral("appl.old")) == eibfehler::Gemeldet;

@@ -52,6 +52,13 @@ TEST(SeriellerZugriff, WriteThenReadGivesTheSameImageForBothKeySizes) {
     EXPECT_TRUE(t.env.messages.empty()) << t.texte().join(u'|').toStdString();
     const QByteArray karte = t.dir.read(QStringLiteral("card.dat"));
     EXPECT_EQ(karte.count("\r\n"), groesse == 8192 ? 1369 : 345);
+    // One line of four values, twenty of five, then lines of six.
+    std::vector<qsizetype> form, soll(1, 4);
+    for (const QByteArray& zeile : karte.split('\n'))
+      if (!zeile.isEmpty()) form.push_back(zeile.simplified().split(' ').size());
+    soll.resize(21, 5);
+    soll.resize((groesse - 104) / 6 + 21, 6);
+    EXPECT_EQ(form, soll);
     EXPECT_EQ(werte(karte, groesse), t.programmabbild());
     EXPECT_EQ(program().AnzSz[0], 3);
     EXPECT_EQ(program().Geaendert, 1);
@@ -149,11 +156,12 @@ TEST(SeriellerZugriff, KeysAndAdaptersOfTheWrongKindAreRefused) {
     EXPECT_EQ(t.texte(), QStringList({texts().S_SchaBenoe, texts().S_ZugrNichtErfo}));
     EXPECT_EQ(t.sim.rahmen(), 1);
   }
-  {
-    // A 2 KB key read on a clock type that wants 8 KB.
+  // A key of any 2 KB format read on a clock type that wants 8 KB.
+  for (const uint8_t kennung : {72, 73, 80}) {
+    SCOPED_TRACE(kennung);
     Strecke t(280);
     std::vector<uint8_t> klein(8192, 0);
-    klein[1] = 73;
+    klein[1] = kennung;
     t.sim.setSpeicher(klein);
     t.lies();
     EXPECT_EQ(t.texte(), QStringList({texts().S_benoeAnde, texts().S_ZugrNichtErfo}));

@@ -184,6 +184,19 @@ TEST(SeriellStoerungen, AnAnswerTakenForAnotherFramesIsReadAgainOnceTheLineIsQui
   EXPECT_EQ(a.gesendet(112), 1);
   EXPECT_TRUE(t.env.messages.empty());
 
+  // Block 5 gets, instead of its own answer, a whole one for a block of another page: the line
+  // was last quiet before block 0, so every block from there is read again.
+  Ausgangslage v(8192);
+  Skriptadapter c(v.abbild);
+  c.stumm = {9};
+  c.spaeter = {{9, c.antwort(Leserahmen(1040, 8192))}};
+  v.anfrage('l');
+  EXPECT_EQ(SeriellerZugriff(c, nullptr), 0);
+  EXPECT_EQ(werte(v.dir.read(QStringLiteral("card.dat")), 8192), v.abbild);
+  EXPECT_EQ(c.gesendet(16), 2);
+  EXPECT_EQ(c.gesendet(80), 2);
+  EXPECT_EQ(c.gesendet(96), 1);
+
   // An adapter that answers every frame twice is given up after going back three times.
   Ausgangslage u(8192);
   Skriptadapter b(u.abbild);

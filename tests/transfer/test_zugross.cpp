@@ -2,6 +2,8 @@
 // file and the program file of the serial road, and the saved bus application "appl.old".
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include "model/AtomicFile.h"
 #include "model/Texte.h"
 #include "tests/support/KeyAdapterSim.h"
@@ -39,7 +41,7 @@ TEST(ZuGross, TheSerialRoadsRequestAndProgramFile) {
     t.dir.write(QStringLiteral("riesig.qvl"), QByteArray(kMaxProgramFileBytes + 1, '0'));
     program().Dateiname[0] = QStringLiteral("riesig.qvl");
     KartenZugriff(QStringLiteral("s"));
-    EXPECT_EQ(t.texte(), QStringList({kZuGross, texts().S_ZugrNichtErfo}));
+    EXPECT_EQ(t.texte(), QStringList({QStringLiteral("riesig.qvl: ") + kZuGross, texts().S_ZugrNichtErfo}));
     EXPECT_EQ(t.sim.rahmen(), 0);
   }
 }
@@ -65,7 +67,9 @@ TEST(ZuGross, TheMessageFollowsTheLanguage) {
     EXPECT_EQ(Meldung(Meldungstext::DateiZuGross), QString::fromUtf8(f.text)) << f.sprache;
     EXPECT_EQ(Dateifehler_Text(tooLargeReason()), QString::fromUtf8(f.text)) << f.sprache;
   }
-  EXPECT_EQ(Dateifehler_Text(QStringLiteral("No such file or directory")), texts().S_DateiNicht);
+  EXPECT_EQ(Dateifehler_Text(qt_error_string(ENOENT)), texts().S_DateiNicht);
+  // A file that is there but refused says why, not that it is missing.
+  EXPECT_EQ(Dateifehler_Text(QStringLiteral("Not a regular file")), QStringLiteral("Not a regular file"));
 }
 
 }  // namespace

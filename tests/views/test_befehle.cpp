@@ -1,6 +1,10 @@
 // The main window's commands over the tables: the save question, save as, opening refused and
 // good files, the template, the checks before writing the memory key, delete, change and copy.
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
 #include <functional>
 #include <vector>
 
@@ -224,6 +228,10 @@ TEST(BefehlOeffnen, RefusedFilesLeaveTheProgramExactlyAsItWas) {
   t.dir.write("riesig.qvl", gut + QByteArray(kMaxProgramFileBytes, ' '));
   settings().Sprache = 1;
   schreibeMastercard(t.dir, "master.qvl");
+  ASSERT_TRUE(QDir(t.dir.path()).mkdir("ordner.qvl"));
+  // A file this user may not read (root reads it, and finds no program in it).
+  t.dir.write("gesperrt.qvl", "1 2 3\r\n");
+  ASSERT_TRUE(QFile::setPermissions(t.dir.file("gesperrt.qvl"), QFileDevice::Permissions()));
   // The user has changed something since the save.
   program().Geaendert = 1;
 
@@ -239,11 +247,17 @@ TEST(BefehlOeffnen, RefusedFilesLeaveTheProgramExactlyAsItWas) {
       {"astro.qvl", x.S_DateiFuer + u' ' + brand().S_Typ[20]},
       {"master.qvl", x.S_KeineGueltDatei},
       {"riesig.qvl", x.S_KeineGueltDatei + QString::fromUtf8("\nDatei zu groß !")},
+      // A refused read names the file, once.
+      {"ordner.qvl", t.dir.file("ordner.qvl") + QStringLiteral(": Is a directory")},
+      {"gesperrt.qvl", ::geteuid() == 0 ? x.S_KeineGueltDatei
+                                        : t.dir.file("gesperrt.qvl") + QStringLiteral(": Permission denied")},
   };
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.datei);
     const ProgramState vorher = program();
+    const size_t meldungen = t.env.messages.size();
     EXPECT_FALSE(Lade_Programm(t.dir.file(f.datei)));
+    EXPECT_EQ(t.env.messages.size(), meldungen + 1);
     EXPECT_EQ(t.meldung(), f.meldung);
     EXPECT_EQ(t.env.messages.back().icon, Icon::Critical);
     expectGleich(program(), vorher);

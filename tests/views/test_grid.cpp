@@ -163,6 +163,13 @@ TEST(GridSwitchingView, Type309HasNoPulseColumnAndFamilyOneShowsChannelNumber) {
   EXPECT_EQ(g.text(1, 3), " C6");
   EXPECT_EQ(g.text(1, 6), "200");
   EXPECT_EQ(g.text(1, 7), "3");
+
+  // The pulse column shows 1..59 seconds; a longer stored pulse leaves it empty.
+  profile().Geraetefamilie = 0;
+  setzeSlot(0, {wochenSz(480, 1, 1, 1, 59), wochenSz(490, 1, 1, 1, 60)}, {});
+  g = fill(0);
+  EXPECT_EQ(g.text(1, 4), "59 sec");
+  EXPECT_EQ(g.text(2, 4), "");
 }
 
 TEST(GridPriorityView, FamilyOnePermanentShowsItsValue) {

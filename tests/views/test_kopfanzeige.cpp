@@ -72,6 +72,12 @@ TEST(KopfProgrammnummer, TypingClearingAndZeros) {
   EXPECT_EQ(e.text, QStringLiteral("000000"));
   EXPECT_EQ(Programmnummer_Text(kKeineProgrammnummer), QString());
   EXPECT_EQ(Programmnummer_Text(7), QStringLiteral("000007"));
+  // Six digits are the whole range: the highest number shows and is taken as typed.
+  EXPECT_EQ(Programmnummer_Text(999999), QStringLiteral("999999"));
+  EXPECT_EQ(Programmnummer_Text(1000000), QString());
+  e = Pruefe_Programmnummer_Text(QStringLiteral("999999"), 42);
+  EXPECT_EQ(e.nummer, 999999);
+  EXPECT_EQ(e.text, QStringLiteral("999999"));
 
   // On the program: the number of the slot shown, the changed flag of the own program.
   frischKopf();

@@ -147,6 +147,16 @@ TEST(MenueAnsicht, CheckMarkAndViewsWithData) {
   Zustand_Ansicht(m);
   EXPECT_TRUE(m.mnuAnsAsz.enabled && m.mnuAnsGrafik.enabled);
 
+  // One entry is enough to offer its table, on both types that decide by data.
+  for (int typ : {240, 309}) {
+    frischMenue(typ);
+    program().AnzSw[0] = 1;
+    program().AnzPz[0] = 1;
+    m = MenuState{};
+    Zustand_Ansicht(m);
+    EXPECT_TRUE(m.mnuAnsSW.enabled && m.mnuAnsPz.enabled) << typ;
+  }
+
   // 280 decides no view by data.
   frischMenue(280);
   m = MenuState{};

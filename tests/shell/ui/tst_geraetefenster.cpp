@@ -275,6 +275,11 @@ class TstGeraetefenster : public QObject {
     QCOMPARE(settings().Codierbyte, 7);
     QTest::mouseClick(kind<QCheckBox>(d, "Check1"), Qt::LeftButton);
     QCOMPARE(settings().Codierbyte, 6);
+    // Bit 7 ("bistabil") is a coding bit like the others: a later click keeps it.
+    QTest::mouseClick(kind<QCheckBox>(d, "Check8"), Qt::LeftButton);
+    QCOMPARE(settings().Codierbyte, 134);
+    QTest::mouseClick(kind<QCheckBox>(d, "Check2"), Qt::LeftButton);
+    QCOMPARE(settings().Codierbyte, 132);
     kind<QRadioButton>(d, "optmastercard")->click();
     QCOMPARE(profile().Geraetecode, 200);
     kind<QRadioButton>(d, "optprogcard")->click();
@@ -289,13 +294,13 @@ class TstGeraetefenster : public QObject {
     QCOMPARE(settings().OptDauer, 1);
     kind<QRadioButton>(d, "optfunk")->click();
     QCOMPARE(settings().OptFunk, 1);
-    QCOMPARE(kopf, 10);
+    QCOMPARE(kopf, 12);
     QCOMPARE(program().Geaendert, 1);
     auto* knopf = kind<QPushButton>(d, "cmdmachmstr");
     QCOMPARE(knopf->text(), QStringLiteral("Eishockey"));
     QTest::mouseClick(knopf, Qt::LeftButton);
     QTRY_VERIFY(!offen(d));
-    QCOMPARE(settings().Codierbyte, 6);
+    QCOMPARE(settings().Codierbyte, 132);
   }
 
   void testAboutBox_data() {
