@@ -6,6 +6,7 @@
 #include "model/AtomicFile.h"
 #include "model/Environment.h"
 #include "model/Programmdatei.h"
+#include "model/Programmwechsel.h"
 #include "model/Texte.h"
 #include "model/Zustand.h"
 
@@ -87,6 +88,7 @@ int Speichern_mit_Dialog(const QString& titel, bool leerMelden) {
     }
     // Saved under this name: the next Save writes there without asking.
     p.HatDateiname = 1;
+    if (name != bisher) Melde_neuen_Dateinamen();
     return 1;
   }
 }

@@ -1,8 +1,8 @@
 #pragma once
 // Windows that stay open beside the main window while a command may replace the program or its
 // settings behind them (Open, a read): what such a window takes over is only what the user
-// changed in it, laid over the values as they are by then, and when it is active again it shows
-// those values. A window keeps what it showed (gezeigt) beside what it shows now (jetzt); both
+// changed in it, laid over the values as they are by then, and it shows those values as soon as
+// the command has run (model/Programmwechsel.h) and whenever it is active again. A window keeps what it showed (gezeigt) beside what it shows now (jetzt); both
 // are plain structs of one field type, named by a list of member pointers.
 #include <cstddef>
 

@@ -38,6 +38,18 @@ void StateSnapshot::restore() const {
   gAstro = ast;
 }
 
+void setAstroPlaceStartValues(AstroState& a) {
+  a.AstroLaenge = 0;
+  a.AstroBreite = 0;
+  a.AstroZeitzone = -60;
+  a.AstroKorrAuf = 0;
+  a.AstroKorrUnter = 0;
+}
+
+void startAstroPlaceOfReadProgram() {
+  if (gProfile.Uhrentyp == 280) setAstroPlaceStartValues(gAstro);
+}
+
 void resetAllState() {
   gProgram = ProgramState{};
   gProfile = Uhrenprofil{};

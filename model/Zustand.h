@@ -145,4 +145,11 @@ struct StateSnapshot {
 // Back to the values at process start (used by tests and by "new program").
 void resetAllState();
 
+// The astro place and corrections a program starts with: 0 degrees, the time zone shown as
+// "+ 1:00", no corrections.
+void setAstroPlaceStartValues(AstroState& a);
+// A program read into slot 0 on the 16-channel type, whose file holds no place, starts with that
+// place, so it is never offered the place another program was given.
+void startAstroPlaceOfReadProgram();
+
 }  // namespace qv

@@ -124,11 +124,7 @@ void resetProgramAndOptions() {
   Filter_Startwerte();
 
   AstroState& a = astro();
-  a.AstroLaenge = 0;
-  a.AstroBreite = 0;
-  a.AstroZeitzone = -60;
-  a.AstroKorrAuf = 0;
-  a.AstroKorrUnter = 0;
+  setAstroPlaceStartValues(a);
   std::fill(std::begin(a.AstroAktiv), std::end(a.AstroAktiv), int16_t{0});
 }
 

@@ -7,6 +7,7 @@
 #include "model/Environment.h"
 #include "model/Hooks.h"
 #include "model/Marke.h"
+#include "model/Programmwechsel.h"
 #include "model/Sortierung.h"
 #include "model/Texte.h"
 #include "model/Val.h"
@@ -157,7 +158,9 @@ int Buszugriff::transfer(const QString& text, Richtung richtung) {
       p.Verwendung[0] = t.S_unbekannt;
       p.Dateiname[0] = Freier_Dateiname();
       p.HatDateiname = 0;
+      startAstroPlaceOfReadProgram();
       callHook(hooks().setSaveCommandEnabled, true);
+      Melde_Programmwechsel();
     }
   }
   if (r != 0) {

@@ -7,6 +7,7 @@
 #include "model/Environment.h"
 #include "model/Hooks.h"
 #include "model/Programmleser.h"
+#include "model/Programmwechsel.h"
 #include "model/Texte.h"
 #include "model/Zustand.h"
 #include "transfer/Austauschdateien.h"
@@ -72,7 +73,9 @@ bool Lade_Austauschabbild(const QString& datei) {
   p.HatDateiname = 0;
   p.Geaendert = 1;
   p.AktSpeicher = 0;
+  startAstroPlaceOfReadProgram();
   callHook(hooks().setSaveCommandEnabled, true);
+  Melde_Programmwechsel();
   return true;
 }
 

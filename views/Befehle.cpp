@@ -12,6 +12,7 @@
 #include "model/Hooks.h"
 #include "model/Marke.h"
 #include "model/Programmdatei.h"
+#include "model/Programmwechsel.h"
 #include "model/Satz.h"
 #include "model/Sortierung.h"
 #include "model/Texte.h"
@@ -139,7 +140,9 @@ bool Lade_Programm(const QString& datei) {
   ProgramState& p = program();
   p.HatDateiname = 1;
   p.Geaendert = 0;
+  startAstroPlaceOfReadProgram();
   Zeige_Ansicht(0, 0);
+  Melde_Programmwechsel();
   return true;
 }
 

@@ -17,6 +17,7 @@
 #include "model/Ansicht.h"
 #include "model/Environment.h"
 #include "model/Hooks.h"
+#include "model/Programmwechsel.h"
 #include "model/Texte.h"
 #include "model/Zustand.h"
 #include "views/Rahmenzustand.h"
@@ -142,14 +143,7 @@ void FrmAstro::Form_Load() {
                      static_cast<QWidget*>(lbl_Zustand_Untergang_), static_cast<QWidget*>(cbo_Zustand_untergang_)})
     w->setVisible(grenzen);
   if (grenzen) {
-    const int k = Astrokanal_beim_Oeffnen();
-    viewState().firstChannelShown = static_cast<int16_t>(k);
-    frameState().anfangsBeschriftung = false;
-    if (MDIForm1* rahmen = MDIForm1::instance()) {
-      rahmen->Zeige_Kanalfelder(false);
-      rahmen->Verberge_Kanalfelder_1_3();
-    }
-    a.AstroKanal = static_cast<int16_t>(k - 1);
+    Zeige_Astrokanal(Astrokanal_beim_Oeffnen(), true);
   } else {
     a.AstroKanal = 0;
   }
@@ -172,14 +166,49 @@ AstroStellung FrmAstro::stellung() const {
   return {r.breite, r.laenge, r.zeitzone, r.offsetAuf, r.offsetUnter, limitAuf_.bar->value(), limitUnter_.bar->value()};
 }
 
-void FrmAstro::nachfuehren() {
+void FrmAstro::Zeige_Astrokanal(int k, bool einKanal) {
+  viewState().firstChannelShown = static_cast<int16_t>(k);
+  frameState().anfangsBeschriftung = false;
+  if (MDIForm1* rahmen = MDIForm1::instance()) {
+    rahmen->Zeige_Kanalfelder(false);
+    if (einKanal) rahmen->Verberge_Kanalfelder_1_3();
+  }
+  astro().AstroKanal = static_cast<int16_t>(k - 1);
+}
+
+bool FrmAstro::folge() {
   const AstroStellung jetzt = stellung();
   const AstroStellung neu = Nachgefuehrte_Astrostellung(gezeigt_, jetzt, kanal_);
-  if (neu == jetzt) return;
+  if (neu == jetzt) return false;
   setzeRegler(neu.regler());
   limitAuf_.bar->setValue(neu.grenzeAuf);
   limitUnter_.bar->setValue(neu.grenzeUnter);
+  return true;
+}
+
+void FrmAstro::nachfuehren() {
   // The place list names the place shown.
+  if (folge()) Lade_Ortliste();
+}
+
+void FrmAstro::Programm_ersetzt() {
+  // The 16-channel type works on the channel the program brings no astro times for, as when the
+  // dialog opens; the limits shown are that channel's, whatever was moved on the one before.
+  if (profile().Uhrentyp == 280) {
+    const int k = Astrokanal_beim_Oeffnen();
+    // Another view keeps its channel boxes; the astro view shows the one channel.
+    Zeige_Astrokanal(k, viewState().AktAnsicht == 3);
+    if (k - 1 != kanal_) {
+      kanal_ = k - 1;
+      const TAstroEinst& g = astro().AstroGrenzen[kanal_];
+      limitAuf_.bar->setValue(Grenze_Auf_beim_Oeffnen(g.GrenzeAuf));
+      limitUnter_.bar->setValue(Grenze_Unter_beim_Oeffnen(g.GrenzeUnter));
+      gezeigt_.grenzeAuf = limitAuf_.bar->value();
+      gezeigt_.grenzeUnter = limitUnter_.bar->value();
+    }
+  }
+  folge();
+  // The place list is read again and names the place shown, as when the dialog opens.
   Lade_Ortliste();
 }
 
@@ -280,6 +309,7 @@ QWidget* Oeffne_frmastro() {
   QObject::connect(rahmen->mdiArea(), &QMdiArea::subWindowActivated, w, [w, sub](QMdiSubWindow* aktiv) {
     if (aktiv == sub) w->nachfuehren();
   });
+  QObject::connect(&programEvents(), &ProgramEvents::replaced, w, &FrmAstro::Programm_ersetzt);
   sub->setWindowTitle(w->windowTitle());
   Passe_in_Rahmen(sub);
   return sub;

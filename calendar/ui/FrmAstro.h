@@ -2,9 +2,9 @@
 // The astro settings dialog (frmastro, tag "Astro"), a child of the frame: latitude, longitude,
 // time zone and the sunrise and sunset corrections with the list of stored places, and on the
 // 16-channel type the limits and states of one astro channel. OK computes the channel's astro
-// times; active again, the dialog shows the place and limits of a program opened meanwhile
-// wherever the user moved no bar. "Beenden" closes without taking anything over. Its objects
-// carry the system's names.
+// times; when a command puts another program into the tables, the dialog shows at once its place
+// and the channel it would open with, wherever the user moved no bar. "Beenden" closes without
+// taking anything over. Its objects carry the system's names.
 #include <QWidget>
 
 #include "calendar/Astroeinstellung.h"
@@ -26,6 +26,9 @@ class FrmAstro : public QWidget {
   ~FrmAstro() override;
   // Active again: the bars the user has not moved show the program as it is now.
   void nachfuehren();
+  // Another program stands in the tables: the dialog shows it at once, on the channel and with
+  // the place it would open with, keeping only the bars the user moved.
+  void Programm_ersetzt();
 
  private:
   struct Regler {
@@ -38,6 +41,11 @@ class FrmAstro : public QWidget {
   Regler baue(const char* lbl, const char* bar, const char* txt, int min, int max, int gross);
   void Form_Load();
   void Zeige_Texte();
+  // The astro channel k (1..4) in the frame's first channel label (alone with einKanal), and as
+  // the current one.
+  void Zeige_Astrokanal(int k, bool einKanal);
+  // The bars the user has not moved show the program as it is now; true when any changed.
+  bool folge();
   void cmd_astro_ok_Click();
   void cmd_astro_end_Click();
   void Lade_Ortliste();

@@ -15,6 +15,7 @@
 #include "calendar/ui/Simulationsbilder.h"
 #include "model/Ansicht.h"
 #include "model/Environment.h"
+#include "model/Programmwechsel.h"
 #include "model/Texte.h"
 #include "model/Vergleich.h"
 #include "views/ui/MDIForm1.h"
@@ -296,6 +297,8 @@ QWidget* Zeige_FrmGrafik() {
   QObject::connect(rahmen->mdiArea(), &QMdiArea::subWindowActivated, grafik, [grafik, sub](QMdiSubWindow* w) {
     if (w == sub) grafik->Form_Activate();
   });
+  // Another program opened or read while the simulation is shown: it draws that one at once.
+  QObject::connect(&programEvents(), &ProgramEvents::replaced, grafik, &FrmGrafik::Timer1_Timer);
   grafik->Form_Activate();
   return sub;
 }

@@ -13,6 +13,7 @@
 #include "entry/Eingabeautomatik.h"
 #include "entry/ui/Eingabefelder.h"
 #include "model/Hooks.h"
+#include "model/Programmwechsel.h"
 #include "model/Texte.h"
 #include "model/Zustand.h"
 
@@ -98,6 +99,8 @@ FrmAutoEinst::FrmAutoEinst(QWidget* parent) : QDialog(parent) {
   connect(ChkEinstOk, &QPushButton::clicked, this, &FrmAutoEinst::ChkEinstOk_Click);
   connect(cmdEinstend, &QPushButton::clicked, this, &QDialog::reject);
   Form_Load();
+  // A program opened or read while the dialog is open: it shows that program's settings at once.
+  connect(&programEvents(), &ProgramEvents::replaced, this, &FrmAutoEinst::nachfuehren);
 }
 
 void FrmAutoEinst::Form_Load() {
@@ -179,8 +182,8 @@ bool FrmAutoEinst::event(QEvent* e) {
 }
 
 void FrmAutoEinst::ChkEinstOk_Click() {
-  // Whenever it is active again the dialog shows the settings as they are, with what the user
-  // changed in it: it takes over what it shows.
+  // The dialog shows the settings as they are, with what the user changed in it: it takes over
+  // what it shows.
   inputAutomation() = stellung();
   accept();
 }

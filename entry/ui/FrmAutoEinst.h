@@ -1,7 +1,8 @@
 #pragma once
 // The input automation's settings dialog (frmAutoEinst), not modal: the steps of the proposal and
-// the own changeover rule. Active again, it shows the settings and the device family as they are
-// now, keeping what was changed in it; OK takes that over. Abbrechen, Esc and closing store
+// the own changeover rule. Once a program is opened or read, and whenever it is active again, it
+// shows the settings and the device family as they are now, keeping what was changed in it; OK
+// takes that over. Abbrechen, Esc and closing store
 // nothing.
 #include <QDialog>
 

@@ -15,6 +15,7 @@
 
 #include "model/Environment.h"
 #include "model/Hooks.h"
+#include "model/Programmwechsel.h"
 #include "model/Texte.h"
 #include "model/Zustand.h"
 #include "shell/ui/Geraetefenster.h"
@@ -48,6 +49,8 @@ FrmGeraetEinst::FrmGeraetEinst(QWidget* parent) : QDialog(parent) {
   setAttribute(Qt::WA_DeleteOnClose);
   buildControls();
   Form_Load();
+  // A program opened or read while the dialog is open: it shows that program's settings at once.
+  connect(&programEvents(), &ProgramEvents::replaced, this, &FrmGeraetEinst::nachfuehren);
 }
 
 void FrmGeraetEinst::buildControls() {

@@ -16,6 +16,7 @@
 #include "model/Hooks.h"
 #include "model/Kopfdaten.h"
 #include "model/Marke.h"
+#include "model/Programmwechsel.h"
 #include "model/Texte.h"
 #include "model/Zustand.h"
 #include "shell/Startbild.h"
@@ -122,6 +123,8 @@ FrmMaster::FrmMaster(QWidget* parent) : QDialog(parent) {
   settings().Codierbyte = static_cast<int16_t>(settings().Codierbyte & 255);
   zeige();
   Aenderung();
+  // A program opened or read while the dialog is open: it shows that program's coding at once.
+  connect(&programEvents(), &ProgramEvents::replaced, this, &FrmMaster::zeige);
 }
 
 void FrmMaster::zeige() {

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "model/Programmwechsel.h"
 #include "model/Texte.h"
 #include "model/Zustand.h"
 #include "shell/Geraeteeinstellungen.h"
@@ -53,6 +54,11 @@ FrmDruck::FrmDruck(QWidget* parent) : QDialog(parent) {
   chktxtdat_ = box(Umleitung_Text(), "chktxtdat", this);
   chktxtdat_->setChecked(printState().DruckInDatei == 1);
   connect(chktxtdat_, &QCheckBox::toggled, this, [](bool an) { printState().DruckInDatei = an ? 1 : 0; });
+  // A program opened, read or saved under another name while the dialog is open: the box names at
+  // once the text file the redirected print now goes into.
+  const auto umbenennen = [this] { chktxtdat_->setText(Umleitung_Text()); };
+  connect(&programEvents(), &ProgramEvents::replaced, this, umbenennen);
+  connect(&programEvents(), &ProgramEvents::renamed, this, umbenennen);
 
   auto* fraKopfZeil = new QGroupBox(t.S_KopfAlle, this);
   fraKopfZeil->setObjectName(QStringLiteral("fraKopfZeil"));
@@ -85,12 +91,8 @@ FrmDruck::FrmDruck(QWidget* parent) : QDialog(parent) {
 }
 
 void FrmDruck::changeEvent(QEvent* e) {
-  // Active again: the lines set in the device settings, and the text file of a program opened or
-  // read meanwhile, which the redirected print goes into.
-  if (e->type() == QEvent::ActivationChange && isActiveWindow()) {
-    lblzeilen_->setText(Zeilen_Text(settings().Zeilen));
-    chktxtdat_->setText(Umleitung_Text());
-  }
+  // Active again: the lines set in the device settings.
+  if (e->type() == QEvent::ActivationChange && isActiveWindow()) lblzeilen_->setText(Zeilen_Text(settings().Zeilen));
   QDialog::changeEvent(e);
 }
 

@@ -14,6 +14,7 @@
 
 #include "model/Ansicht.h"
 #include "model/Hooks.h"
+#include "model/Programmwechsel.h"
 #include "model/Texte.h"
 #include "model/Zustand.h"
 #include "views/Filterdialog.h"
@@ -59,6 +60,7 @@ FrmFilter::FrmFilter(QWidget* parent) : QDialog(parent) {
   setAttribute(Qt::WA_DeleteOnClose);
   buildControls();
   Form_Load();
+  connect(&programEvents(), &ProgramEvents::replaced, this, &FrmFilter::Programm_ersetzt);
 }
 
 void FrmFilter::buildControls() {
@@ -162,9 +164,47 @@ void FrmFilter::buildControls() {
 
 void FrmFilter::Form_Load() {
   const Uhrenprofil& p = profile();
-  const FilterSettings& f = viewState().filter;
+  zeige(Filterdialog_Stellung(viewState().filter, p.Geraetefamilie, p.Kanalzahl));
+  const Texts& t = texts();
+  setWindowTitle(t.S_FiltScha);
+  const QString* kanaele[4] = {&t.S_Kanal1, &t.S_Kanal2, &t.S_Kanal3, &t.S_Kanal4};
+  for (int i = 0; i < 4; ++i) chkKan_[i]->setText(*kanaele[i]);
+  const QString* tage[7] = {&t.S_Montag, &t.S_Dienstag, &t.S_Mittwoch, &t.S_Donnerstag,
+                            &t.S_Freitag, &t.S_Samstag, &t.S_Sonntag};
+  for (int i = 0; i < 7; ++i) chkTag_[i]->setText(*tage[i]);
+  chkallKan_->setText(t.S_alles);
+  chkallwtag_->setText(t.S_alles);
+  LblUesKan_->setText(t.S_Kanaele);
+  LblUesWt_->setText(t.S_Wochentage);
+  LblUesMon_->setText(t.S_Monate);
+  LblvonMon_->setText(t.S_von2);
+  LblbisMon_->setText(t.S_bis);
+  LblUesPrio_->setText(t.S_Prioritaet);
+  LblvonPrio_->setText(t.S_von2);
+  LblbisPrio_->setText(t.S_bis);
+  LblUesImp_->setText(t.S_Impulse);
+  cmdFilterok_->setText(t.S_Ok);
+  cmdFilterend_->setText(t.S_Abbrechen);
+}
+
+void FrmFilter::Programm_ersetzt() {
+  const Uhrenprofil& p = profile();
+  if (p.Geraetefamilie == familie_) return;
+  // A program of the other device family: the programs and the state list (the value's
+  // comparison in family 1) mean other things there and show the stored filter as in that
+  // family; the rest stays, the value too, which is kept while hidden.
+  FilterdialogStellung s = stellung();
+  const FilterdialogStellung f = Filterdialog_Stellung(viewState().filter, p.Geraetefamilie, p.Kanalzahl);
+  s.vonProg = f.vonProg;
+  s.bisProg = f.bisProg;
+  s.einAus = f.einAus;
+  zeige(s);
+}
+
+void FrmFilter::zeige(const FilterdialogStellung& s) {
+  const Uhrenprofil& p = profile();
   const int familie = p.Geraetefamilie;
-  const FilterdialogStellung s = Filterdialog_Stellung(f, familie, p.Kanalzahl);
+  familie_ = familie;
   const Texts& t = texts();
 
   callHook(hooks().setFilterSwitchAndButtonsVisible, false);
@@ -214,26 +254,6 @@ void FrmFilter::Form_Load() {
 
   // The weekday boxes start unticked; every tick runs the program row's handler.
   for (int i = 0; i < 7; ++i) chkTag_[i]->setChecked(s.tag[i]);
-
-  setWindowTitle(t.S_FiltScha);
-  const QString* kanaele[4] = {&t.S_Kanal1, &t.S_Kanal2, &t.S_Kanal3, &t.S_Kanal4};
-  for (int i = 0; i < 4; ++i) chkKan_[i]->setText(*kanaele[i]);
-  const QString* tage[7] = {&t.S_Montag, &t.S_Dienstag, &t.S_Mittwoch, &t.S_Donnerstag,
-                            &t.S_Freitag, &t.S_Samstag, &t.S_Sonntag};
-  for (int i = 0; i < 7; ++i) chkTag_[i]->setText(*tage[i]);
-  chkallKan_->setText(t.S_alles);
-  chkallwtag_->setText(t.S_alles);
-  LblUesKan_->setText(t.S_Kanaele);
-  LblUesWt_->setText(t.S_Wochentage);
-  LblUesMon_->setText(t.S_Monate);
-  LblvonMon_->setText(t.S_von2);
-  LblbisMon_->setText(t.S_bis);
-  LblUesPrio_->setText(t.S_Prioritaet);
-  LblvonPrio_->setText(t.S_von2);
-  LblbisPrio_->setText(t.S_bis);
-  LblUesImp_->setText(t.S_Impulse);
-  cmdFilterok_->setText(t.S_Ok);
-  cmdFilterend_->setText(t.S_Abbrechen);
 }
 
 void FrmFilter::cbovonmon_Click() {

@@ -1,8 +1,9 @@
 #pragma once
 // The display filter dialog (frmfilter), modeless: channels, weekdays, months, programs, state or
 // value and pulses of the filtered lists. OK stores the choices in the filter record, switches the
-// filter on and refills the grid; Abbrechen and closing the window change nothing. Its objects
-// carry the system's control names.
+// filter on and refills the grid; Abbrechen and closing the window change nothing. A program of
+// the other device family opened or read while it is open shows that family's choices at once.
+// Its objects carry the system's control names.
 #include <QDialog>
 
 class QCheckBox;
@@ -35,6 +36,10 @@ class FrmFilter : public QDialog {
  private:
   void buildControls();
   void Form_Load();
+  // The controls set to a position for the program's device family.
+  void zeige(const FilterdialogStellung& s);
+  // Another program stands in the tables: a device family of its own shows at once.
+  void Programm_ersetzt();
   FilterdialogStellung stellung() const;
 
   QLabel* LblUesKan_ = nullptr;
@@ -62,6 +67,7 @@ class FrmFilter : public QDialog {
   QComboBox* cboimp_ = nullptr;
   QPushButton* cmdFilterok_ = nullptr;
   QPushButton* cmdFilterend_ = nullptr;
+  int familie_ = 0;  // the device family the controls show
 };
 
 // Shows the one filter dialog, not modal; raises it when it is already open.

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -32,7 +33,8 @@ namespace {
 
 // A window that can stay open while a command replaces the program, and what the user does in
 // it: steps are "name=value" (a scroll bar, list or box of the window is set), "name" (a button of
-// the window or the frame is clicked) or "slot()" (the window's own slot runs).
+// the window or the frame is clicked) or "slot()" (the window's own slot runs). The controls that
+// count may be the frame's (the astro channel is the caption of its first channel label).
 struct Fenster {
   const char *name, *objekt;
   int typ;                       // brand slot of the clock type
@@ -41,38 +43,55 @@ struct Fenster {
   bool bFamilie1;                // b.qvl is of device family 1
   const char *vorher, *nachher;  // the user's steps before the command and once active again
   const char *gezeigt, *ok;      // the controls whose state counts, then OK or the last step
+  const char* zuvor = "";        // steps before the command, whose effect a program opened voids
 };
 const Fenster kFenster[] = {
     {"astro dialog", "frmastro", 20, "mnuBaAstro", false, false, "vsb_Zeitzone=40", "",
      "txt_Breitengrad txt_limit_Sonnenaufgang", "cmd_astro_ok"},
-    // The frame's paging takes the dialog to astro channel 2 first.
-    {"astro dialog, 16 channels", "frmastro", 15, "mnuBaAstro", false, false, "Image1_1 vsb_Zeitzone=40", "",
-     "txt_Breitengrad txt_limit_Sonnenaufgang", "cmd_astro_ok"},
+    // On astro channel 1, where neither program has astro times: the limits b.qvl brings there.
+    // "lblCnam0" is the frame's label of the astro channel.
+    {"astro dialog, 16 channels", "frmastro", 15, "mnuBaAstro", false, false, "vsb_Zeitzone=40", "",
+     "txt_Breitengrad txt_limit_Sonnenaufgang lblCnam0", "cmd_astro_ok"},
+    // The frame's paging took the dialog to astro channel 2, and its OK gave a.qvl a place there;
+    // b.qvl holds astro times on channel 2: the dialog goes on with channel 1, as when it opens,
+    // and with no place of a.qvl's (the file of the type holds none).
+    {"astro dialog, 16 channels, paged", "frmastro", 15, "mnuBaAstro", false, false, "vsb_Zeitzone=40", "",
+     "txt_Breitengrad txt_limit_Sonnenaufgang lblCnam0", "cmd_astro_ok",
+     "Image1_1 vsb_Breitengrad=200 cmd_astro_ok"},
     {"device settings", "frmGer\u00e4tEinst", 19, "mnuEinstGer\u00e4t", false, false, "Hsbzeilen=80", "", "cboswregel",
      "CmdEinstOk"},
     {"coding dialog", "FrmMaster", 19, "mnuMaster", false, false, "", "Check2", "optfunk", "cmdmachmstr"},
     {"print dialog", "frmDruck", 19, "mnuDatDruck", false, false, "chktxtdat", "", "chktxtdat", "cmdprdruck"},
-    {"simulation", "FrmGrafik", 19, "mnuAnsGrafik", false, false, "", "Timer1_Timer() cmd_redraw", "lbltag",
+    // Its timer draws the first picture; "bild" is the picture drawn.
+    {"simulation", "FrmGrafik", 19, "mnuAnsGrafik", false, false, "Timer1_Timer()", "", "lbltag bild",
      "cmd_grafik_end"},
     {"automation window", "frmAutoEinst", 19, "mnuEinstAuto", false, true, "hsbincmin=7", "", "hsbwert", "ChkEinstOk"},
     {"holiday editor", "frmfeiertage", 19, "mnu_Einst_Ft", false, false, "Txt_feiertag_name=Testtag cmd_add_Feiertage",
      "", "", "cmd_ft_end"},
     {"changeover editor", "frmEinSW", 19, "mnuBaSw", true, false, "Listvonstd=4", "", "", "cmdSwOk"},
     {"infrared window", "frmIRAccess", 19, "mnuIRAccess", false, false, "Option1_1", "", "", "cmd_IRok"},
+    // b.qvl is of device family 1: the state list becomes the value's comparison and the programs
+    // those of the family, both as the filter stored them; the pulse choice stays.
+    {"filter dialog", "frmfilter", 19, "mnuBaFilt", false, true, "cboimp=0", "",
+     "LblSZust cboonoff hsbwert cbovonp cbobisp cboimp", "cmdFilterok", "cboonoff=1 cbovonp=3"},
+    {"filter dialog, same family", "frmfilter", 19, "mnuBaFilt", false, false, "cboonoff=1 cbovonp=3 cboimp=0", "",
+     "LblSZust cboonoff hsbwert cbovonp cbobisp cboimp", "cmdFilterok"},
 };
 
-// The commands that replace the program or its settings: a file menu item, the file its dialog
-// is given, and the steps in the window it opens.
+// The commands that replace the program or its settings, and Save as, which renames it: a file
+// menu item, the file its dialog is given, and the steps in the window it opens.
 struct Befehl {
   const char *name, *item, *datei, *schritte;
+  bool bleibt = false;  // the own program stays (its template changes, or its name)
 };
 const Befehl kBefehle[] = {{"File > Open", "mnuDat\u00d6ff", "b.qvl", ""},
                            {"key read", "mnuDatImp", "", ""},
                            {"infrared read", "mnuIRAccess", "", "Option1_0 cmd_IRok cmd_Irend"},
-                           {"template open", "mnuDatVorl", "c.qvl", ""},
-                           {"template close", "mnuDatVorlSchl", "", ""},
-                           {"New", "mnuDatneu", "", ""}};
-constexpr int kIRLesen = 2, kVorlageSchliessen = 4, kNeu = 5;
+                           {"template open", "mnuDatVorl", "c.qvl", "", true},
+                           {"template close", "mnuDatVorlSchl", "", "", true},
+                           {"New", "mnuDatneu", "", ""},
+                           {"Save as", "mnuDatSpu", "d.qvl", "", true}};
+constexpr int kIRLesen = 2, kVorlageSchliessen = 4, kNeu = 5, kSpeichernUnter = 6;
 
 // A frame with every window wired as the program wires them: a.qvl opened, b.qvl (what the
 // commands bring) and c.qvl (the template) beside it, the template open when the command closes
@@ -116,7 +135,8 @@ struct Lauf : Rahmentest {
     wartezeiten() = Wartezeiten{};
     hooks().Zeige_Startbild = nullptr;
   }
-  // B differs from A in its changeover rule, time base, place (309) and astro limits (280).
+  // B differs from A in its changeover rule, time base, place (309), astro limits (280) and the
+  // astro times of channel 2 (280).
   void speichere(const char* name, bool b) const {
     program().Verwendung[0] = QString::fromLatin1(name);
     settings().SwRegel = b ? 2 : 1;
@@ -125,6 +145,8 @@ struct Lauf : Rahmentest {
     astro().AstroLaenge = b ? -13 : -10;
     astro().AstroGrenzen[0] = {int16_t(b ? 360 : 300), 1200, 0, 1};
     astro().AstroGrenzen[1] = {int16_t(b ? 370 : 310), 1200, 0, 1};
+    std::fill(std::begin(astro().AstroAktiv), std::end(astro().AstroAktiv), int16_t{0});
+    if (b) astro().AstroAktiv[0] = astro().AstroAktiv[2] = -1;
     program().Dateiname[0] = dir->file(QString::fromLatin1(name));
     if (SchreibeProgrammDatei() != 1) qWarning("%s not written", name);
   }
@@ -148,7 +170,7 @@ struct Lauf : Rahmentest {
     QAction* a = action(item);
     oeffneMenue(a->parent()->objectName().toLatin1().constData());
     if (!a->isEnabled()) return false;
-    if (program().Geaendert == 1) env->answer(Answer::No);
+    if (program().Geaendert == 1 && QByteArray(item) != "mnuDatSpu") env->answer(Answer::No);
     if (*datei) env->answerFileDialog(dir->file(QString::fromLatin1(datei)));
     a->trigger();
     QCoreApplication::processEvents();
@@ -170,12 +192,20 @@ struct Lauf : Rahmentest {
     }
     QCoreApplication::processEvents();
   }
-  // What the named controls show.
-  static QString zustand(QWidget* w, const char* namen) {
+  // What the named controls of the window or the frame show; "bild" stands for what it draws.
+  QString zustand(QWidget* w, const char* namen) const {
     QString z;
     for (const QString& n : QString::fromLatin1(namen).split(u' ', Qt::SkipEmptyParts)) {
-      const QWidget* c = w->findChild<QWidget*>(n);
-      z += n + (c->isVisibleTo(w) ? u'+' : u'-') + c->property("text").toString() + c->property("currentText").toString() +
+      if (n == QLatin1String("bild")) {
+        auto* sub = qobject_cast<QMdiSubWindow*>(w);
+        const QImage b = (sub ? sub->widget() : w)->grab().toImage();
+        const QByteArrayView bytes(b.constBits(), b.sizeInBytes());
+        z += n + QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex()) + u'\n';
+        continue;
+      }
+      QWidget* bei = w->findChild<QWidget*>(n) ? w : static_cast<QWidget*>(rahmen);
+      const QWidget* c = bei->findChild<QWidget*>(n);
+      z += n + (c->isVisibleTo(bei) ? u'+' : u'-') + c->property("text").toString() + c->property("currentText").toString() +
            c->property("checked").toString() + c->property("value").toString() + u'\n';
     }
     return z;
@@ -189,8 +219,12 @@ struct Lauf : Rahmentest {
     QStringList z = QString::fromLatin1(Schreibe_Zeilen(Kodiere_Abbild(), program().Verwendung[0], namen)).split(u'\n');
     vorher.restore();
     const InputAutomation& a = inputAutomation();
+    const FilterSettings& f = viewState().filter;
     z << QStringLiteral("%1, coding %2, lines %3, automation %4 %5").arg(QFileInfo(program().Dateiname[0]).fileName())
-             .arg(settings().Codierbyte).arg(settings().Zeilen).arg(a.IncMin).arg(a.IncZustand) << gezeigt.split(u'\n');
+             .arg(settings().Codierbyte).arg(settings().Zeilen).arg(a.IncMin).arg(a.IncZustand)
+      << QStringLiteral("filter %1 %2 %3 %4 %5 %6").arg(f.FilterAn).arg(f.FilterProgVon).arg(f.FilterProgBis)
+             .arg(f.FilterEinAus).arg(f.FilterWert).arg(f.FilterImpuls)
+      << gezeigt.split(u'\n');
     for (const QString& n : QDir(dir->path()).entryList({"*.txt", "*.hdy", "exchg.dat"})) {
       const QStringList zeilen = QString::fromLatin1(dir->read(n)).split(u'\n');
       z << n << zeilen.mid(0, n == QLatin1String("exchg.dat") ? zeilen.size() - 18 : zeilen.size());
@@ -265,9 +299,10 @@ class TstOffeneFenster : public QObject {
              qPrintable(kopf));
   }
 
-  // Windows x commands. Each window open across the command ends, after its OK or last step,
-  // with the program the command brought plus only what the user changed in the window, as when
-  // it is opened after the command; or the command is refused while it is open. New closes it.
+  // Windows x commands. Each window open across the command shows the program the command brought
+  // at once, not only when it is active again, and ends, after its OK or last step, with that
+  // program plus only what the user changed in the window, as when it is opened after the command;
+  // or the command is refused while it is open (Save as never is). New closes it.
   void windowsFollowTheProgramOrRefuseTheCommand_data() {
     QTest::addColumn<int>("fenster");
     QTest::addColumn<int>("befehl");
@@ -292,13 +327,14 @@ class TstOffeneFenster : public QObject {
     QStringList soll;
     if (befehl != kNeu) {
       Lauf t(f.typ, f.bFamilie1, befehl);
-      if (!f.sperrt) QVERIFY(gib(t));
+      if (!f.sperrt || befehl == kSpeichernUnter) QVERIFY(gib(t));
       t.menuebefehl(f.item);
       QWidget* w = t.fenster(f.objekt);
       QVERIFY(w);
+      if (b.bleibt) t.tue(w, f.zuvor);
       t.tue(w, f.vorher);
       t.tue(w, f.nachher);
-      const QString gezeigt = Lauf::zustand(w, f.gezeigt);
+      const QString gezeigt = t.zustand(w, f.gezeigt);
       t.tue(w, f.ok);
       soll = t.programm(gezeigt);
     }
@@ -308,17 +344,21 @@ class TstOffeneFenster : public QObject {
     t.menuebefehl(f.item);
     const QPointer<QWidget> w = t.fenster(f.objekt);
     QVERIFY(w);
+    t.tue(w, f.zuvor);
     t.tue(w, f.vorher);
-    QCOMPARE(gib(t), !f.sperrt || befehl == kNeu);
+    QCOMPARE(gib(t), !f.sperrt || befehl == kNeu || befehl == kSpeichernUnter);
     if (befehl == kNeu) {
       QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
       QVERIFY(!w || !w->isVisible());
       QCOMPARE(startbild, 1);
       return;
     }
+    // Coming forward changes nothing the window shows: it followed the command at once.
+    const QString sofort = t.zustand(w, f.gezeigt);
     t.aktiviere(w);
+    QCOMPARE(t.zustand(w, f.gezeigt), sofort);
     t.tue(w, f.nachher);
-    const QString gezeigt = Lauf::zustand(w, f.gezeigt);
+    const QString gezeigt = t.zustand(w, f.gezeigt);
     t.tue(w, f.ok);
     QCOMPARE(t.programm(gezeigt), soll);
   }

@@ -1,0 +1,10 @@
+#include "model/Programmwechsel.h"
+
+namespace qv {
+
+ProgramEvents& programEvents() {
+  static ProgramEvents e;
+  return e;
+}
+
+}  // namespace qv
