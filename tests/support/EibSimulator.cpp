@@ -37,6 +37,7 @@ SimGeraet::SimGeraet(uint16_t a) : adresse(a) {
 }
 
 std::vector<QByteArray> SimGeraet::verarbeite(const QByteArray& apdu) {
+  alsWiederholung_ = false;
   if (stumm || apdu.size() < 2) return {};
   const int apci = ((b(apdu, 0) & 3) << 8) | b(apdu, 1);
   const int n = apci & 15;
@@ -60,6 +61,7 @@ std::vector<QByteArray> SimGeraet::verarbeite(const QByteArray& apdu) {
       QByteArray a = kopf((fremderDienst ? 0x2C0 : 0x240) | n);
       a.append(apdu.mid(2, 2));
       for (int i = 0; i < n; ++i) a.append(static_cast<char>(speicher[(adr + i) % speicher.size()]));
+      antwortet(adr, n, a);
       return {a};
     }
     case 0x280: {
@@ -84,6 +86,8 @@ SimSchaltuhr::SimSchaltuhr(uint16_t a) : SimGeraet(a) {
 void SimSchaltuhr::geschrieben(uint16_t adr, int anzahl) {
   if (adr > kKasten || adr + anzahl <= kKasten || speicher[kKasten] != 1) return;
   befehle.push_back(QByteArray(reinterpret_cast<const char*>(&speicher[kKasten + 2]), speicher[kKasten + 1]));
+  ++anfragen;
+  lesungen_ = 0;
   offen_ = true;
   warte_ = beschaeftigt;
   gekommen_ = std::chrono::steady_clock::now();
@@ -99,6 +103,18 @@ void SimSchaltuhr::wirdGelesen(uint16_t adr, int anzahl) {
   if (std::chrono::steady_clock::now() - gekommen_ < std::chrono::milliseconds(nimmtNachMs)) return;
   offen_ = false;
   fuehreAus();
+}
+
+void SimSchaltuhr::antwortet(uint16_t adr, int anzahl, QByteArray& apdu) {
+  if (adr > kKasten || adr + anzahl <= kKasten) return;
+  const int anfrage = anfragen - 1;
+  ++lesungen_;
+  if (anfrage == kopieVon && !kopie_ && speicher[kKasten] != 2) kopie_ = apdu;
+  if (anfrage == kopieStatt && lesungen_ == kopieLesung && kopie_) {
+    apdu = *kopie_;
+    kopie_.reset();
+    alsWiederholung_ = kopieAlsWiederholung;
+  }
 }
 
 void SimSchaltuhr::fuehreAus() {
@@ -200,6 +216,8 @@ std::vector<QByteArray> KopplerKern::verarbeite(const QByteArray& n) {
           aus.push_back(anders);
         }
         aus.push_back(datenNachricht(g->adresse, apdu));
+        // A repetition on the bus: the repeat bit of the control field clear.
+        if (g->alsWiederholung()) aus.back()[1] = static_cast<char>(b(aus.back(), 1) & ~0x20);
       }
       return aus;
     }
@@ -256,6 +274,13 @@ int16_t SimulierterKoppler::EIB_Receive(EibPuffer& p, int16_t& laenge) {
   p.fill(0);
   laenge = 0;
   if (!offen_) return eibfehler::NichtOffen;
+  if (!liegen.empty()) {
+    const QByteArray m = liegen.front();
+    liegen.pop_front();
+    std::copy(m.begin(), m.end(), p.begin());
+    laenge = static_cast<int16_t>(m.size());
+    return 0;
+  }
   while (!eingeschoben.empty()) {
     ausgang_.push_front(eingeschoben.back());
     eingeschoben.pop_back();
