@@ -331,7 +331,7 @@ void Ft12Koppler::nimm(const QByteArray& daten, uint8_t steuer) {
   const bool wiederholt = (steuer & 0x10) && hostFcb_ == fcb;
   if (!wiederholt) hostFcb_ = fcb;
   const int nummer = wiederholt ? -1 : hostRahmen++;
-  if (nummer < 0 || nummer != verschluckteQuittung) pty_.write(QByteArray(1, static_cast<char>(ft12::Quittung)));
+  if (nummer < 0 || nummer != verschluckteQuittung) leitung(QByteArray(1, static_cast<char>(ft12::Quittung)));
   if (wiederholt) return;
   const auto jetzt = std::chrono::steady_clock::now();
   const std::vector<QByteArray> aus = kern_.verarbeite(daten);
@@ -368,16 +368,38 @@ void Ft12Koppler::sendeRahmen() {
     ++falscheRahmen;
     r[r.size() - 2] = static_cast<char>(r[r.size() - 2] + 1);
   }
-  pty_.write(r);
+  leitung(r);
   ++sendungen_;
   gesendet_ = std::chrono::steady_clock::now();
+}
+
+void Ft12Koppler::leitung(const QByteArray& bytes) {
+  const int rate = baud;
+  if (rate <= 0) {
+    pty_.write(bytes);
+    return;
+  }
+  const auto start = std::chrono::steady_clock::now();
+  const std::chrono::duration<double> proByte(11.0 / rate);
+  for (int i = 0; i < bytes.size(); ++i) {
+    std::this_thread::sleep_until(start + proByte * (i + 1));
+    pty_.write(bytes.mid(i, 1));
+  }
 }
 
 void Ft12Koppler::lauf() {
   using namespace std::chrono;
   QByteArray puffer;
+  steady_clock::time_point eingangFrei{};
   while (!ende_) {
-    puffer += pty_.read(5);
+    const QByteArray neu = pty_.read(5);
+    // The pseudo-terminal carries the host's bytes at once; a paced line is still busy with them.
+    if (const int rate = baud; rate > 0 && !neu.isEmpty()) {
+      eingangFrei = std::max(eingangFrei, steady_clock::now()) +
+                    duration_cast<steady_clock::duration>(duration<double>(11.0 * double(neu.size()) / rate));
+      std::this_thread::sleep_until(eingangFrei);
+    }
+    puffer += neu;
     while (std::optional<ft12::Stueck> s = ft12::Zerlege(puffer)) {
       if (s->art == ft12::Stueck::Quittung) {
         if (imFlug_.isEmpty()) continue;
@@ -396,7 +418,7 @@ void Ft12Koppler::lauf() {
         continue;
       }
       if (s->art == ft12::Stueck::Fest) {
-        pty_.write(QByteArray(1, static_cast<char>(ft12::Quittung)));
+        leitung(QByteArray(1, static_cast<char>(ft12::Quittung)));
         std::lock_guard<std::mutex> l(m_);
         steuer_.push_back(s->steuer);
         hostFcb_.reset();

@@ -187,6 +187,9 @@ class Ft12Koppler {
   // From this data message on, the first frame the coupler sends with frame-count bit 0 goes out
   // broken four times; the coupler gives it up and starts its link again.
   std::atomic<int> aufgegebeneAntwort{-1};
+  // A paced line: the bytes cross it both ways at this rate (eleven bits a byte, as 8E1); 0 = at
+  // once.
+  std::atomic<int> baud{0};
 
  private:
   using Zeit = std::chrono::steady_clock::time_point;
@@ -199,6 +202,7 @@ class Ft12Koppler {
   void lauf();
   void nimm(const QByteArray& stueck, uint8_t steuer);
   void sendeRahmen();
+  void leitung(const QByteArray& bytes);  // to the host, paced
   PtyPair pty_;
   KopplerKern kern_;
   std::mutex m_;
