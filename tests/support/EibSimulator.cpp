@@ -110,7 +110,7 @@ void SimSchaltuhr::antwortet(uint16_t adr, int anzahl, QByteArray& apdu) {
   const int anfrage = anfragen - 1;
   ++lesungen_;
   if (anfrage == kopieVon && !kopie_ && speicher[kKasten] != 2) kopie_ = apdu;
-  if (anfrage == kopieStatt && lesungen_ == kopieLesung && kopie_) {
+  if (anfrage == kopieStatt && lesungen_ == 1 && kopie_) {
     apdu = *kopie_;
     kopie_.reset();
     alsWiederholung_ = kopieAlsWiederholung;

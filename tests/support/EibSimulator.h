@@ -66,11 +66,10 @@ class SimSchaltuhr : public SimGeraet {
   int nimmtNachMs = 0;      // a slow clock: a request is carried out this long after it came
   // A copy of an earlier answer in place of a lost one, as when the clock took a read twice: the
   // first answer of request kopieVon that is not busy (requests counted from 0 as they come) comes
-  // again in place of the answer to read kopieLesung (from 1) of request kopieStatt, which is
-  // lost; marked as a repetition when kopieAlsWiederholung is set. -1 = none.
+  // again in place of the answer to the first read of request kopieStatt, which is lost; marked as
+  // a repetition when kopieAlsWiederholung is set. -1 = none.
   int kopieVon = -1;
   int kopieStatt = -1;
-  int kopieLesung = 1;
   bool kopieAlsWiederholung = false;
   int anfragen = 0;  // mailbox requests that came so far
 

@@ -40,11 +40,10 @@ struct Stoerung {
   bool nurLesen = false;   // the write before the read runs on a clean line
   int wiederholMs = 100;   // the driver sends an unacknowledged frame again after this long
   // The clock's first answer to mailbox request kopieVon that is not busy (requests counted from
-  // 0 in each transfer) comes again as a fresh frame in place of the answer to read kopieLesung
-  // of request kopieStatt, which is lost; marked as a repetition when wiederholung is set.
+  // 0 in each transfer) comes again as a fresh frame in place of the answer to the first read of
+  // request kopieStatt, which is lost; marked as a repetition when wiederholung is set.
   int kopieVon = -1;
   int kopieStatt = -1;
-  int kopieLesung = 1;
   bool wiederholung = false;
   bool endlos = false;     // the clock's record chain links back to its first record
   int code = 0;            // both transfers fail with this code's message; 0: both end equal
@@ -73,7 +72,6 @@ void stoere(PtyStand& t, const Stoerung& f) {
     u.nimmtNachMs = langsam;
     u.kopieVon = ab(u.anfragen, f.kopieVon);
     u.kopieStatt = ab(u.anfragen, f.kopieStatt);
-    u.kopieLesung = f.kopieLesung;
     u.kopieAlsWiederholung = f.wiederholung;
     u.ketteEndlos = f.endlos;
     k.fremdeNachrichten = f.fremde;
