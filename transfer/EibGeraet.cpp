@@ -26,6 +26,22 @@ void neuVerbinden(BusSitzung& s, uint16_t phys) {
   if (s.Bus_Oeffnen(s.EIB_ComPort, 9600) == 0) Baue_Verbindung(s, phys);
 }
 
+// The mailbox's answer, read again until two reads in a row agree. Nothing on the line tells a
+// copy of an earlier answer of the clock from the answer to this read, but the mailbox keeps its
+// answer until the next request, so the read after it gives the answer again. A mailbox that
+// never reads alike leaves the exchange out of step.
+int16_t leseBriefkasten(BusSitzung& s, uint16_t phys, QByteArray& antwort, bool gegenlesen) {
+  int16_t r = Lese_Speicher_Warten(s, phys, kBriefkasten, 9, antwort);
+  for (int k = 0; r == 0 && gegenlesen && k < 3; ++k) {
+    QByteArray noch(9, 0);
+    r = Lese_Speicher_Warten(s, phys, kBriefkasten, 9, noch);
+    if (r == 0 && noch == antwort) return 0;
+    antwort = noch;
+  }
+  if (r == 0 && gegenlesen) s.ausserTakt = true;
+  return r;
+}
+
 }  // namespace
 
 const ApciTab& apciTab() {
@@ -221,7 +237,8 @@ int16_t Pruefe_Teilnehmer(BusSitzung& s, uint16_t phys, QByteArray& kennung) {
 
 // ---- mailbox --------------------------------------------------------------------------------
 
-int16_t Lese_Satz(BusSitzung& s, uint16_t phys, int befehl, const QByteArray& daten, QByteArray& antwort) {
+int16_t Lese_Satz(BusSitzung& s, uint16_t phys, int befehl, const QByteArray& daten, QByteArray& antwort,
+                  bool gegenlesen) {
   const Texts& t = texts();
   const QByteArray anfrage = briefkastenAnfrage(befehl, daten);
   int16_t r = 0;
@@ -233,7 +250,7 @@ int16_t Lese_Satz(BusSitzung& s, uint16_t phys, int befehl, const QByteArray& da
       continue;
     }
     QByteArray a(9, 0);
-    r = Lese_Speicher_Warten(s, phys, kBriefkasten, 9, a);
+    r = leseBriefkasten(s, phys, a, gegenlesen);
     if (r != 0) {
       s.log(t.S_FehlSend + QString::number(r) + versuch(k));
       if (k < 3) neuVerbinden(s, phys);
@@ -263,7 +280,7 @@ int16_t Schreibe_Satz(BusSitzung& s, uint16_t phys, int befehl, const QByteArray
       continue;
     }
     QByteArray a(9, 0);
-    if (Lese_Speicher_Warten(s, phys, kBriefkasten, 9, a) != 0) {
+    if (leseBriefkasten(s, phys, a, true) != 0) {
       r = 102;
       s.log(t.S_keineAntwUhr + versuch(k));
       s.Pause_s(1);

@@ -65,8 +65,11 @@ int16_t Pruefe_Teilnehmer(BusSitzung& s, uint16_t phys, QByteArray& kennung);
 int16_t Pruefe_Maske_und_Kennung(BusSitzung& s, uint16_t phys, QByteArray& kennung);
 
 // Mailbox exchanges: befehl and up to six data bytes. Lese_Satz gives the clock's answer
-// (length byte first); Schreibe_Satz waits until the clock has taken the record.
-int16_t Lese_Satz(BusSitzung& s, uint16_t phys, int befehl, const QByteArray& daten, QByteArray& antwort);
+// (length byte first); Schreibe_Satz waits until the clock has taken the record. Both take the
+// mailbox's answer only when a second read gives it again (Lese_Satz: unless gegenlesen is false,
+// for answers that tell a copy themselves); one that never does sets ausserTakt.
+int16_t Lese_Satz(BusSitzung& s, uint16_t phys, int befehl, const QByteArray& daten, QByteArray& antwort,
+                  bool gegenlesen = true);
 int16_t Schreibe_Satz(BusSitzung& s, uint16_t phys, int befehl, const QByteArray& daten);
 
 }  // namespace qv

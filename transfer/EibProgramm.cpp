@@ -1,6 +1,7 @@
 #include "transfer/EibProgramm.h"
 
 #include <algorithm>
+#include <bitset>
 #include <functional>
 #include <optional>
 
@@ -44,6 +45,27 @@ int16_t inDurchgaengen(BusSitzung& s, const std::function<int16_t()>& durchgang)
 
 // The next-slot link of a record answer.
 int satzLink(const QByteArray& antwort) { return at(antwort, 5) | ((at(antwort, 6) & 128) << 1); }
+
+// Length bytes of the clock's answers: a record, and the rule or a changeover entry.
+constexpr int kSatzLaenge = 7;
+constexpr int kSoWiLaenge = 6;
+
+// An answer with the length of another command's answer is that request's answer, taken for
+// this one: the exchange is out of step, not the clock's answer wrong.
+int16_t entschluesselt(const QByteArray& antwort, int andereLaenge, int16_t r) {
+  return r == 103 && !antwort.isEmpty() && at(antwort, 1) == andereLaenge ? kAusserTakt : r;
+}
+
+// One record of the chain stored at nr. No two records of a chain lead to the same slot: a link
+// met before in this read is an earlier record again, an answer taken for a later request.
+int16_t nimmSatz(int nr, const QByteArray& antwort, std::bitset<512>& links) {
+  if (antwort.size() > kSatzLaenge && at(antwort, 1) == kSatzLaenge && at(antwort, 2) == 255) {
+    const int link = satzLink(antwort);
+    if (links.test(static_cast<size_t>(link))) return kAusserTakt;
+    links.set(static_cast<size_t>(link));
+  }
+  return entschluesselt(antwort, kSoWiLaenge, Dekodiere_BusSz(nr, antwort));
+}
 
 QByteArray bytes(std::initializer_list<int> werte) {
   QByteArray b;
@@ -115,7 +137,7 @@ int16_t lesen(BusSitzung& s, uint16_t phys) {
   s.messerWert(1);
   QByteArray a;
   int16_t r = imTakt(s, Lese_Satz(s, phys, uhrbefehl::RegelLesen, QByteArray(5, 0), a));
-  if (r == 0) r = Dekodiere_BusRegel(a);
+  if (r == 0) r = entschluesselt(a, kSatzLaenge, Dekodiere_BusRegel(a));
   if (r != 0) return r;
   for (int i = 0; i <= kSwEntries; ++i) {
     BusSitzung::Nachgeben();
@@ -123,16 +145,18 @@ int16_t lesen(BusSitzung& s, uint16_t phys) {
     s.status(t.S_leseSoWi + QString::number(i + 1));
     s.messerWert(i + 2);
     r = imTakt(s, Lese_Satz(s, phys, uhrbefehl::SoWiLesen, bytes({i, 0, 0, 0, 0}), a));
-    if (r == 0) r = Dekodiere_BusSw(i, a);
+    if (r == 0) r = entschluesselt(a, kSatzLaenge, Dekodiere_BusSw(i, a));
     if (r != 0) return r;
   }
   const int kapazitaet = std::clamp<int>(profile().MaxSz, 1, kRecordsPerSlot);
   s.messerMaximum(kapazitaet);
   s.logUndStatus(t.S_leseScha + QStringLiteral("1"));
   s.messerWert(1);
-  if (int16_t e = imTakt(s, Lese_Satz(s, phys, uhrbefehl::ErsterSatz, QByteArray(6, 0), a))) return e;
+  // A record answer tells a copy by its link, so the mailbox is read once per record.
+  if (int16_t e = imTakt(s, Lese_Satz(s, phys, uhrbefehl::ErsterSatz, QByteArray(6, 0), a, false))) return e;
   if (Nicht_Alles_FF(a)) {
-    if (int16_t e = Dekodiere_BusSz(0, a)) return e;
+    std::bitset<512> links;
+    if (int16_t e = nimmSatz(0, a, links)) return e;
     bool ende = Ist_Listenende(a);
     int i = 0;
     while (!ende) {
@@ -142,12 +166,8 @@ int16_t lesen(BusSitzung& s, uint16_t phys) {
       ++i;
       s.logUndStatus(t.S_leseScha + QString::number(i + 1));
       s.messerWert(i + 1);
-      const int voriger = satzLink(a);
-      if (int16_t e = imTakt(s, Lese_Satz(s, phys, uhrbefehl::NaechsterSatz, QByteArray(6, 0), a))) return e;
-      if (int16_t e = Dekodiere_BusSz(i, a)) return e;
-      // No two records of a chain lead to the same slot: a link that repeats the one before is
-      // the record before again, an answer taken for the request after its own.
-      if (satzLink(a) == voriger) return kAusserTakt;
+      if (int16_t e = imTakt(s, Lese_Satz(s, phys, uhrbefehl::NaechsterSatz, QByteArray(6, 0), a, false))) return e;
+      if (int16_t e = nimmSatz(i, a, links)) return e;
       ende = Ist_Listenende(a);
     }
   }

@@ -170,11 +170,25 @@ void BusSitzung::Pause_s(double sekunden) {
   warte(static_cast<int>(std::lround(sekunden * 1000.0 * timing.pausenFaktor)));
 }
 
+bool BusSitzung::schonErhalten(const EibPuffer& p) {
+  constexpr uint8_t kNichtWiederholt = 0x20;
+  if (p[0] < 2 || p[1] != 0x39) return false;
+  QByteArray m(reinterpret_cast<const char*>(p.data()), 1 + p[0]);
+  const bool wiederholt = (p[2] & kNichtWiederholt) == 0;
+  m[2] = static_cast<char>(p[2] | kNichtWiederholt);
+  if (wiederholt && std::find(erhalten_.begin(), erhalten_.end(), m) != erhalten_.end()) return true;
+  // A repetition comes within a few messages of its original, other senders' included.
+  erhalten_.push_back(m);
+  if (erhalten_.size() > 16) erhalten_.pop_front();
+  return false;
+}
+
 BusSitzung::Abholung BusSitzung::nimmWeg(bool pruefen) {
   EibPuffer p{};
   int16_t laenge = 0;
   if (treiber_->EIB_Receive(p, laenge) != 0) return Abholung::Fehler;
   if (p[0] == 0) return Abholung::Nichts;
+  if (schonErhalten(p)) return Abholung::Nachricht;
   const auto antwort = pruefen ? datenAntwort(p) : std::nullopt;
   if (antwort && letzteAntwort_ && antwort->first == letzteAntwort_->first &&
       antwortArt(antwort->second) == letzteAntwort_->second)
@@ -292,6 +306,7 @@ int16_t BusSitzung::Erwarte_Bestaetigung(QByteArray& daten) {
   while (EIB_Empfang == 0) {
     p.fill(0);
     if (int16_t r = treiber_->EIB_Receive(p, laenge)) return r;
+    schonErhalten(p);  // only noted: no data message ends this wait
     if (p[0] != 0 && p[1] == 0x4B) {
       const int n = std::min<int>(p[2] & 15, p[0] - 4);
       daten = QByteArray(reinterpret_cast<const char*>(p.data()) + 5, std::max(n, 0));
@@ -327,7 +342,7 @@ int16_t BusSitzung::Erwarte_Antwort(uint16_t phys, QByteArray& apdu,
       Nachgeben();
       continue;
     }
-    const auto antwort = datenAntwort(p);
+    const auto antwort = schonErhalten(p) ? std::nullopt : datenAntwort(p);
     if (!antwort || antwort->first != phys || (passt && !passt(antwort->second))) {
       QCoreApplication::processEvents();
       continue;

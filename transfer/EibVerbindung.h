@@ -7,6 +7,7 @@
 #include <QString>
 #include <QTimer>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <optional>
 #include <utility>
@@ -103,6 +104,9 @@ class BusSitzung {
   // One message taken off the driver and dropped; pruefen: a second answer sets ausserTakt.
   enum class Abholung { Nichts, Nachricht, Fehler };
   Abholung nimmWeg(bool pruefen);
+  // A data message marked as a repetition (repeat bit of its control field clear) whose original
+  // came already: every receiver on the bus drops it. Notes the others as received.
+  bool schonErhalten(const EibPuffer& p);
 
   EibTreiber* treiber_ = nullptr;
   QString protokollDatei_;  // empty while no log is kept
@@ -115,6 +119,8 @@ class BusSitzung {
   bool nachlauf_ = false;  // a wait timed out: its answer may still come
   // The device and the kind of the answer taken last.
   std::optional<std::pair<uint16_t, QByteArray>> letzteAntwort_;
+  // The data messages received last, each with its repeat bit set as its original carries it.
+  std::deque<QByteArray> erhalten_;
 };
 
 }  // namespace qv

@@ -50,8 +50,10 @@ void Felder(const QString& eingabe, QChar trenner, int grenze1, int grenze2, int
 }
 
 std::optional<int> Antwortcode() {
+  // Only the first value counts, so only the file's start is read: a long file is no reason to
+  // take the answer for none.
   QByteArray roh;
-  if (!readWholeFile(kAntwort, &roh)) return std::nullopt;
+  if (!readFileStart(kAntwort, 4096, &roh)) return std::nullopt;
   return IR_Antwortcode(roh);
 }
 

@@ -37,6 +37,7 @@ SimGeraet::SimGeraet(uint16_t a) : adresse(a) {
 }
 
 std::vector<QByteArray> SimGeraet::verarbeite(const QByteArray& apdu) {
+  alsWiederholung_ = false;
   if (stumm || apdu.size() < 2) return {};
   const int apci = ((b(apdu, 0) & 3) << 8) | b(apdu, 1);
   const int n = apci & 15;
@@ -60,6 +61,7 @@ std::vector<QByteArray> SimGeraet::verarbeite(const QByteArray& apdu) {
       QByteArray a = kopf((fremderDienst ? 0x2C0 : 0x240) | n);
       a.append(apdu.mid(2, 2));
       for (int i = 0; i < n; ++i) a.append(static_cast<char>(speicher[(adr + i) % speicher.size()]));
+      antwortet(adr, n, a);
       return {a};
     }
     case 0x280: {
@@ -84,6 +86,8 @@ SimSchaltuhr::SimSchaltuhr(uint16_t a) : SimGeraet(a) {
 void SimSchaltuhr::geschrieben(uint16_t adr, int anzahl) {
   if (adr > kKasten || adr + anzahl <= kKasten || speicher[kKasten] != 1) return;
   befehle.push_back(QByteArray(reinterpret_cast<const char*>(&speicher[kKasten + 2]), speicher[kKasten + 1]));
+  ++anfragen;
+  lesungen_ = 0;
   offen_ = true;
   warte_ = beschaeftigt;
   gekommen_ = std::chrono::steady_clock::now();
@@ -99,6 +103,18 @@ void SimSchaltuhr::wirdGelesen(uint16_t adr, int anzahl) {
   if (std::chrono::steady_clock::now() - gekommen_ < std::chrono::milliseconds(nimmtNachMs)) return;
   offen_ = false;
   fuehreAus();
+}
+
+void SimSchaltuhr::antwortet(uint16_t adr, int anzahl, QByteArray& apdu) {
+  if (adr > kKasten || adr + anzahl <= kKasten) return;
+  const int anfrage = anfragen - 1;
+  ++lesungen_;
+  if (anfrage == kopieVon && !kopie_ && speicher[kKasten] != 2) kopie_ = apdu;
+  if (anfrage == kopieStatt && lesungen_ == 1 && kopie_) {
+    apdu = *kopie_;
+    kopie_.reset();
+    alsWiederholung_ = kopieAlsWiederholung;
+  }
 }
 
 void SimSchaltuhr::fuehreAus() {
@@ -200,6 +216,8 @@ std::vector<QByteArray> KopplerKern::verarbeite(const QByteArray& n) {
           aus.push_back(anders);
         }
         aus.push_back(datenNachricht(g->adresse, apdu));
+        // A repetition on the bus: the repeat bit of the control field clear.
+        if (g->alsWiederholung()) aus.back()[1] = static_cast<char>(b(aus.back(), 1) & ~0x20);
       }
       return aus;
     }
@@ -256,6 +274,13 @@ int16_t SimulierterKoppler::EIB_Receive(EibPuffer& p, int16_t& laenge) {
   p.fill(0);
   laenge = 0;
   if (!offen_) return eibfehler::NichtOffen;
+  if (!liegen.empty()) {
+    const QByteArray m = liegen.front();
+    liegen.pop_front();
+    std::copy(m.begin(), m.end(), p.begin());
+    laenge = static_cast<int16_t>(m.size());
+    return 0;
+  }
   while (!eingeschoben.empty()) {
     ausgang_.push_front(eingeschoben.back());
     eingeschoben.pop_back();
@@ -306,7 +331,7 @@ void Ft12Koppler::nimm(const QByteArray& daten, uint8_t steuer) {
   const bool wiederholt = (steuer & 0x10) && hostFcb_ == fcb;
   if (!wiederholt) hostFcb_ = fcb;
   const int nummer = wiederholt ? -1 : hostRahmen++;
-  if (nummer < 0 || nummer != verschluckteQuittung) pty_.write(QByteArray(1, static_cast<char>(ft12::Quittung)));
+  if (nummer < 0 || nummer != verschluckteQuittung) leitung(QByteArray(1, static_cast<char>(ft12::Quittung)));
   if (wiederholt) return;
   const auto jetzt = std::chrono::steady_clock::now();
   const std::vector<QByteArray> aus = kern_.verarbeite(daten);
@@ -343,16 +368,38 @@ void Ft12Koppler::sendeRahmen() {
     ++falscheRahmen;
     r[r.size() - 2] = static_cast<char>(r[r.size() - 2] + 1);
   }
-  pty_.write(r);
+  leitung(r);
   ++sendungen_;
   gesendet_ = std::chrono::steady_clock::now();
+}
+
+void Ft12Koppler::leitung(const QByteArray& bytes) {
+  const int rate = baud;
+  if (rate <= 0) {
+    pty_.write(bytes);
+    return;
+  }
+  const auto start = std::chrono::steady_clock::now();
+  const std::chrono::duration<double> proByte(11.0 / rate);
+  for (int i = 0; i < bytes.size(); ++i) {
+    std::this_thread::sleep_until(start + proByte * (i + 1));
+    pty_.write(bytes.mid(i, 1));
+  }
 }
 
 void Ft12Koppler::lauf() {
   using namespace std::chrono;
   QByteArray puffer;
+  steady_clock::time_point eingangFrei{};
   while (!ende_) {
-    puffer += pty_.read(5);
+    const QByteArray neu = pty_.read(5);
+    // The pseudo-terminal carries the host's bytes at once; a paced line is still busy with them.
+    if (const int rate = baud; rate > 0 && !neu.isEmpty()) {
+      eingangFrei = std::max(eingangFrei, steady_clock::now()) +
+                    duration_cast<steady_clock::duration>(duration<double>(11.0 * double(neu.size()) / rate));
+      std::this_thread::sleep_until(eingangFrei);
+    }
+    puffer += neu;
     while (std::optional<ft12::Stueck> s = ft12::Zerlege(puffer)) {
       if (s->art == ft12::Stueck::Quittung) {
         if (imFlug_.isEmpty()) continue;
@@ -371,7 +418,7 @@ void Ft12Koppler::lauf() {
         continue;
       }
       if (s->art == ft12::Stueck::Fest) {
-        pty_.write(QByteArray(1, static_cast<char>(ft12::Quittung)));
+        leitung(QByteArray(1, static_cast<char>(ft12::Quittung)));
         std::lock_guard<std::mutex> l(m_);
         steuer_.push_back(s->steuer);
         hostFcb_.reset();

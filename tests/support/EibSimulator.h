@@ -26,6 +26,8 @@ class SimGeraet {
   virtual ~SimGeraet() = default;
   // The answers (APDUs) to one APDU from the bus.
   std::vector<QByteArray> verarbeite(const QByteArray& apdu);
+  // The answers of the last call go on the bus marked as repetitions.
+  bool alsWiederholung() const { return alsWiederholung_; }
 
   uint16_t adresse;
   std::array<uint8_t, 2> maske{0x00, 0x12};
@@ -38,6 +40,9 @@ class SimGeraet {
  protected:
   virtual void geschrieben(uint16_t, int) {}
   virtual void wirdGelesen(uint16_t, int) {}
+  // The answer to a memory read, as it leaves; the device may put another in its place.
+  virtual void antwortet(uint16_t, int, QByteArray&) {}
+  bool alsWiederholung_ = false;
 
  private:
   uint8_t folge_ = 0;
@@ -59,13 +64,24 @@ class SimSchaltuhr : public SimGeraet {
   bool ketteEndlos = false; // the last record links back to the first
   int kaputterSatz = -1;    // the record at this chain position answers with an invalid first byte
   int nimmtNachMs = 0;      // a slow clock: a request is carried out this long after it came
+  // A copy of an earlier answer in place of a lost one, as when the clock took a read twice: the
+  // first answer of request kopieVon that is not busy (requests counted from 0 as they come) comes
+  // again in place of the answer to the first read of request kopieStatt, which is lost; marked as
+  // a repetition when kopieAlsWiederholung is set. -1 = none.
+  int kopieVon = -1;
+  int kopieStatt = -1;
+  bool kopieAlsWiederholung = false;
+  int anfragen = 0;  // mailbox requests that came so far
 
  protected:
   void geschrieben(uint16_t adresse, int anzahl) override;
   void wirdGelesen(uint16_t adresse, int anzahl) override;
+  void antwortet(uint16_t adresse, int anzahl, QByteArray& apdu) override;
 
  private:
   void fuehreAus();
+  int lesungen_ = 0;  // reads of the mailbox since the last request
+  std::optional<QByteArray> kopie_;
   bool offen_ = false;
   int warte_ = 0;
   std::chrono::steady_clock::time_point gekommen_{};
@@ -102,6 +118,9 @@ class SimulierterKoppler final : public EibTreiber {
   bool sendNieFertig = false;
   int verzoegerung = 1;  // empty receive polls before each message
   std::deque<QByteArray> eingeschoben;  // messages (with count byte) delivered before any reply
+  // Messages (with count byte) lying in the driver's queue: each poll takes one at once, and a
+  // send leaves them where this stand-in otherwise drops what came before it.
+  std::deque<QByteArray> liegen;
 
   int16_t EIB_Open(int16_t port, int16_t baud, int16_t p3, int16_t p4, int16_t p5) override;
   int16_t EIB_ResetAst() override;
@@ -167,6 +186,9 @@ class Ft12Koppler {
   // From this data message on, the first frame the coupler sends with frame-count bit 0 goes out
   // broken four times; the coupler gives it up and starts its link again.
   std::atomic<int> aufgegebeneAntwort{-1};
+  // A paced line: the bytes cross it both ways at this rate (eleven bits a byte, as 8E1); 0 = at
+  // once.
+  std::atomic<int> baud{0};
 
  private:
   using Zeit = std::chrono::steady_clock::time_point;
@@ -179,6 +201,7 @@ class Ft12Koppler {
   void lauf();
   void nimm(const QByteArray& stueck, uint8_t steuer);
   void sendeRahmen();
+  void leitung(const QByteArray& bytes);  // to the host, paced
   PtyPair pty_;
   KopplerKern kern_;
   std::mutex m_;

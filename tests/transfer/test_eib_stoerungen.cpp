@@ -1,8 +1,9 @@
 // A bad line between the program and the time switch: the real serial driver against the
 // simulated coupler behind a pseudo-terminal, with lost acknowledgements, repeated and late
-// answer frames (some held back until a later exchange), a slow clock, a coupler that falls
-// silent or gives a frame up, and messages nobody asked for. Every transfer ends with the clock
-// (or slot 0) equal to the program, or with an error: never done with a difference.
+// answer frames (some held back until a later exchange), lost answers with a copy of an earlier
+// one in their place, a slow clock, a coupler that falls silent or gives a frame up, and messages
+// nobody asked for. Every transfer ends with the clock (or slot 0) equal to the program, or with
+// an error: never done with a difference.
 #include <gtest/gtest.h>
 
 #include "model/Programmdatei.h"
@@ -38,7 +39,15 @@ struct Stoerung {
   int aufgegeben = -1;     // answer from which the coupler gives a frame up and starts anew
   bool nurLesen = false;   // the write before the read runs on a clean line
   int wiederholMs = 100;   // the driver sends an unacknowledged frame again after this long
+  // The clock's first answer to mailbox request kopieVon that is not busy (requests counted from
+  // 0 in each transfer) comes again as a fresh frame in place of the answer to the first read of
+  // request kopieStatt, which is lost; marked as a repetition when wiederholung is set.
+  int kopieVon = -1;
+  int kopieStatt = -1;
+  bool wiederholung = false;
+  bool endlos = false;     // the clock's record chain links back to its first record
   int code = 0;            // both transfers fail with this code's message; 0: both end equal
+  int leseCode = 0;        // the read alone fails with this code's message
   int schreibNeustarts = 0;  // the write started again from its beginning, out of step
   int leseNeustarts = 0;     // the same for the read
   int zeitueberschreitungen = -1;  // answers awaited in vain, per transfer; -1: not counted
@@ -59,7 +68,12 @@ void stoere(PtyStand& t, const Stoerung& f) {
   t.s.timing.pausenFaktor = f.langsamMs > 0 ? 0.2 : 0.05;
   const int langsam = static_cast<int>(f.langsamMs * t.s.timing.pausenFaktor);
   t.pty.mit([&](KopplerKern& k) {
-    static_cast<SimSchaltuhr*>(k.geraet(kUhr))->nimmtNachMs = langsam;
+    SimSchaltuhr& u = *static_cast<SimSchaltuhr*>(k.geraet(kUhr));
+    u.nimmtNachMs = langsam;
+    u.kopieVon = ab(u.anfragen, f.kopieVon);
+    u.kopieStatt = ab(u.anfragen, f.kopieStatt);
+    u.kopieAlsWiederholung = f.wiederholung;
+    u.ketteEndlos = f.endlos;
     k.fremdeNachrichten = f.fremde;
   });
 }
@@ -95,11 +109,11 @@ TEST(EibStoerungen, WriteAndReadUnderEachFaultEndEqualOrFail) {
   const Stoerung faelle[] = {
       {"clean"},
       {"lost E5h of the first mailbox write", 7},
-      {"lost E5h in the records", 70},
+      {"lost E5h in the records", 110},
       {"repeated first answer", -1, 0},
-      {"repeated answer in the records", -1, 45},
+      {"repeated answer in the records", -1, 67},
       {"late first answer", -1, -1, 0},
-      {"late answer in the records", -1, -1, 50},
+      {"late answer in the records", -1, -1, 72},
       {"slow clock, repeated answer", -1, 12, -1, 250},
       {"slow clock, late answer", -1, -1, 12, 250},
       {"all at once", 30, 20, 40, 250},
@@ -108,16 +122,30 @@ TEST(EibStoerungen, WriteAndReadUnderEachFaultEndEqualOrFail) {
       // the link before it, shows the exchange out of step, and the transfer starts again.
       {.name = "late changeover answer held to the next entry's read", .spaet = 5, .spaetNach = 2, .schreibNeustarts = 1,
        .leseNeustarts = 1},
-      {.name = "late record answer held to the next record's read", .spaet = 47, .spaetNach = 2, .nurLesen = true,
+      {.name = "late record answer held to the next record's read", .spaet = 69, .spaetNach = 2, .nurLesen = true,
        .leseNeustarts = 1},
-      {.name = "late record answer in place of the next record's", .spaet = 47, .spaetNach = 2, .statt = true,
+      {.name = "late record answer in place of the next record's", .spaet = 69, .spaetNach = 2, .statt = true,
        .nurLesen = true, .leseNeustarts = 1},
-      {.name = "late answer held to the last record's write", .spaet = 69, .spaetNach = 2, .schreibNeustarts = 1},
+      {.name = "late answer held to the last record's write", .spaet = 99, .spaetNach = 3, .schreibNeustarts = 1},
       // As on the real line, the driver gives the frame up well before the send time ends.
       {.name = "coupler stops acknowledging", .stummAb = 2, .wiederholMs = 60, .code = 107},
       {.name = "stray confirmation before the address-table read", .streu = 0},
       {.name = "other senders and codes before every answer", .fremde = true},
       {.name = "a coupler frame given up and its link started again", .aufgegeben = 20, .zeitueberschreitungen = 1},
+      // An answer lost while a copy of an earlier one comes as a fresh frame: the counts of
+      // answers balance. Requests of a write: 0 the table header, 1..20 its entries, 21 the
+      // clear, 22.. the records; of a read: 0 the rule, 1..21 the table, 22.. the records.
+      {.name = "copy of an earlier changeover answer in place of a lost one", .kopieVon = 1, .kopieStatt = 3},
+      {.name = "copy of a changeover entry read for an empty position", .nurLesen = true, .kopieVon = 4, .kopieStatt = 6},
+      {.name = "copy of an earlier record answer in place of a lost one", .kopieVon = 24, .kopieStatt = 26,
+       .leseNeustarts = 1},
+      {.name = "slow clock, copy of an earlier record answer in place of a lost one", .langsamMs = 400, .kopieVon = 24,
+       .kopieStatt = 26, .leseNeustarts = 1},
+      {.name = "copy of an earlier record answer marked as a repetition", .kopieVon = 24, .kopieStatt = 26,
+       .wiederholung = true, .zeitueberschreitungen = 1},
+      {.name = "second answer to the last changeover read in place of the first record's", .nurLesen = true,
+       .kopieVon = 21, .kopieStatt = 22, .leseNeustarts = 1},
+      {.name = "a chain out of step in every pass", .endlos = true, .leseCode = 104, .leseNeustarts = 3},
   };
   for (const Stoerung& f : faelle) {
     SCOPED_TRACE(f.name);
@@ -143,18 +171,18 @@ TEST(EibStoerungen, WriteAndReadUnderEachFaultEndEqualOrFail) {
 
     program().clearSlot(0);
     stoere(t, f);
-    EXPECT_EQ(Bus_Programm_Uebertragen(t.s, kUhr, 0), f.code ? 1 : 0);
+    const int leseCode = f.code ? f.code : f.leseCode;
+    EXPECT_EQ(Bus_Programm_Uebertragen(t.s, kUhr, 0), leseCode ? 1 : 0);
     const QStringList gelesen = t.log();
     EXPECT_EQ(zeilen(gelesen, geschrieben.size(), x.S_KeineGueltDaten), f.leseNeustarts);
     if (f.zeitueberschreitungen >= 0) {
       EXPECT_EQ(zeilen(gelesen, geschrieben.size(), zeitueberschreitung), f.zeitueberschreitungen);
     }
     EXPECT_EQ(tabellenlaenge(), 5);
-    if (f.code != 0) {
-      const QString meldung = Busfehler_Text(f.code, 1, {});
-      ASSERT_EQ(t.env.messages.size(), 2u);
-      EXPECT_EQ(t.env.messages[0].text, meldung);
-      EXPECT_EQ(t.env.messages[1].text, meldung);
+    if (leseCode != 0) {
+      const QString meldung = Busfehler_Text(leseCode, 1, {});
+      ASSERT_EQ(t.env.messages.size(), f.code ? 2u : 1u);
+      for (const auto& m : t.env.messages) EXPECT_EQ(m.text, meldung);
       continue;
     }
     SortiereSz(1, 0);

@@ -88,6 +88,11 @@ TEST(EibVerbindung, AnswerOnlyFromTheDeviceAsked) {
   EXPECT_EQ(t.s.Erwarte_Antwort(0x1105, apdu), 0);
   EXPECT_EQ(apdu, hex("0343"));
   EXPECT_EQ(t.log().back(), QStringLiteral("Antwort:  A 39 B0 11 5 0 0 61 3 43 12"));
+  // Marked as repetitions (90h: the repeat bit clear): that answer again is dropped, one whose
+  // original never came is taken.
+  t.koppler.eingeschoben = {hex("0a39901105000061034312"), hex("0a39901105000061034412")};
+  EXPECT_EQ(t.s.Erwarte_Antwort(0x1105, apdu), 0);
+  EXPECT_EQ(apdu, hex("0344"));
   // Nothing more: the device's silence ends in 106.
   EXPECT_EQ(t.s.Erwarte_Antwort(0x1105, apdu), 106);
   EXPECT_EQ(t.log().back(), QStringLiteral(" *** Timeout bei: erwarte Antwort"));

@@ -85,6 +85,8 @@ TEST(IRUebertragung, TheAnswerIsReadAsAWholeNumberRoundedToTheNearest) {
   } faelle[] = {
       {"0.4", &Texts::S_UeberErfo}, {"0.5", &Texts::S_UeberErfo},  {"0.6", &Texts::S_UeberFehl},
       {"0.9", &Texts::S_UeberFehl}, {"1.5", &Texts::S_keineRueck}, {"2.5", &Texts::S_keineRueck},
+      // A file of 64 MiB: its first value is the answer, whatever follows.
+      {"0 | cat - /dev/zero | head -c 67108864", &Texts::S_UeberErfo},
   };
   for (const auto& f : faelle) {
     IR t;

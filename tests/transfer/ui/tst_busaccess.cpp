@@ -87,11 +87,16 @@ class TstBusaccess : public QObject {
     QVERIFY(t.env.messages.empty());
 
     // Programming: backup, transfer application, program, the clock's own application back.
+    // The answer to the first read after the fourth record is lost, and the clock's answer that
+    // took the second record comes again in its place (the mailbox requests: the clear, then the
+    // records).
     t.dir.write(QStringLiteral("remote.s19"), transferApplikation());
     const uint8_t eigen = t.uhr(0x1109).speicher[0x150];
     ProgramState& p = program();
     for (int i = 0; i < 4; ++i) p.Sz[0][i] = {static_cast<uint8_t>(130 + i), 0x10, 0, 127, 1, 1};
     p.AnzSz[0] = p.AnzGesamt[0] = 4;
+    t.uhr(0x1109).kopieVon = 2;
+    t.uhr(0x1109).kopieStatt = 4;
     t.klicke("cmdbusprog");
     QVERIFY(t.env.messages.empty());
     QCOMPARE(t.w<QLineEdit>("txtstatus")->text(), QStringLiteral("Ok"));
@@ -101,9 +106,12 @@ class TstBusaccess : public QObject {
     QCOMPARE(t.uhr(0x1109).speicher[0x150], eigen);
     QCOMPARE(t.uhr(0x1109).speicher[0x105], uint8_t(0x24));
 
-    // Reading into an emptied program.
+    // Reading into an emptied program, the fourth record's answer lost and the second one's again
+    // in its place (the mailbox requests: the rule, the 21 table positions, then the records).
     p.clearSlot(0);
     t.uhr(0x1109).saetze.insert(t.uhr(0x1109).saetze.begin(), {{96, 0x14, 0, 20, 0x11, 0x50}});
+    t.uhr(0x1109).kopieVon = t.uhr(0x1109).anfragen + 23;
+    t.uhr(0x1109).kopieStatt = t.uhr(0x1109).anfragen + 25;
     t.klicke("cmdbusread");
     QVERIFY(t.env.messages.empty());
     QCOMPARE(p.AnzGesamt[0], int16_t(5));
