@@ -7,7 +7,6 @@
 #include "model/Environment.h"
 #include "model/Hooks.h"
 #include "model/Marke.h"
-#include "model/Programmwechsel.h"
 #include "model/Sortierung.h"
 #include "model/Texte.h"
 #include "model/Val.h"
@@ -16,6 +15,7 @@
 #include "transfer/EibFehler.h"
 #include "transfer/EibGeraet.h"
 #include "transfer/EibProgramm.h"
+#include "transfer/Kartenzugriff.h"
 
 namespace qv {
 namespace {
@@ -150,18 +150,9 @@ int Buszugriff::transfer(const QString& text, Richtung richtung) {
   }
   s_.Protokoll_schliessen();
   if (richtung == Richtung::Lesen) {
-    if (r != 0) {
-      vorher.restore();
-    } else {
-      // Like a program read from a memory key: new, unsaved and under a free default name.
-      p.Geaendert = 1;
-      p.Verwendung[0] = t.S_unbekannt;
-      p.Dateiname[0] = Freier_Dateiname();
-      p.HatDateiname = 0;
-      startAstroPlaceOfReadProgram();
-      callHook(hooks().setSaveCommandEnabled, true);
-      Melde_Programmwechsel();
-    }
+    // Like a program read from a memory key: new, unsaved and under a free default name.
+    if (r != 0) vorher.restore();
+    else Als_gelesenes_Programm();
   }
   if (r != 0) {
     s_.status(t.S_nichtErfo);

@@ -68,15 +68,20 @@ bool Lade_Austauschabbild(const QString& datei) {
     if (!text.isEmpty()) refuse(text);
     return false;
   }
+  p.AktSpeicher = 0;
+  Als_gelesenes_Programm();
+  return true;
+}
+
+void Als_gelesenes_Programm() {
+  ProgramState& p = program();
   p.Verwendung[0] = texts().S_unbekannt;
   p.Dateiname[0] = Freier_Dateiname();
   p.HatDateiname = 0;
   p.Geaendert = 1;
-  p.AktSpeicher = 0;
   startAstroPlaceOfReadProgram();
   callHook(hooks().setSaveCommandEnabled, true);
   Melde_Programmwechsel();
-  return true;
 }
 
 std::function<int()>& serielleStrecke() {

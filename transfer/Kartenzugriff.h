@@ -13,6 +13,9 @@ void KartenZugriff(const QString& richtung);
 // with usage "unbekannt" and the first free default name; a refusal is reported and leaves the
 // program exactly as it was. True when loaded.
 bool Lade_Austauschabbild(const QString& datei);
+// A program read from the device into slot 0 (key, infrared or bus): new, unsaved, usage
+// "unbekannt", the first free default name; the windows left open are told.
+void Als_gelesenes_Programm();
 
 // The serial road, replaceable in tests; unset: SeriellerZugriff().
 std::function<int()>& serielleStrecke();
