@@ -60,8 +60,23 @@ std::optional<int> Antwortcode() {
 }  // namespace
 
 std::optional<int> IR_Antwortcode(const QByteArray& roh) {
-  const QString text = QString::fromLatin1(roh).simplified();
-  if (text.isEmpty() || !(text[0].isDigit() || text[0] == u'-')) return std::nullopt;
+  // The first value is read as a number is read from a text file: a byte-order mark, blanks and
+  // empty lines before it hold nothing; it ends at a blank, a comma or a line end, so a second
+  // value or line never joins it.
+  QByteArrayView rest(roh);
+  if (rest.startsWith("\xEF\xBB\xBF")) rest = rest.sliced(3);
+  const auto trennt = [](char c) { return c == ' ' || c == '\t' || c == ',' || c == '\r' || c == '\n'; };
+  qsizetype von = 0;
+  while (von < rest.size() && trennt(rest[von]) && rest[von] != ',') ++von;
+  qsizetype bis = von;
+  while (bis < rest.size() && !trennt(rest[bis])) ++bis;
+  const QString text = QString::fromLatin1(rest.sliced(von, bis - von));
+  // A value begins with a digit, or a sign or point before one; anything else (a file still
+  // being written, a word) is no answer yet.
+  qsizetype ziffer = 0;
+  if (ziffer < text.size() && (text[ziffer] == u'+' || text[ziffer] == u'-')) ++ziffer;
+  if (ziffer < text.size() && text[ziffer] == u'.') ++ziffer;
+  if (ziffer >= text.size() || text[ziffer] < u'0' || text[ziffer] > u'9') return std::nullopt;
   // Read as a whole number it is rounded, halves to even as CInt does: "0.6" is 1, "0.5" is 0.
   // A value beyond 16 bits is no code the helper gives and stands at the end of the range.
   if (const std::optional<int16_t> code = CInt(Val(text))) return *code;

@@ -42,8 +42,8 @@ bool IR_Austausch_vorbereiten();
 // cannot be copied.
 bool IR_Austausch_kopieren();
 
-// The code "irtrans.msg" holds: the number it starts with, rounded to a whole number; empty when
-// it starts with none.
+// The code "irtrans.msg" holds: its first value (up to a blank, a comma or a line end), rounded
+// to a whole number; empty when the file holds no value yet.
 std::optional<int> IR_Antwortcode(const QByteArray& roh);
 // One OK: attempts until an answer decides or the gauge has passed 50. The gauge (0..100) is
 // reported through anzeige. The user has been told the outcome; true on success.

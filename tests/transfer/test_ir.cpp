@@ -87,6 +87,18 @@ TEST(IRUebertragung, TheAnswerIsReadAsAWholeNumberRoundedToTheNearest) {
       {"0.9", &Texts::S_UeberFehl}, {"1.5", &Texts::S_keineRueck}, {"2.5", &Texts::S_keineRueck},
       // A file of 64 MiB: its first value is the answer, whatever follows.
       {"0 | cat - /dev/zero | head -c 67108864", &Texts::S_UeberErfo},
+      // The first value ends at a blank, a comma or a line end: what follows never joins it.
+      // (The stand-in echoes an empty line to its output and prints the file with printf.)
+      {"; printf '0\\n5\\n'", &Texts::S_UeberErfo}, {"1 0", &Texts::S_UeberFehl},
+      {"; printf '1\\r0\\r'", &Texts::S_UeberFehl}, {"0,1", &Texts::S_UeberErfo},
+      {"; printf '1\\t0'", &Texts::S_UeberFehl},
+      // A sign and an exponent belong to the value.
+      {"+1", &Texts::S_UeberFehl}, {"+0", &Texts::S_UeberErfo}, {"-0", &Texts::S_UeberErfo},
+      {"1E0", &Texts::S_UeberFehl}, {"5E-1", &Texts::S_UeberErfo},
+      // Blanks, empty lines and a byte-order mark before the value hold none.
+      {"; printf '\\r\\n\\n  0\\r\\n'", &Texts::S_UeberErfo}, {"; printf '\\357\\273\\2771'", &Texts::S_UeberFehl},
+      // No value: a word, a lone sign or a leading comma is no answer yet.
+      {"; printf '+'", &Texts::S_keineRueck}, {"; printf ',0'", &Texts::S_keineRueck},
   };
   for (const auto& f : faelle) {
     IR t;
