@@ -152,31 +152,32 @@ void Lies_Feiertage() {
                 Icon::Critical);
 }
 
-bool Schreib_Feiertage() {
+bool Schreib_Feiertage(QString* fehler) {
   if (texts().FtDatei.isEmpty()) return false;
   const Texts& t = texts();
+  QString text;
   if (!gAbgelehnt.isEmpty() && holidayFilePath() == gAbgelehnt && QFile::exists(gAbgelehnt)) {
-    env().message(t.S_DateiUnge + t.FtDatei + QStringLiteral(": ") + t.S_KeineGueltDatei, Buttons::Ok,
-                  Icon::Critical);
-    return false;
+    text = t.S_DateiUnge + t.FtDatei + QStringLiteral(": ") + t.S_KeineGueltDatei;
+  } else {
+    QString grund;
+    if (writeFileAtomically(holidayFilePath(), encodeHolidayFile(gTable), &grund)) {
+      gGespeichert = gTable;
+      return true;
+    }
+    // 75: the path/file access error, as the program numbers file failures; the reason follows.
+    text = QStringLiteral("Error : 75\n") + t.FtDatei + QStringLiteral(": ") + grund;
   }
-  QString grund;
-  if (writeFileAtomically(holidayFilePath(), encodeHolidayFile(gTable), &grund)) {
-    gGespeichert = gTable;
-    return true;
-  }
-  // 75: the path/file access error, as the program numbers file failures; the reason follows.
-  env().message(QStringLiteral("Error : 75\n") + t.FtDatei + QStringLiteral(": ") + grund, Buttons::Ok,
-                Icon::Critical);
+  if (fehler) *fehler = text;
+  else env().message(text, Buttons::Ok, Icon::Critical);
   return false;
 }
 
 bool Feiertage_ungespeichert() { return !(gTable == gGespeichert); }
 
-bool Sichere_Feiertage() {
+bool Sichere_Feiertage(QString* fehler) {
   // A text table without a holiday file name has nowhere to keep them.
   if (texts().FtDatei.isEmpty() || !Feiertage_ungespeichert()) return true;
-  return Schreib_Feiertage();
+  return Schreib_Feiertage(fehler);
 }
 
 QString Oster_Name(int wert) {

@@ -56,14 +56,16 @@ QString holidayFilePath();
 // Replaces the table with the file's content. A missing file gives an empty table silently;
 // an unreadable one is reported, gives an empty table and is never written over (see below).
 void Lies_Feiertage();
-// Writes the table to the holiday file in one step; false (after a message) when it failed,
-// and the previous file is then left as it was. A file the last read refused is not written.
-bool Schreib_Feiertage();
+// Writes the table to the holiday file in one step; false when it failed, and the previous file
+// is then left as it was. A file the last read refused is not written. The failure (the file and
+// the reason) is shown as a message, or given in *fehler instead when fehler is set.
+bool Schreib_Feiertage(QString* fehler = nullptr);
 // True when the table differs from what the holiday file held at the last read or write.
 bool Feiertage_ungespeichert();
 // Before the table is dropped (the end of the program, New): writes it when it has changes the
-// file does not hold yet. False (after the write's message) when that write failed.
-bool Sichere_Feiertage();
+// file does not hold yet. False when that write failed, its failure reported as
+// Schreib_Feiertage reports it.
+bool Sichere_Feiertage(QString* fehler = nullptr);
 
 // The text for the Easter value of an Easter-relative priority record (distance + 82): the
 // name of the last holiday at that distance, else "Ostern + 0 Tag(e)" / "Ostern -3 Tag(e)".

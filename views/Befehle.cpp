@@ -215,16 +215,30 @@ bool Lesen_vorbereiten() {
   return true;
 }
 
+namespace {
+
+// Before the holiday table is dropped: a change the file cannot take is named with its reason,
+// and the user decides whether to go on without it; the session is never held by it.
+bool Feiertage_vor_Ende(Anlass a) {
+  QString fehler;
+  if (Sichere_Feiertage(&fehler)) return true;
+  const Meldungstext frage = a == Anlass::Neu ? Meldungstext::OhneFeiertageNeu : Meldungstext::OhneFeiertageBeenden;
+  return env().message(fehler + QStringLiteral("\n\n") + Meldung(frage), Buttons::YesNo, Icon::Exclamation) ==
+         Answer::Yes;
+}
+
+}  // namespace
+
 bool Neu_vorbereiten() {
   // The start-up window reads the holiday file anew.
-  if (!Speicherfrage(Anlass::Neu) || !Sichere_Feiertage()) return false;
+  if (!Speicherfrage(Anlass::Neu) || !Feiertage_vor_Ende(Anlass::Neu)) return false;
   program().Geaendert = 0;
   // A template of the old clock type must not refuse files of the new one.
   Vorlage_leeren();
   return true;
 }
 
-bool Beenden_vorbereiten(Anlass a) { return Speicherfrage(a) && Sichere_Feiertage(); }
+bool Beenden_vorbereiten(Anlass a) { return Speicherfrage(a) && Feiertage_vor_Ende(a); }
 
 // ---- views ---------------------------------------------------------------------------------
 

@@ -54,11 +54,12 @@ void Vorlage_schliessen();
 bool Export_pruefen();
 // Before reading the memory key: the save question, then ImportAktiv. True = transfer.
 bool Lesen_vorbereiten();
-// Before New: the save question and the holidays' own write; then the template is closed and the
-// program counts unchanged.
+// Before New: the save question and the holidays' own write (one that fails asks whether to go on
+// without it); then the template is closed and the program counts unchanged.
 bool Neu_vorbereiten();
 // Before the program ends (the exit command, or the frame's close box with Anlass::Schliessen):
-// the save question, then the holidays reach their file. False: the program goes on.
+// the save question, then the holidays reach their file or the user ends without them. False: the
+// program goes on.
 bool Beenden_vorbereiten(Anlass a = Anlass::Beenden);
 
 // ---- views ---------------------------------------------------------------------------------

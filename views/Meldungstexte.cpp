@@ -17,7 +17,7 @@ struct Uebersetzung {
 };
 
 // In the order of Meldungstext.
-constexpr std::array<Uebersetzung, 4> kTexte{{
+constexpr std::array<Uebersetzung, 6> kTexte{{
     {"Der Drucker kann nicht benutzt werden.", "The printer cannot be used.",
      "L'imprimante ne peut pas \xc3\xaatre utilis\xc3\xa9" "e."},
     {"Die Datei %1 kann nicht geschrieben werden.%2", "The file %1 cannot be written.%2",
@@ -25,6 +25,10 @@ constexpr std::array<Uebersetzung, 4> kTexte{{
     {"Die Hilfedatei %1 ist nicht vorhanden.", "The help file %1 was not found.",
      "Le fichier d'aide %1 est introuvable."},
     {"Datei zu gro\xc3\x9f !", "File too large !", "Fichier trop volumineux !"},
+    {"Ohne die Feiertage zu speichern beenden ?", "End without saving the holidays ?",
+     "Quitter sans enregistrer les jours f\xc3\xa9ri\xc3\xa9s ?"},
+    {"Ohne die Feiertage zu speichern neu beginnen ?", "Start anew without saving the holidays ?",
+     "Recommencer sans enregistrer les jours f\xc3\xa9ri\xc3\xa9s ?"},
 }};
 
 }  // namespace

@@ -10,6 +10,8 @@ enum class Meldungstext {
   DateiNichtSchreibbar,  // %1 the file, %2 the reason
   HilfedateiFehlt,       // %1 the help file looked for
   DateiZuGross,          // a file longer than the bound its reader sets
+  OhneFeiertageBeenden,  // after a holiday file that could not be written, at the program's end
+  OhneFeiertageNeu,      // the same before New
 };
 
 // The text for the language settings().Sprache names (1 German, 2 English, 3 French, 4 the user

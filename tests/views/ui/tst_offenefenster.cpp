@@ -461,30 +461,86 @@ class TstOffeneFenster : public QObject {
     if (aenderung == 0) QCOMPARE(holidayTable().Feiertage.back().Name, QStringLiteral("Testtag"));
   }
 
-  // A holiday write that fails at the end says so and keeps the program open.
-  void aFailingHolidayWriteKeepsTheProgramOpen_data() {
+  // A holiday file that cannot take the change x the commands that end the session or start anew
+  // x the program (unchanged, changed and saved at the question, changed and not saved) x the
+  // answer to "without the holidays?": the failure is named, Yes goes on as the command would,
+  // No keeps the session; the program's own question comes first and keeps its answer, and no
+  // file is written against No.
+  void aFailingHolidayWriteAsksWhetherToGoOnWithoutIt_data() {
+    QTest::addColumn<int>("fehler");
     QTest::addColumn<int>("ende");
-    for (int e = 0; e < 3; ++e) QTest::addRow("%s", kEnden[e]) << e;
+    QTest::addColumn<int>("programm");
+    QTest::addColumn<bool>("ohne");
+    const char* const fehler[] = {"read-only file", "refused at start-up", "a folder of its name"};
+    const char* const programme[] = {"unchanged", "changed and saved", "changed and not saved"};
+    for (int f = 0; f < 3; ++f)
+      for (int e = 0; e < 3; ++e)
+        for (int p = 0; p < 3; ++p)
+          for (const bool ohne : {true, false})
+            QTest::addRow("%s, %s, %s, %s", fehler[f], kEnden[e], programme[p], ohne ? "Yes" : "No") << f << e << p << ohne;
   }
-  void aFailingHolidayWriteKeepsTheProgramOpen() {
+  void aFailingHolidayWriteAsksWhetherToGoOnWithoutIt() {
+    QFETCH(int, fehler);
     QFETCH(int, ende);
+    QFETCH(int, programm);
+    QFETCH(bool, ohne);
     Lauf t(19);
     int enden = 0, startbild = 0;
     fensteraufrufe().Programmende = [&enden] { ++enden; };
     hooks().Zeige_Startbild = [&startbild] { ++startbild; };
+    const QString feiertage = QStringLiteral("deutsch.hdy");
+    if (fehler == 1) {
+      t.dir->write(feiertage, " 3  0 \r\nNeujahr, 0  0  1  1 \r\n");
+      Lies_Feiertage();
+    }
     t.menuebefehl("mnu_Einst_Ft");
     t.tue(t.fenster("frmfeiertage"), "Txt_feiertag_name=Testtag cmd_add_Feiertage");
-    // The holiday file's name now stands for a folder: no file can be written there.
-    QFile::remove(t.dir->file(QStringLiteral("deutsch.hdy")));
-    QVERIFY(QDir(t.dir->path()).mkdir(QStringLiteral("deutsch.hdy")));
+    if (fehler == 0) QFile::setPermissions(t.dir->file(feiertage), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    if (fehler == 2) {
+      QFile::remove(t.dir->file(feiertage));
+      QVERIFY(QDir(t.dir->path()).mkdir(feiertage));
+    }
+    if (programm > 0) {
+      settings().SwRegel = 3;
+      program().Geaendert = 1;
+    }
+    const QByteArray hdyVorher = fehler == 2 ? QByteArray() : t.dir->read(feiertage), qvlVorher = t.dir->read(QStringLiteral("a.qvl"));
     t.aktiviere(t.haupt()->subWindow());
     t.env->messages.clear();
+    if (programm > 0) t.env->answer(programm == 1 ? Answer::Yes : Answer::No);
+    t.env->answer(ohne ? Answer::Yes : Answer::No);
     if (ende == 0) t.rahmen->close();
     else t.action(ende == 1 ? "mnuDatBend" : "mnuDatneu")->trigger();
     QCoreApplication::processEvents();
-    QCOMPARE(enden + startbild, 0);
-    QVERIFY(t.rahmen && t.rahmen->isVisible());
-    QVERIFY(t.letzteMeldung().contains(QStringLiteral("deutsch.hdy")));
+
+    QCOMPARE(t.env->unusedAnswers(), size_t{0});
+    const auto& m = t.env->messages;
+    QCOMPARE(int(m.size()), programm > 0 ? 2 : 1);
+    if (programm > 0) QVERIFY(m.front().text.startsWith(texts().S_AendeSpei));
+    const QString frage = QString::fromUtf8(ende == 2 ? "Ohne die Feiertage zu speichern neu beginnen ?"
+                                                      : "Ohne die Feiertage zu speichern beenden ?");
+    const QString grund = fehler == 1 ? QString::fromUtf8("Datei ungespeichert deutsch.hdy: Keine g\u00fcltige Datei !")
+                                      : QStringLiteral("Error : 75\ndeutsch.hdy: ");
+    QVERIFY2(m.back().text.startsWith(grund) && m.back().text.endsWith(QStringLiteral("\n\n") + frage), qPrintable(m.back().text));
+    if (fehler == 0) QCOMPARE(m.back().text, grund + QStringLiteral("Permission denied\n\n") + frage);
+    QCOMPARE(m.back().buttons, Buttons::YesNo);
+    QCOMPARE(enden, int(ohne && ende < 2));
+    QCOMPARE(startbild, int(ohne && ende == 2));
+    // (File > Beenden leaves the frame to the program's end, which the row only counts.)
+    if (ende != 1) QCOMPARE(bool(t.rahmen && t.rahmen->isVisible()), !ohne);
+    if (fehler != 2) QCOMPARE(t.dir->read(feiertage), hdyVorher);
+    const QByteArray qvl = t.dir->read(QStringLiteral("a.qvl"));
+    QCOMPARE(qvl != qvlVorher, programm == 1);
+    if (!ohne) {
+      // Kept: the change is still there, and so is the program's changed mark unless it was saved.
+      QCOMPARE(holidayTable().Feiertage.back().Name, QStringLiteral("Testtag"));
+      QCOMPARE(program().Geaendert, int16_t(programm == 2 ? 1 : 0));
+    }
+    if (programm != 1) return;
+    resetAllState();
+    applyClockProfile(brand().S_Typ[19]);
+    QCOMPARE(LeseProgrammDatei(t.dir->file(QStringLiteral("a.qvl")), 0, 0), LeseErgebnis::Geladen);
+    QCOMPARE(settings().SwRegel, int16_t(3));
   }
 };
 
