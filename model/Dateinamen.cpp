@@ -30,9 +30,12 @@ bool NurAsciiZeichen(const QString& text) {
 
 std::optional<int> Datei_existiert(const QString& name) {
   const QFileInfo info(name);
-  if (!info.exists()) return 0;
   QString fehler;
-  if (info.isDir()) {
+  if (!info.exists()) {
+    // Only a file that is not there is "not found"; a folder that is not there is a failure.
+    if (QFileInfo(info.absolutePath()).isDir()) return 0;
+    fehler = QStringLiteral("%1: Path not found").arg(name);
+  } else if (info.isDir()) {
     fehler = QStringLiteral("%1: Is a directory").arg(name);
   } else {
     // A FIFO, a device or a socket is no program file to read or replace, and is never opened.

@@ -44,13 +44,23 @@ TEST(DateinamenExistenz, FileMissingFolderAndUnreadable) {
   dir.write("a.qvl", "x");
   EXPECT_EQ(Datei_existiert("a.qvl"), 1);
   EXPECT_EQ(Datei_existiert("b.qvl"), 0);
-  EXPECT_EQ(Datei_existiert("nirgends/b.qvl"), 0);
   EXPECT_TRUE(env.messages.empty());
   QDir().mkdir("ordner");
-  EXPECT_EQ(Datei_existiert("ordner"), std::nullopt);
-  ASSERT_EQ(env.messages.size(), 1u);
-  EXPECT_EQ(env.messages[0].icon, Icon::Critical);
-  EXPECT_TRUE(env.messages[0].text.contains("ordner"));
+  EXPECT_EQ(Datei_existiert("ordner/b.qvl"), 0);
+  EXPECT_TRUE(env.messages.empty());
+  // Not found is only a missing file: a folder, or a folder that is not there, is reported.
+  const std::pair<const char*, const char*> fehler[] = {
+      {"ordner", "ordner: Is a directory"},
+      {"nirgends/b.qvl", "nirgends/b.qvl: Path not found"},
+      {"a.qvl/b.qvl", "a.qvl/b.qvl: Path not found"},
+  };
+  for (const auto& [name, text] : fehler) {
+    env.messages.clear();
+    EXPECT_EQ(Datei_existiert(name), std::nullopt) << name;
+    ASSERT_EQ(env.messages.size(), 1u) << name;
+    EXPECT_EQ(env.messages[0].icon, Icon::Critical);
+    EXPECT_EQ(env.messages[0].text, QString::fromLatin1(text));
+  }
 }
 
 TEST(DateinamenFrei, FirstFreeDefaultName) {
