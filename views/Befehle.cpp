@@ -141,6 +141,9 @@ bool Lade_Programm(const QString& datei) {
   p.HatDateiname = 1;
   p.Geaendert = 0;
   startAstroPlaceOfReadProgram();
+  // The switching times show a whole group of channels, also when the astro view showed one
+  // astro channel.
+  Kanalgruppe_ausrichten();
   Zeige_Ansicht(0, 0);
   Melde_Programmwechsel();
   return true;

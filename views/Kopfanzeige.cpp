@@ -51,9 +51,11 @@ Programmnummer_Ergebnis Pruefe_Programmnummer_Text(const QString& text, int32_t 
   return {v, v != alt, Programmnummer_Text(v)};
 }
 
-QString Pruefe_Programmnummer(const QString& text) {
+QString Pruefe_Programmnummer(const QString& text) { return Pruefe_Programmnummer(text, program().AktSpeicher); }
+
+QString Pruefe_Programmnummer(const QString& text, int m) {
   ProgramState& p = program();
-  const int m = p.AktSpeicher == 1 ? 1 : 0;
+  m = m == 1 ? 1 : 0;
   const Programmnummer_Ergebnis e = Pruefe_Programmnummer_Text(text, p.Programmnummer[m]);
   if (e.geaendert) {
     p.Programmnummer[m] = e.nummer;
@@ -110,9 +112,17 @@ void Kanaele_zuruecksetzen() {
   frameState().anfangsBeschriftung = false;
 }
 
-bool Speichere_Kanalname(int i, const QString& text) {
+void Kanalgruppe_ausrichten() {
+  if (!Blaettern_sichtbar()) return;
+  ViewState& v = viewState();
+  v.firstChannelShown = static_cast<int16_t>(std::clamp((v.firstChannelShown - 1) / 4 * 4 + 1, 1, 13));
+}
+
+bool Speichere_Kanalname(int i, const QString& text) { return Speichere_Kanalname(i, text, program().AktSpeicher); }
+
+bool Speichere_Kanalname(int i, const QString& text, int m) {
   ProgramState& p = program();
-  const int m = p.AktSpeicher == 1 ? 1 : 0;
+  m = m == 1 ? 1 : 0;
   QString& name = p.Kanalname[Kanal_von_Feld(i) - 1][m];
   if (text == name) return false;
   name = text;
@@ -120,9 +130,11 @@ bool Speichere_Kanalname(int i, const QString& text) {
   return true;
 }
 
-bool Speichere_Verwendung(const QString& text) {
+bool Speichere_Verwendung(const QString& text) { return Speichere_Verwendung(text, program().AktSpeicher); }
+
+bool Speichere_Verwendung(const QString& text, int m) {
   ProgramState& p = program();
-  const int m = p.AktSpeicher == 1 ? 1 : 0;
+  m = m == 1 ? 1 : 0;
   if (text == p.Verwendung[m]) return false;
   p.Verwendung[m] = text;
   p.Geaendert = 1;

@@ -20,7 +20,6 @@
 #include "model/Programmwechsel.h"
 #include "model/Texte.h"
 #include "model/Zustand.h"
-#include "views/Rahmenzustand.h"
 #include "views/Zelltexte.h"
 #include "views/ui/MDIForm1.h"
 
@@ -143,7 +142,7 @@ void FrmAstro::Form_Load() {
                      static_cast<QWidget*>(lbl_Zustand_Untergang_), static_cast<QWidget*>(cbo_Zustand_untergang_)})
     w->setVisible(grenzen);
   if (grenzen) {
-    Zeige_Astrokanal(Astrokanal_beim_Oeffnen(), true);
+    Zeige_Astrokanal(Astrokanal_beim_Oeffnen());
   } else {
     a.AstroKanal = 0;
   }
@@ -166,14 +165,17 @@ AstroStellung FrmAstro::stellung() const {
   return {r.breite, r.laenge, r.zeitzone, r.offsetAuf, r.offsetUnter, limitAuf_.bar->value(), limitUnter_.bar->value()};
 }
 
-void FrmAstro::Zeige_Astrokanal(int k, bool einKanal) {
+void FrmAstro::Zeige_Astrokanal(int k) {
+  astro().AstroKanal = static_cast<int16_t>(k - 1);
+  // The frame's first channel caption holds the astro channel only while the astro view is shown;
+  // in another view it holds the channel group, which stays. The dialog writes that one caption,
+  // so the others keep their form.
+  if (viewState().AktAnsicht != 3) return;
   viewState().firstChannelShown = static_cast<int16_t>(k);
-  frameState().anfangsBeschriftung = false;
   if (MDIForm1* rahmen = MDIForm1::instance()) {
     rahmen->Zeige_Kanalfelder(false);
-    if (einKanal) rahmen->Verberge_Kanalfelder_1_3();
+    rahmen->Verberge_Kanalfelder_1_3();
   }
-  astro().AstroKanal = static_cast<int16_t>(k - 1);
 }
 
 bool FrmAstro::folge() {
@@ -196,8 +198,8 @@ void FrmAstro::Programm_ersetzt() {
   // dialog opens; the limits shown are that channel's, whatever was moved on the one before.
   if (profile().Uhrentyp == 280) {
     const int k = Astrokanal_beim_Oeffnen();
-    // Another view keeps its channel boxes; the astro view shows the one channel.
-    Zeige_Astrokanal(k, viewState().AktAnsicht == 3);
+    // The astro view shows that one channel; another view keeps its channel group.
+    Zeige_Astrokanal(k);
     if (k - 1 != kanal_) {
       kanal_ = k - 1;
       const TAstroEinst& g = astro().AstroGrenzen[kanal_];

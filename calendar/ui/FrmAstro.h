@@ -41,9 +41,9 @@ class FrmAstro : public QWidget {
   Regler baue(const char* lbl, const char* bar, const char* txt, int min, int max, int gross);
   void Form_Load();
   void Zeige_Texte();
-  // The astro channel k (1..4) in the frame's first channel label (alone with einKanal), and as
-  // the current one.
-  void Zeige_Astrokanal(int k, bool einKanal);
+  // The astro channel k (1..4) as the current one, and alone in the frame's first channel label
+  // while the astro view is shown.
+  void Zeige_Astrokanal(int k);
   // The bars the user has not moved show the program as it is now; true when any changed.
   bool folge();
   void cmd_astro_ok_Click();

@@ -152,7 +152,8 @@ void FrmMaster::Check_Click(int bit) {
 void FrmMaster::Aenderung() {
   program().Geaendert = 1;
   Baue_Kopfdaten();
-  callHook(hooks().Zeige_Kopfdaten, 0);
+  // The header panel shows the program on screen: with the template shown, the template's.
+  callHook(hooks().Zeige_Kopfdaten, static_cast<int>(program().AktSpeicher));
 }
 
 Frminfo::Frminfo(QWidget* parent) : QDialog(parent) {

@@ -135,12 +135,14 @@ void MDIForm1::baueKopfpanel() {
   txtProgrammnummer_ = new KopfFeld(QStringLiteral("txtProgrammnummer"), 6, Picture1_);
   txtProgrammnummer_->setFixedWidth(txtProgrammnummer_->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 14);
   txtProgrammnummer_->erlaubt = Zeichen_erlaubt_Nummer;
-  txtProgrammnummer_->verlassen = [this] { txtProgrammnummer_->setText(Pruefe_Programmnummer(txtProgrammnummer_->text())); };
+  txtProgrammnummer_->verlassen = [this] {
+    txtProgrammnummer_->setText(Pruefe_Programmnummer(txtProgrammnummer_->text(), kopfSlot_));
+  };
   lblStandort_ = label(QStringLiteral("lblStandort"));
   Txtverwendung_ = new KopfFeld(QStringLiteral("Txtverwendung"), 60, Picture1_);
   Txtverwendung_->setMinimumWidth(zeichenBreite(16));
   Txtverwendung_->erlaubt = Zeichen_erlaubt_Text;
-  Txtverwendung_->verlassen = [this] { Speichere_Verwendung(Txtverwendung_->text()); };
+  Txtverwendung_->verlassen = [this] { Speichere_Verwendung(Txtverwendung_->text(), kopfSlot_); };
   lbl_uhrentyp_ = label(QStringLiteral("lbl_uhrentyp"));
   lblspeicherzeit_ = label(QStringLiteral("lblspeicherzeit"));
 

@@ -44,15 +44,18 @@ class MDIForm1 : public QMainWindow {
   QMdiSubWindow* kindfenster(const QString& name) const;
 
   // The header panel. A box holding typed text takes it over by its leave rule before it is
-  // filled again (a click on the filter switch or a frame button moves no focus).
+  // filled again (a click on the filter switch or a frame button moves no focus). Every box then
+  // shows slot m, and what is typed into one goes into that slot.
   void Zeige_Kopfdaten(int m);
+  // The slot the header panel shows.
+  int kopfSlot() const { return kopfSlot_; }
   void Zeige_Speicherbelegung(int slot);
   // Filter images and colour as FilterAn says.
   void Zeige_Filterstatus();
   // picfilter, the print and the save button.
   void setPanelButtonsVisible(bool visible);
-  // Captions and names of the four channel boxes for the channels shown; with alle also shows
-  // every box the channel count allows.
+  // Captions and names of the four channel boxes for the channels shown, of the slot the panel
+  // shows; with alle also shows every box the channel count allows.
   void Zeige_Kanalfelder(bool alle);
   // Hides labels and boxes 1..3 (astro channel only).
   void Verberge_Kanalfelder_1_3();
@@ -84,6 +87,7 @@ class MDIForm1 : public QMainWindow {
   QMdiArea* mdi_ = nullptr;
   FrmHauptmenue* haupt_ = nullptr;
   bool ohneFrage_ = false;
+  int kopfSlot_ = 0;
 
   QWidget* Picture1_ = nullptr;
   KopfFeld* txtProgrammnummer_ = nullptr;

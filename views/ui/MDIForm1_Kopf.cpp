@@ -23,9 +23,12 @@
 namespace qv {
 
 void MDIForm1::Zeige_Kopfdaten(int m) {
+  // What is typed goes into the slot it was typed for, before the boxes show another.
   txtProgrammnummer_->uebernimmGetipptes();
   Txtverwendung_->uebernimmGetipptes();
+  for (KopfFeld* f : txtkannam_) f->uebernimmGetipptes();
   m = m == 1 ? 1 : 0;
+  kopfSlot_ = m;
   ProgramState& p = program();
   const Texts& t = texts();
   lblspeicherzeit_->setText(Speicherzeit_Text(p.Kopf[m], settings().Codierbyte));
@@ -56,7 +59,7 @@ void MDIForm1::Zeige_Kopfdaten(int m) {
 void MDIForm1::Zeige_Kanalfelder(bool alle) {
   for (KopfFeld* f : txtkannam_) f->uebernimmGetipptes();
   const ProgramState& p = program();
-  const int m = p.AktSpeicher == 1 ? 1 : 0;
+  const int m = kopfSlot_;
   const int n = Sichtbare_Kanalfelder();
   for (int i = 0; i < 4; ++i) {
     // Every box follows its caption, shown or not, so a hidden box never holds another
@@ -97,7 +100,7 @@ void MDIForm1::setSchreibschutzSichtbar(bool sichtbar) { AniSchreibschutz_->setV
 void MDIForm1::txtkannam_LostFocus(int i) {
   // A hidden box is not shown for any channel; it stores nothing.
   if (txtkannam_[i]->isHidden()) return;
-  Speichere_Kanalname(i, txtkannam_[i]->text());
+  Speichere_Kanalname(i, txtkannam_[i]->text(), kopfSlot_);
 }
 
 void MDIForm1::Uebernimm_Kopffelder() {

@@ -7,9 +7,11 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
+#include <QToolButton>
 
 #include "calendar/ui/FrmGrafik.h"
 #include "calendar/ui/Kalenderfenster.h"
@@ -253,6 +255,48 @@ const Aenderung kAenderungen[] = {
     {"changeover table", "frmEinSW", 19, "mnuBaSw", "cmdSwOk", "cmdSwEnd", "a.qvl", 7,
      [] { return program().AnzSw[0] == 1; }},
 };
+
+// A program file beside a.qvl, of the frame's clock type: its usage text, the channel names
+// prefix & 1 .. prefix & 16, a program number, astro times on the astro channels given, saved at
+// the moment given. What is loaded stays.
+void schreibeProgramm(const Lauf& t, const char* name, const QString& verwendung, const QString& prefix, int32_t nummer,
+                      std::initializer_list<int> astrokanaele, const QDateTime& moment) {
+  const StateSnapshot vorher;
+  ProgramState& p = program();
+  p.Verwendung[0] = verwendung;
+  for (int k = 0; k < 16; ++k) p.Kanalname[k][0] = prefix + QString::number(k + 1);
+  p.Programmnummer[0] = nummer;
+  std::fill(std::begin(astro().AstroAktiv), std::end(astro().AstroAktiv), int16_t{0});
+  for (const int k : astrokanaele) {
+    astro().AstroAktiv[0] = astro().AstroAktiv[k] = -1;
+    for (TAstroTag& tag : astro().AstroTab[k - 1]) tag = {420, 1080, 1, 0};
+  }
+  p.Dateiname[0] = t.dir->file(QString::fromLatin1(name));
+  t.env->setNow(moment);
+  if (SchreibeProgrammDatei() != 1) qWarning("%s not written", name);
+  t.env->setNow(QDateTime(QDate(2026, 3, 14), QTime(10, 0)));
+  vorher.restore();
+}
+
+// The channel numbers of the frame's four channel captions, and the names their boxes show.
+QString kanalfelder(const Lauf& t) {
+  QString z;
+  for (int i = 0; i < 4; ++i) {
+    const QString c = t.w<QLabel>(QStringLiteral("lblCnam%1").arg(i).toLatin1())->text();
+    auto* box = t.w<QLineEdit>(QStringLiteral("txtkannam%1").arg(i).toLatin1());
+    z += QString::number(c.mid(1).section(u':', 0, 0).trimmed().toInt()) + u'=' +
+         (box->isVisibleTo(t.rahmen) ? box->text() : QStringLiteral("(hidden)")) + u' ';
+  }
+  return z.trimmed();
+}
+
+// The group of four channels from the first, with the program's names of them.
+QString gruppe(int erster) {
+  QString z;
+  for (int c = erster; c < erster + 4; ++c) z += QStringLiteral("%1=%2 ").arg(c).arg(program().Kanalname[c - 1][0]);
+  return z.trimmed();
+}
+
 const char* const kEnden[] = {"frame close", "File > Beenden", "New", "File > Open", "key read"};
 const char* const kFensterstand[] = {"left open", "closed by its close box", "closed by its OK"};
 const Answer kAntworten[] = {Answer::Yes, Answer::No, Answer::Cancel};
@@ -297,6 +341,160 @@ class TstOffeneFenster : public QObject {
     const QString kopf = p.Verwendung[0] + u'|' + p.Kanalname[0][0] + u'|' + QString::number(p.Programmnummer[0]);
     QVERIFY2((kopf.contains(QLatin1String("Schule Nord")) || kopf.contains(QLatin1String("4711"))) != oeffnen,
              qPrintable(kopf));
+  }
+
+  // The 16-channel header x what is open or shown when a program comes in whose astro channels
+  // 1 to 3 hold astro times (so an open astro dialog goes on with channel 4): the switching times
+  // show a whole group, C1 to C4, paging visits every group forward and back, and the simulation
+  // opened from there draws the group shown.
+  void sixteenChannelHeaderKeepsItsGroups_data() {
+    QTest::addColumn<bool>("dialog");
+    QTest::addColumn<int>("astrokanal");  // astro channel paged to before the command, 0: no astro view
+    QTest::addColumn<bool>("lesen");      // the key read, with the switching times shown; else File > Open
+    QTest::newRow("astro dialog, File > Open") << true << 1 << false;
+    QTest::newRow("astro dialog on astro channel 3, File > Open") << true << 3 << false;
+    QTest::newRow("astro view on astro channel 3, File > Open") << false << 3 << false;
+    QTest::newRow("astro dialog, switching times, key read") << true << 0 << true;
+    QTest::newRow("switching times, File > Open") << false << 0 << false;
+  }
+  void sixteenChannelHeaderKeepsItsGroups() {
+    QFETCH(bool, dialog);
+    QFETCH(int, astrokanal);
+    QFETCH(bool, lesen);
+    Lauf t(15);
+    fensteraufrufe().FrmGrafik = &Zeige_FrmGrafik;
+    schreibeProgramm(t, "e.qvl", QStringLiteral("E"), QStringLiteral("E"), kKeineProgrammnummer, {1, 2, 3},
+                     QDateTime(QDate(2026, 3, 1), QTime(9, 0)));
+    serielleStrecke() = [] { return QFile::copy(QStringLiteral("e.qvl"), QStringLiteral("card.dat")) ? 0 : 1; };
+    if (dialog) t.menuebefehl("mnuBaAstro");
+    else if (astrokanal) t.menuebefehl("mnuAnsAsz");
+    for (int k = 1; k < astrokanal; ++k) QTest::mouseClick(t.w<QToolButton>("Image1_1"), Qt::LeftButton);
+    if (astrokanal) QCOMPARE(t.w<QLabel>("lblCnam0")->text(), QStringLiteral("C%1:").arg(astrokanal));
+    if (!astrokanal) t.menuebefehl("mnuAnsSZ");
+    QVERIFY(lesen ? t.menuebefehl("mnuDatImp") : t.menuebefehl("mnuDat\u00d6ff", "e.qvl"));
+    QCOMPARE(program().Verwendung[0], lesen ? texts().S_unbekannt : QStringLiteral("E"));
+    if (dialog) QCOMPARE(astro().AstroKanal, int16_t(3));
+    QCOMPARE(viewState().AktAnsicht, int16_t(0));
+    QCOMPARE(kanalfelder(t), gruppe(1));
+
+    auto* vor = t.w<QToolButton>("Image1_1");
+    auto* zurueck = t.w<QToolButton>("Image1_0");
+    for (const int erster : {5, 9, 13, 13}) {
+      QTest::mouseClick(vor, Qt::LeftButton);
+      QCOMPARE(kanalfelder(t), gruppe(erster));
+    }
+    for (const int erster : {9, 5, 1, 1}) {
+      QTest::mouseClick(zurueck, Qt::LeftButton);
+      QCOMPARE(kanalfelder(t), gruppe(erster));
+    }
+    QCOMPARE(program().Geaendert, int16_t(lesen ? 1 : 0));
+    t.menuebefehl("mnuAnsGrafik");
+    QWidget* grafik = t.fenster("FrmGrafik");
+    QVERIFY(grafik);
+    QCOMPARE(grafik->findChild<QLabel*>(QStringLiteral("LblKan0"))->text(), QStringLiteral("C1"));
+    QCOMPARE(grafik->findChild<QLabel*>(QStringLiteral("LblKan3"))->text(), QStringLiteral("C4"));
+  }
+
+  // The printed list's channel line on the 16-channel type is the one of the header as the frame
+  // loads it, whether the astro dialog is open (on astro channel 1, which the program has no
+  // astro times for) or not, and whichever view the main window shows.
+  void printedChannelLineWithTheAstroDialog_data() {
+    QTest::addColumn<bool>("dialog");
+    QTest::addColumn<QString>("ansicht");  // the view command given before printing, if any
+    QTest::newRow("dialog closed") << false << QString();
+    QTest::newRow("dialog open, astro view") << true << QString();
+    QTest::newRow("dialog open, switching times") << true << QStringLiteral("mnuAnsSZ");
+    QTest::newRow("dialog closed again") << true << QStringLiteral("cmd_astro_end");
+  }
+  void printedChannelLineWithTheAstroDialog() {
+    QFETCH(bool, dialog);
+    QFETCH(QString, ansicht);
+    Lauf t(15);
+    fensteraufrufe().frmDruck = &Zeige_Druckdialog;
+    schreibeProgramm(t, "n.qvl", QStringLiteral("N"), QStringLiteral("N"), kKeineProgrammnummer, {},
+                     QDateTime(QDate(2026, 3, 1), QTime(9, 0)));
+    QVERIFY(t.menuebefehl("mnuDat\u00d6ff", "n.qvl"));
+    if (dialog) t.menuebefehl("mnuBaAstro");
+    if (ansicht == QLatin1String("cmd_astro_end")) t.tue(t.fenster("frmastro"), "cmd_astro_end");
+    else if (!ansicht.isEmpty()) t.menuebefehl(ansicht.toLatin1().constData());
+    printState().DruckInDatei = 1;
+    QVERIFY(t.menuebefehl("mnuDatDruck"));
+    t.tue(t.fenster("frmDruck"), "cmdprdruck");
+    const QStringList zeilen = QString::fromLatin1(t.dir->read(QStringLiteral("n.txt")))
+                                   .split(QStringLiteral("\r\n"))
+                                   .filter(QStringLiteral("N1"));
+    // A name read from a file has its leading blank.
+    QCOMPARE(zeilen.value(0), QStringLiteral("C1:  N1, C2 :   N2, C3 :  N3, C4 :  N4"));
+  }
+
+  // The header panel with the template shown x the windows that refresh it: every box shows the
+  // program on screen, and taking the boxes over (as the save button does) changes neither
+  // program.
+  void headerPanelShowsTheProgramOnScreen_data() {
+    QTest::addColumn<int>("typ");
+    QTest::addColumn<QString>("befehle");   // menu items given in turn
+    QTest::addColumn<QString>("fenster");   // the window they open, if any
+    QTest::addColumn<QString>("schritte");  // and the steps there
+    QTest::addColumn<int>("aktSpeicher");   // the slot chosen afterwards
+    QTest::addColumn<int>("slot");          // the slot on screen
+    QTest::newRow("template, coding dialog opened") << 19 << QStringLiteral("mnuMaster") << "FrmMaster" << "" << 1 << 1;
+    QTest::newRow("template, coding dialog, a bit set")
+        << 19 << QStringLiteral("mnuMaster") << "FrmMaster" << "Check2" << 1 << 1;
+    QTest::newRow("own program, coding dialog, a bit set")
+        << 19 << QStringLiteral("mnuAnsSZ mnuMaster") << "FrmMaster" << "Check2" << 0 << 0;
+    QTest::newRow("template, device settings OK")
+        << 19 << QStringLiteral("mnuEinstGer\u00e4t") << "frmGer\u00e4tEinst" << "CmdEinstOk" << 1 << 1;
+    // The astro view shows the own program's astro times; the template stays the slot chosen.
+    QTest::newRow("template, then the astro view") << 15 << QStringLiteral("mnuAnsAsz") << "" << "" << 1 << 0;
+  }
+  void headerPanelShowsTheProgramOnScreen() {
+    QFETCH(int, typ);
+    QFETCH(QString, befehle);
+    QFETCH(QString, fenster);
+    QFETCH(QString, schritte);
+    QFETCH(int, aktSpeicher);
+    QFETCH(int, slot);
+    Lauf t(typ);
+    const bool nummer = profile().Evu != 0;
+    schreibeProgramm(t, "o.qvl", QStringLiteral("Eigen"), QStringLiteral("O"), 111111, {},
+                     QDateTime(QDate(2026, 3, 1), QTime(9, 0)));
+    schreibeProgramm(t, "v.qvl", QStringLiteral("Vorlage"), QStringLiteral("V"), 222222, {},
+                     QDateTime(QDate(2025, 7, 1), QTime(8, 5)));
+    QVERIFY(t.menuebefehl("mnuDat\u00d6ff", "o.qvl"));
+    QVERIFY(t.menuebefehl("mnuDatVorl", "v.qvl"));
+    QCOMPARE(t.w<QLineEdit>("Txtverwendung")->text(), QStringLiteral("Vorlage"));
+    for (const QString& item : befehle.split(u' ')) QVERIFY(t.menuebefehl(item.toUtf8().constData()));
+    if (!fenster.isEmpty()) {
+      QWidget* w = t.fenster(fenster.toUtf8().constData());
+      QVERIFY(w);
+      t.tue(w, schritte.toUtf8().constData());
+    }
+    QCOMPARE(program().AktSpeicher, int16_t(aktSpeicher));
+
+    const QString verwendung = slot == 1 ? QStringLiteral("Vorlage") : QStringLiteral("Eigen");
+    // Names read from a file have their leading blank.
+    const QString prefix = slot == 1 ? QStringLiteral(" V") : QStringLiteral(" O");
+    QCOMPARE(t.w<QLineEdit>("Txtverwendung")->text(), verwendung);
+    for (int k = 0; k < (typ == 15 ? 1 : 4); ++k) {
+      auto* box = t.w<QLineEdit>(QStringLiteral("txtkannam%1").arg(k).toLatin1());
+      QCOMPARE(box->text(), prefix + QString::number(k + 1));
+    }
+    const QString nummerText = slot == 1 ? QStringLiteral("222222") : QStringLiteral("111111");
+    if (nummer) QCOMPARE(t.w<QLineEdit>("txtProgrammnummer")->text(), nummerText);
+    if (slot == 1) QCOMPARE(t.w<QLabel>("lblspeicherzeit")->text(), QStringLiteral("Datei vom : 1.7.2025 8:05"));
+
+    t.rahmen->Uebernimm_Kopffelder();
+    const ProgramState& p = program();
+    QCOMPARE(p.Verwendung[0], QStringLiteral("Eigen"));
+    QCOMPARE(p.Verwendung[1], QStringLiteral("Vorlage"));
+    for (int k = 0; k < std::min<int>(profile().Kanalzahl, 16); ++k) {
+      QCOMPARE(p.Kanalname[k][0], QStringLiteral(" O%1").arg(k + 1));
+      QCOMPARE(p.Kanalname[k][1], QStringLiteral(" V%1").arg(k + 1));
+    }
+    if (nummer) {
+      QCOMPARE(p.Programmnummer[0], 111111);
+      QCOMPARE(p.Programmnummer[1], 222222);
+    }
   }
 
   // Windows x commands. Each window open across the command shows the program the command brought
