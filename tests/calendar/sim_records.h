@@ -38,6 +38,13 @@ inline TSz wocheWert(int minute, int prog, int tage, int kanal, int wert) {
           static_cast<uint8_t>(tage), static_cast<uint8_t>(wert), static_cast<uint8_t>(k & 3)};
 }
 
+// Dated priority time of a value device (family 1), every year: one channel 1..8, stored as the
+// channel less one; program 8 is "Permanent" with the value.
+inline TSz prioWert(int bt, int bm, int et, int em, int prioritaet, int kanal, int wert = 0) {
+  return {static_cast<uint8_t>(96 + 2 * bm + bt / 16), static_cast<uint8_t>((bt % 16) * 16 + prioritaet), 0,
+          static_cast<uint8_t>(et), static_cast<uint8_t>(wert), static_cast<uint8_t>(em * 16 + ((kanal - 1) & 15))};
+}
+
 // Puts the records into slot 0: switching times first, then priority times.
 inline void lade(std::initializer_list<TSz> sz, std::initializer_list<TSz> pz = {}) {
   ProgramState& p = program();

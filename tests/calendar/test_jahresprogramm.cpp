@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "calendar/Jahresprogramm.h"
+#include "entry/Prioritaetssatz.h"
 #include "model/Zustand.h"
 #include "tests/calendar/sim_records.h"
 #include "tests/support/ScriptedEnvironment.h"
@@ -131,4 +132,29 @@ TEST_F(JahrTest, OperatingHoursFollowTheProgramOfEachDay) {
   EXPECT_EQ(Jahresbetriebsstunden(1, 2025), 960 * 334 + 1440 * 31);
   lade({woche(0, 0, kTaeglich, 1, 1)});
   EXPECT_EQ(Jahresbetriebsstunden(1, 2024), 527040);
+}
+
+// A value device's priority time (family 1) fills the column of the channel it was entered for
+// and counts in that channel's yearly hours, on each of the four channels shown.
+TEST_F(JahrTest, ValueDevicePriorityTimesKeepTheirOwnChannel) {
+  profile().Geraetefamilie = 1;
+  // The record as the priority form lays it out.
+  const PzEingabe e{.vonTag = 1, .vonMonat = 2, .bisTag = 28, .bisMonat = 2, .prio = 3, .kanal = 3};
+  EXPECT_EQ(Pz_Zeitraum_Satz(e, 1), prioWert(1, 2, 28, 2, 3, 3));
+  for (int kanal = 1; kanal <= 4; ++kanal) {
+    SCOPED_TRACE(kanal);
+    lade({}, {prioWert(1, 2, 28, 2, 3, kanal), prioWert(1, 1, 31, 12, 8, kanal, 200)});
+    const Jahresprogramm j = Rechne_pzgrafik(2025, 1);
+    for (int c = 0; c < kProgTagSpalten; ++c) {
+      // Permanent on all year comes after program 3 in the order of priority times and wins.
+      EXPECT_EQ(tageMit(j, c, kProgPermanentEin, 2025).size(), c == kanal - 1 ? 365u : 0u) << "column " << c;
+      EXPECT_EQ(Jahresbetriebsstunden(c + 1, 2025), c == kanal - 1 ? 525600 : 0) << "channel " << c + 1;
+    }
+    // On all day in P0; February runs program 3, which has no switching times.
+    lade({wocheWert(0, 0, kTaeglich, kanal, 200)}, {prioWert(1, 2, 28, 2, 3, kanal)});
+    const Jahresprogramm f = Rechne_pzgrafik(2025, 1);
+    for (int c = 0; c < kProgTagSpalten; ++c)
+      EXPECT_EQ(tageMit(f, c, 3, 2025), c == kanal - 1 ? bereich(31, 58) : std::vector<int>{}) << "column " << c;
+    EXPECT_EQ(Jahresbetriebsstunden(kanal, 2025), 1440 * (365 - 28));
+  }
 }

@@ -156,6 +156,15 @@ TEST(Einstellungsdatei, ValuesOutsideTheirRangesFallBackToTheDefaults) {
   expectExampleDeviceSettings();
   EXPECT_EQ(profile().Bewft, 7);  // profile values stay as read
 
+  // The page length keeps both ends of its range and gives the default just beyond them.
+  const std::pair<const char*, int16_t> zeilen[] = {
+      {"ZEILEN=029", 60}, {"ZEILEN=030", 30}, {"ZEILEN=120", 120}, {"ZEILEN=121", 60}};
+  for (const auto& [zeile, soll] : zeilen) {
+    resetAllState();
+    ASSERT_EQ(readSettings(exampleWith(6, zeile)).status, SettingsReadStatus::Complete) << zeile;
+    EXPECT_EQ(settings().Zeilen, soll) << zeile;
+  }
+
   // Delay2 must stay a 16-bit value: a maximum factor above 163 is not kept.
   resetAllState();
   readSettings(exampleWith(7, "MAXDELAY=00999"));

@@ -185,33 +185,55 @@ TEST(Dateifehler, EveryWriterKeepsTheOldFileAndSaysWhy) {
 }
 
 // A name as long as the file system holds (255 bytes) is saved, new and replacing: the program
-// file and its text export, which has a name of the same length.
+// file and its text export, which has a name of the same length. So is a program in a folder whose
+// own name is that long: the temporary file lies in the target's folder, never beside the folder
+// in its parent (where that name would be too long, and where the user may not be able to write).
 TEST(Dateifehler, TheLongestNameIsSavedNewAndReplacing) {
-  Stand t;
-  const QString stamm(251, u'a');
-  speichereProgramm();
-  ProgramState& p = program();
-  p.Dateiname[0] = stamm + QStringLiteral(".qvl");
-  p.HatDateiname = 1;
-  printState() = PrintState{};
-  printState().DruckInDatei = 1;
-  QByteArray export1;
-  for (const QString& verwendung : {QStringLiteral("Halle 1"), QStringLiteral("Halle 2")}) {
-    SCOPED_TRACE(verwendung.toStdString());
-    p.Verwendung[0] = verwendung;
-    p.Geaendert = 1;
-    EXPECT_EQ(Datei_sichern(), 1) << t.texte().join(u'|').toStdString();
-    EXPECT_EQ(p.Geaendert, 0);
-    EXPECT_TRUE(t.dir.read(p.Dateiname[0]).contains("\r\n" + verwendung.toLatin1() + "\r\n"));
-    printState().DruckSz = 1;
-    Drucke_Listen();
-    const QByteArray text = t.dir.read(stamm + QStringLiteral(".txt"));
-    EXPECT_TRUE(text.startsWith(export1) && text.size() > export1.size());
-    export1 = text;
+  const struct {
+    const char* fall;
+    QString ordner;  // the target's folder below the start directory; empty: the start directory
+    QString stamm;
+  } faelle[] = {
+      {"a name of 255 bytes", QString(), QString(251, u'a')},
+      {"in a folder whose name has 255 bytes", QString(255, u'o'), QStringLiteral("prog2")},
+  };
+  for (const auto& f : faelle) {
+    SCOPED_TRACE(f.fall);
+    Stand t;
+    speichereProgramm();
+    const QString vorne = f.ordner.isEmpty() ? QString() : f.ordner + u'/';
+    if (!f.ordner.isEmpty()) {
+      ASSERT_TRUE(QDir(t.dir.path()).mkdir(f.ordner));
+    }
+    ProgramState& p = program();
+    p.Dateiname[0] = vorne + f.stamm + QStringLiteral(".qvl");
+    p.HatDateiname = 1;
+    printState() = PrintState{};
+    printState().DruckInDatei = 1;
+    QByteArray export1;
+    for (const QString& verwendung : {QStringLiteral("Halle 1"), QStringLiteral("Halle 2")}) {
+      SCOPED_TRACE(verwendung.toStdString());
+      p.Verwendung[0] = verwendung;
+      p.Geaendert = 1;
+      EXPECT_EQ(Datei_sichern(), 1) << t.texte().join(u'|').toStdString();
+      EXPECT_EQ(p.Geaendert, 0);
+      EXPECT_TRUE(t.dir.read(p.Dateiname[0]).contains("\r\n" + verwendung.toLatin1() + "\r\n"));
+      printState().DruckSz = 1;
+      Drucke_Listen();
+      const QByteArray text = t.dir.read(vorne + f.stamm + QStringLiteral(".txt"));
+      EXPECT_TRUE(text.startsWith(export1) && text.size() > export1.size());
+      export1 = text;
+    }
+    EXPECT_TRUE(t.env.messages.empty()) << t.texte().join(u'|').toStdString();
+    const QStringList geschrieben({f.stamm + QStringLiteral(".qvl"), f.stamm + QStringLiteral(".txt")});
+    const QDir::Filters alle = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    if (f.ordner.isEmpty()) {
+      EXPECT_EQ(QDir(t.dir.path()).entryList(alle), geschrieben + QStringList({QStringLiteral("prog1.qvl")}));
+    } else {
+      EXPECT_EQ(QDir(t.dir.file(f.ordner)).entryList(alle), geschrieben);
+      EXPECT_EQ(QDir(t.dir.path()).entryList(alle), QStringList({f.ordner, QStringLiteral("prog1.qvl")}));
+    }
   }
-  EXPECT_TRUE(t.env.messages.empty()) << t.texte().join(u'|').toStdString();
-  EXPECT_EQ(QDir(t.dir.path()).entryList(QDir::Files | QDir::Hidden),
-            QStringList({stamm + QStringLiteral(".qvl"), stamm + QStringLiteral(".txt"), QStringLiteral("prog1.qvl")}));
 }
 
 struct Leser {

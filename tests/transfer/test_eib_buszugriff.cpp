@@ -49,7 +49,9 @@ TEST(EibSuche, FieldCheck) {
   };
   for (const Fall& f : {Fall{"300", 255, "255", "255", true}, Fall{"16", 15, "0", "0", true},
                         Fall{"abc", 15, "0", "0", false}, Fall{"007", 255, "0", "7", false},
-                        Fall{"-5", 255, "255", "0", true}, Fall{"12x", 15, "0", "12", false}}) {
+                        Fall{"-5", 255, "255", "0", true}, Fall{"12x", 15, "0", "12", false},
+                        // The limit itself is kept.
+                        Fall{"15", 15, "0", "15", false}, Fall{"255", 255, "0", "255", false}}) {
     const Feldwert w = Pruefe_Bereichsfeld(QString::fromLatin1(f.text), f.grenze, QString::fromLatin1(f.ersatz));
     EXPECT_EQ(w.text, QString::fromLatin1(f.bleibt)) << f.text;
     EXPECT_EQ(w.beep, f.beep) << f.text;

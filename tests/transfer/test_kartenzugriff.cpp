@@ -2,13 +2,17 @@
 // script), its answer codes and the read of "card.dat" into slot 0.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <optional>
 
 #include "model/Texte.h"
 #include "tests/transfer/TransferFixtures.h"
 #include "tests/transfer/Unveraendert.h"
 #include "transfer/Austauschdateien.h"
 #include "transfer/Kartenzugriff.h"
+#include "transfer/Programmstart.h"
 
 namespace qv::test {
 namespace {
@@ -144,6 +148,89 @@ TEST(Kartenzugriff, FailedReadsNeverLoadAnOldImage) {
     ASSERT_FALSE(t.env.messages.empty());
     if (!f.helfer) EXPECT_EQ(t.env.messages.front().text, QStringLiteral("kelvor.exe: ") + texts().S_DateiNicht);
     else EXPECT_EQ(t.env.messages.back().text, f.antwort.isEmpty() ? texts().S_ZugrNichtErfo : texts().S_KeinChipAdapter + texts().S_VerzNied);
+  }
+}
+
+// The search path of a test, restored when it ends.
+class Suchpfad {
+ public:
+  explicit Suchpfad(const QString& pfad) : alt_(qgetenv("PATH")) { qputenv("PATH", QFile::encodeName(pfad)); }
+  ~Suchpfad() { qputenv("PATH", alt_); }
+
+ private:
+  QByteArray alt_;
+};
+
+// How a helper program is started follows what its file holds: one that begins with "MZ" goes to
+// the Windows loader (wine, here a stand-in on the search path), whatever its mode; an executable
+// file of any other kind is started itself; no file, a folder or a file without an execute bit is
+// "Datei nicht vorhanden !". Each row is started for real where it can be.
+TEST(Programmstart, TheFileDecidesHowTheHelperIsStarted) {
+  const QByteArray skript = "#!/bin/sh\necho selbst > gestartet\n";
+  const QByteArray windows("MZ\x90\0\3\0\0\0", 8);
+  const struct Fall {
+    const char* name;
+    std::optional<QByteArray> inhalt;  // none: no file; empty: a folder at the name
+    bool ausfuehrbar;
+    bool wine;        // the loader is on the search path
+    const char* art;  // "wine", "selbst" or the message's head
+  } faelle[] = {
+      {"Windows program", windows, false, true, "wine"},
+      {"Windows program with execute bit", windows, true, true, "wine"},
+      {"Windows program of two bytes", QByteArray("MZ"), false, true, "wine"},
+      {"Windows program without the loader", windows, true, false, "kelvor.exe (wine): "},
+      {"script", skript, true, true, "selbst"},
+      {"script without the loader", skript, true, false, "selbst"},
+      {"script without execute bit", skript, false, true, "kelvor.exe: "},
+      {"a single M", QByteArray("M"), false, true, "kelvor.exe: "},
+      {"no file", std::nullopt, false, true, "kelvor.exe: "},
+      {"a folder", QByteArray(), true, true, "kelvor.exe: "},
+  };
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.name);
+    TransferTest t;
+    const QString programm = t.dir.file(QStringLiteral("kelvor.exe"));
+    if (f.inhalt && f.inhalt->isEmpty()) {
+      ASSERT_TRUE(QDir().mkdir(programm));
+    } else if (f.inhalt) {
+      t.dir.write(QStringLiteral("kelvor.exe"), *f.inhalt);
+      QFile::setPermissions(programm, QFile::ReadOwner | QFile::WriteOwner | (f.ausfuehrbar ? QFile::ExeOwner : QFile::Permissions()));
+    }
+    // The stand-in loader notes what it was given to run.
+    QDir().mkdir(t.dir.file(QStringLiteral("bin")));
+    const QString wine = t.dir.file(QStringLiteral("bin/wine"));
+    if (f.wine) {
+      t.dir.write(QStringLiteral("bin/wine"), "#!/bin/sh\necho \"wine $*\" > gestartet\n");
+      QFile::setPermissions(wine, QFile::ReadOwner | QFile::ExeOwner);
+    }
+    const Suchpfad pfad(t.dir.file(QStringLiteral("bin")));
+
+    const Programmaufruf a = Finde_Programm(QStringLiteral("kelvor.exe"));
+    const QString art = QString::fromLatin1(f.art);
+    if (art == QLatin1String("wine")) {
+      EXPECT_EQ(a.programm, wine);
+      EXPECT_EQ(a.argumente, QStringList({programm}));
+      EXPECT_TRUE(a.fehler.isEmpty());
+    } else if (art == QLatin1String("selbst")) {
+      EXPECT_EQ(a.programm, programm);
+      EXPECT_TRUE(a.argumente.isEmpty());
+      EXPECT_TRUE(a.fehler.isEmpty());
+    } else {
+      EXPECT_TRUE(a.programm.isEmpty());
+      EXPECT_EQ(a.fehler, art + texts().S_DateiNicht);
+    }
+
+    QProcess prozess;
+    EXPECT_EQ(Starte_Programm(QStringLiteral("kelvor.exe"), prozess), a.fehler.isEmpty());
+    if (a.fehler.isEmpty()) {
+      EXPECT_TRUE(prozess.waitForFinished(30000));
+      EXPECT_EQ(t.dir.read(QStringLiteral("gestartet")).trimmed(),
+                art == QLatin1String("wine") ? ("wine " + QFile::encodeName(programm)) : QByteArray("selbst"));
+      EXPECT_TRUE(t.env.messages.empty());
+    } else {
+      EXPECT_FALSE(QFile::exists(t.dir.file(QStringLiteral("gestartet"))));
+      EXPECT_EQ(t.texte(), QStringList({a.fehler}));
+    }
   }
 }
 

@@ -137,7 +137,11 @@ class TstBusaccess : public QObject {
     };
     for (const Fall& f : {Fall{"txtbisTeilnehmer", "300", "255", 1}, Fall{"txtBuslinie", "16", "0", 1},
                           Fall{"txtBereich", "abc", "0", 0}, Fall{"txtvonTeilnehmer", "007", "7", 0},
-                          Fall{"txtvonTeilnehmer", "-5", "0", 1}}) {
+                          Fall{"txtvonTeilnehmer", "-5", "0", 1},
+                          // Each field keeps its highest value: area, line and both devices.
+                          Fall{"txtBereich", "15", "15", 0}, Fall{"txtBuslinie", "15", "15", 0},
+                          Fall{"txtvonTeilnehmer", "255", "255", 0}, Fall{"txtbisTeilnehmer", "255", "255", 0},
+                          Fall{"txtBereich", "16", "0", 1}, Fall{"txtvonTeilnehmer", "256", "0", 1}}) {
       t.w<QLineEdit>(f.feld)->setText(QStringLiteral("1"));
       t.env.beeps = 0;
       t.w<QLineEdit>(f.feld)->setText(QString::fromLatin1(f.getippt));

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QToolButton>
 
@@ -190,6 +191,8 @@ struct Lauf : Rahmentest {
       else if (auto* liste = qobject_cast<QListWidget*>(c)) liste->setCurrentRow(wert.toInt());
       else if (auto* kombi = qobject_cast<QComboBox*>(c)) kombi->setCurrentIndex(wert.toInt());
       else if (auto* e = qobject_cast<QLineEdit*>(c)) e->setText(wert);
+      // A click in the middle of a wide option button may miss its label.
+      else if (auto* o = qobject_cast<QRadioButton*>(c)) o->click();
       else QTest::mouseClick(c, Qt::LeftButton);
     }
     QCoreApplication::processEvents();
@@ -244,6 +247,7 @@ struct Aenderung {
   const char* datei;  // "a.qvl" or the file of its own
   int aendert;        // the window states (bits: left open, close box, OK) that change the program
   std::function<bool()> gelesen;  // the program file read back holds the change (where it says)
+  const char* befehl = "";  // a main window command given after the steps, the window still open
 };
 const Aenderung kAenderungen[] = {
     {"holidays", "frmfeiertage", 19, "mnu_Einst_Ft", "Txt_feiertag_name=Testtag cmd_add_Feiertage", "cmd_ft_end",
@@ -254,6 +258,14 @@ const Aenderung kAenderungen[] = {
     {"coding byte", "FrmMaster", 19, "mnuMaster", "Check2", "cmdmachmstr", "a.qvl", 7, nullptr},
     {"changeover table", "frmEinSW", 19, "mnuBaSw", "cmdSwOk", "cmdSwEnd", "a.qvl", 7,
      [] { return program().AnzSw[0] == 1; }},
+    {"clock's language", "frmGer\u00e4tEinst", 4, "mnuEinstGer\u00e4t", "cbosprache=1", "CmdEinstOk", "a.qvl", 4,
+     [] { return settings().SpracheUhr == 1; }},
+    // Opening the dialog and its astro and pulse controls mark the program changed by themselves;
+    // saved meanwhile, the program is changed again only by the OK that takes the choice over.
+    {"astro channels", "frmGer\u00e4tEinst", 20, "mnuEinstGer\u00e4t", "optastroC1undC2", "CmdEinstOk", "a.qvl", 4,
+     [] { return settings().AstroC1C2 == 1; }, "mnuDatSpei"},
+    {"measuring pulse", "frmGer\u00e4tEinst", 19, "mnuEinstGer\u00e4t", "cboMessKan=1", "CmdEinstOk", "a.qvl", 4,
+     [] { return settings().MessKanal == 2; }, "mnuDatSpei"},
 };
 
 // A program file beside a.qvl, of the frame's clock type: its usage text, the channel names
@@ -588,13 +600,23 @@ class TstOffeneFenster : public QObject {
     fensteraufrufe().Programmende = [&enden] { ++enden; };
     hooks().Zeige_Startbild = [&startbild] { ++startbild; };
     const QString programmdatei = t.dir->file(QStringLiteral("a.qvl"));
-    const QByteArray vorher = t.dir->read(QStringLiteral("a.qvl"));
+    QByteArray vorher = t.dir->read(QStringLiteral("a.qvl"));
 
     t.env->answerInput(QStringLiteral("Testort"));
     t.menuebefehl(a.item);
     const QPointer<QWidget> w = t.fenster(a.objekt);
     QVERIFY(w);
     t.tue(w, a.schritte);
+    if (*a.befehl) {
+      t.aktiviere(t.haupt()->subWindow());
+      QAction* item = t.action(a.befehl);
+      t.oeffneMenue(item->parent()->objectName().toLatin1().constData());
+      QVERIFY(item->isEnabled());
+      item->trigger();
+      QCoreApplication::processEvents();
+      QCOMPARE(program().Geaendert, 0);
+      vorher = t.dir->read(QStringLiteral("a.qvl"));
+    }
     if (stand == 1) w->close();
     if (stand == 2) t.tue(w, a.ok);
     QCoreApplication::processEvents();
@@ -642,7 +664,10 @@ class TstOffeneFenster : public QObject {
         QVERIFY(nachher != vorher);
         QCOMPARE(nachher, soll);
         if (!a.gelesen) return;
+        // A fresh start with the row's clock type.
         resetAllState();
+        Setze_Markentexte(1);
+        Setze_TexteDeutsch();
         applyClockProfile(brand().S_Typ[a.typ]);
         QCOMPARE(LeseProgrammDatei(programmdatei, 0, 0), LeseErgebnis::Geladen);
         QVERIFY(a.gelesen());
