@@ -248,8 +248,9 @@ int16_t Lese_Satz(BusSitzung& s, uint16_t phys, int befehl, const QByteArray& da
   const Texts& t = texts();
   const QByteArray anfrage = briefkastenAnfrage(befehl, daten);
   int16_t r = 0;
-  // The answer of the send before that counted. Two reads of one mailbox prove nothing when the
-  // request never reached the clock: both give the answer to the request before.
+  // The answer of the send before. Two reads of one mailbox prove nothing when the request never
+  // reached the clock (a frame lost while a late acknowledgement stood for it, and the connection
+  // built anew after the time-out that follows): both give the answer to the request before.
   std::optional<QByteArray> vorige;
   int sendungen = 0;
   for (int k = 1; k <= 3;) {
@@ -261,8 +262,7 @@ int16_t Lese_Satz(BusSitzung& s, uint16_t phys, int befehl, const QByteArray& da
       continue;
     }
     QByteArray a(9, 0);
-    bool neu = false;
-    r = Lese_Speicher_Warten(s, phys, kBriefkasten, 9, a, &neu);
+    r = Lese_Speicher_Warten(s, phys, kBriefkasten, 9, a);
     if (r != 0) {
       s.log(t.S_FehlSend + QString::number(r) + versuch(k));
       if (k < 3) neuVerbinden(s, phys);
@@ -276,7 +276,7 @@ int16_t Lese_Satz(BusSitzung& s, uint16_t phys, int befehl, const QByteArray& da
       ++k;
       continue;
     }
-    if (!wiederholbar || (!neu && vorige == a)) {
+    if (!wiederholbar || vorige == a) {
       antwort = a;
       return 0;
     }
@@ -285,8 +285,7 @@ int16_t Lese_Satz(BusSitzung& s, uint16_t phys, int befehl, const QByteArray& da
       s.ausserTakt = true;
       return 0;
     }
-    // An answer read after the connection was built anew is not counted: the request goes again.
-    if (!neu) vorige = a;
+    vorige = a;
   }
   return r;
 }

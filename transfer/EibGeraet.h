@@ -69,12 +69,12 @@ int16_t Pruefe_Maske_und_Kennung(BusSitzung& s, uint16_t phys, QByteArray& kennu
 // Mailbox exchanges: befehl and up to six data bytes. Lese_Satz gives the clock's answer
 // (length byte first); Schreibe_Satz waits until the clock has taken the record.
 // wiederholbar: the request may be sent again without changing the clock (a read of the rule or
-// the table, a table entry written, the clear). Its answer does not count when the connection had
-// to be built anew after the request went out (a time-out among it): the request may never have
-// reached the clock, and the mailbox may still hold the answer to the one before; it is sent
-// again. A read's answer counts only when a second send of the request gives it again.
-// Otherwise (records) a read takes the answer of one send as it comes: a record answer tells a
-// copy itself.
+// the table, a table entry written, the clear). A read's answer then counts only when a second
+// send of the request gives it again; a write's "taken" does not count when the connection had to
+// be built anew after the request went out (a time-out among it), as the request may never have
+// reached the clock and the mailbox may still be empty from the one before: it is sent again.
+// Otherwise (records) a read takes the answer of one send as it comes (a record answer tells a
+// copy itself), and a write is not sent again (the clock would store it twice).
 // A write takes the mailbox's state only when a second read gives it again. An exchange whose
 // answers never agree sets ausserTakt.
 int16_t Lese_Satz(BusSitzung& s, uint16_t phys, int befehl, const QByteArray& daten, QByteArray& antwort,
