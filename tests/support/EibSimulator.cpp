@@ -328,9 +328,11 @@ void Ft12Koppler::nimm(const QByteArray& daten, uint8_t steuer) {
   std::lock_guard<std::mutex> l(m_);
   const bool fcb = (steuer & 0x20) != 0;
   const bool wiederholt = (steuer & 0x10) && hostFcb_ == fcb;
-  // The mailbox requests of the clock connected so far; -1 without one.
-  const auto* uhr = dynamic_cast<const SimSchaltuhr*>(kern_.geraet(static_cast<uint16_t>(std::max(kern_.verbindung, 0))));
-  const int anfragenBisher = kern_.verbindung >= 0 && uhr ? uhr->anfragen : -1;
+  // The mailbox requests of the clock so far; -1 without one.
+  const SimSchaltuhr* uhr = nullptr;
+  for (const auto& g : kern_.geraete)
+    if ((uhr = dynamic_cast<const SimSchaltuhr*>(g.get()))) break;
+  const int anfragenBisher = uhr ? uhr->anfragen : -1;
   const int verloren = verloreneAnfrage;
   if (!wiederholt && spaeteQuittung_) {
     spaeteQuittung_ = false;

@@ -181,7 +181,7 @@ class Ft12Koppler {
   // then lost) when spaeteStattAntwort is set.
   std::atomic<int> spaeteAntwortNach{0};
   std::atomic<bool> spaeteStattAntwort{false};
-  // Mailbox request n of the clock connected (counted as the clock counts them), -1 = none: from
+  // Mailbox request n of the (first) clock on the bus, counted as it counts them, -1 = none: from
   // the moment request n - 1 has come, each E5h comes late, after the driver has sent the frame
   // again, and the late one goes out as the next frame comes, standing for that frame's own; the
   // frame carrying request n is lost on the line (neither acknowledged nor carried out), so the
