@@ -26,21 +26,25 @@ void neuVerbinden(BusSitzung& s, uint16_t phys) {
   if (s.Bus_Oeffnen(s.EIB_ComPort, 9600) == 0) Baue_Verbindung(s, phys);
 }
 
-// The mailbox's answer, read again until two reads in a row agree. Nothing on the line tells a
-// copy of an earlier answer of the clock from the answer to this read, but the mailbox keeps its
-// answer until the next request, so the read after it gives the answer again. A mailbox that
-// never reads alike leaves the exchange out of step.
-int16_t leseBriefkasten(BusSitzung& s, uint16_t phys, QByteArray& antwort, bool gegenlesen) {
-  int16_t r = Lese_Speicher_Warten(s, phys, kBriefkasten, 9, antwort);
-  for (int k = 0; r == 0 && gegenlesen && k < 3; ++k) {
+// The mailbox's state after a write request, read again until two reads in a row agree. Nothing
+// on the line tells a copy of an earlier answer of the clock from the answer to this read, but
+// the mailbox keeps its state until the next request, so the read after it gives the state again.
+// A mailbox that never reads alike leaves the exchange out of step.
+int16_t leseBriefkasten(BusSitzung& s, uint16_t phys, QByteArray& antwort, bool& neu) {
+  int16_t r = Lese_Speicher_Warten(s, phys, kBriefkasten, 9, antwort, &neu);
+  for (int k = 0; r == 0 && k < 3; ++k) {
     QByteArray noch(9, 0);
-    r = Lese_Speicher_Warten(s, phys, kBriefkasten, 9, noch);
+    r = Lese_Speicher_Warten(s, phys, kBriefkasten, 9, noch, &neu);
     if (r == 0 && noch == antwort) return 0;
     antwort = noch;
   }
-  if (r == 0 && gegenlesen) s.ausserTakt = true;
+  if (r == 0) s.ausserTakt = true;
   return r;
 }
+
+// Sends of one request in all whose answers came, before an exchange that never gives two alike
+// is left out of step.
+constexpr int kSendungen = 4;
 
 }  // namespace
 
@@ -184,7 +188,8 @@ int16_t Schreibe_Speicher_Pruefen(BusSitzung& s, uint16_t phys, uint16_t adresse
   return 112;
 }
 
-int16_t Lese_Speicher_Warten(BusSitzung& s, uint16_t phys, uint16_t adresse, int anzahl, QByteArray& daten) {
+int16_t Lese_Speicher_Warten(BusSitzung& s, uint16_t phys, uint16_t adresse, int anzahl, QByteArray& daten,
+                             bool* neuVerbunden) {
   int16_t r = 0;
   for (int k = 1; k <= 15; ++k) {
     QByteArray puffer;
@@ -201,6 +206,7 @@ int16_t Lese_Speicher_Warten(BusSitzung& s, uint16_t phys, uint16_t adresse, int
       return 0;
     }
     // A failed last try keeps its code: the caller must not take unread data for an answer.
+    if (neuVerbunden) *neuVerbunden = true;
     Breche_Verbindung(s);
     s.Warte_ms(500);
     Baue_Verbindung(s, phys);
@@ -238,53 +244,83 @@ int16_t Pruefe_Teilnehmer(BusSitzung& s, uint16_t phys, QByteArray& kennung) {
 // ---- mailbox --------------------------------------------------------------------------------
 
 int16_t Lese_Satz(BusSitzung& s, uint16_t phys, int befehl, const QByteArray& daten, QByteArray& antwort,
-                  bool gegenlesen) {
+                  bool wiederholbar) {
   const Texts& t = texts();
   const QByteArray anfrage = briefkastenAnfrage(befehl, daten);
   int16_t r = 0;
-  for (int k = 1; k <= 3; ++k) {
+  // The answer of the send before. Two reads of one mailbox prove nothing when the request never
+  // reached the clock (a frame lost while a late acknowledgement stood for it, and the connection
+  // built anew after the time-out that follows): both give the answer to the request before.
+  std::optional<QByteArray> vorige;
+  int sendungen = 0;
+  for (int k = 1; k <= 3;) {
     r = Schreibe_Speicher(s, kBriefkasten, anfrage);
     if (r != 0) {
       s.log(t.S_FehlRece + QString::number(r) + versuch(k));
       if (k < 3) neuVerbinden(s, phys);
+      ++k;
       continue;
     }
     QByteArray a(9, 0);
-    r = leseBriefkasten(s, phys, a, gegenlesen);
+    r = Lese_Speicher_Warten(s, phys, kBriefkasten, 9, a);
     if (r != 0) {
       s.log(t.S_FehlSend + QString::number(r) + versuch(k));
       if (k < 3) neuVerbinden(s, phys);
+      ++k;
       continue;
     }
-    if (a.size() >= 2 && a[1] != 0) {
+    if (a.size() < 2 || a[1] == 0) {
+      r = 101;
+      s.log(t.S_UhrNichtBereit + versuch(k));
+      s.Pause_s(1);
+      ++k;
+      continue;
+    }
+    if (!wiederholbar || vorige == a) {
       antwort = a;
       return 0;
     }
-    r = 101;
-    s.log(t.S_UhrNichtBereit + versuch(k));
-    s.Pause_s(1);
+    if (++sendungen == kSendungen) {
+      antwort = a;
+      s.ausserTakt = true;
+      return 0;
+    }
+    vorige = a;
   }
   return r;
 }
 
-int16_t Schreibe_Satz(BusSitzung& s, uint16_t phys, int befehl, const QByteArray& daten) {
+int16_t Schreibe_Satz(BusSitzung& s, uint16_t phys, int befehl, const QByteArray& daten, bool wiederholbar) {
   const Texts& t = texts();
   const QByteArray anfrage = briefkastenAnfrage(befehl, daten);
   int16_t r = 0;
-  for (int k = 1; k <= 3; ++k) {
+  int sendungen = 0;
+  for (int k = 1; k <= 3;) {
     r = Schreibe_Speicher(s, kBriefkasten, anfrage);
     s.Warte_ms(100);
     if (r != 0) {
       s.log(t.S_FehlRece + versuch(k));
       if (k < 3) neuVerbinden(s, phys);
+      ++k;
       continue;
     }
     QByteArray a(9, 0);
-    if (leseBriefkasten(s, phys, a, true) != 0) {
+    bool neu = false;
+    if (leseBriefkasten(s, phys, a, neu) != 0) {
       r = 102;
       s.log(t.S_keineAntwUhr + versuch(k));
       s.Pause_s(1);
       if (k < 3) neuVerbinden(s, phys);
+      ++k;
+      continue;
+    }
+    // An emptied mailbox read after the connection was built anew may be the one the record
+    // before left: the request goes again.
+    if (wiederholbar && neu) {
+      if (++sendungen == kSendungen) {
+        s.ausserTakt = true;
+        return 0;
+      }
       continue;
     }
     // Taken: the clock has emptied the mailbox. An answer without any byte after its length
@@ -295,6 +331,7 @@ int16_t Schreibe_Satz(BusSitzung& s, uint16_t phys, int befehl, const QByteArray
     r = 101;
     s.log(t.S_UhrNichtBereit + versuch(k));
     s.Pause_s(1);
+    ++k;
   }
   return r;
 }

@@ -57,7 +57,9 @@ int16_t Erwarte_Maskenversion(BusSitzung& s, uint16_t phys, QByteArray& version)
 // Three tries of write, read back and compare; 112 when none took.
 int16_t Schreibe_Speicher_Pruefen(BusSitzung& s, uint16_t phys, uint16_t adresse, int anzahl, const QByteArray& daten);
 // Up to 15 tries while the clock answers busy; daten = the answer's length byte and what follows.
-int16_t Lese_Speicher_Warten(BusSitzung& s, uint16_t phys, uint16_t adresse, int anzahl, QByteArray& daten);
+// neuVerbunden: set when a try failed (a time-out among them) and the connection was built anew.
+int16_t Lese_Speicher_Warten(BusSitzung& s, uint16_t phys, uint16_t adresse, int anzahl, QByteArray& daten,
+                             bool* neuVerbunden = nullptr);
 // Mask version and identity (manufacturer, two device-type bytes) of a device; 109 no mask
 // answer, 110 a wrong one. The link is rebuilt after a failure.
 int16_t Pruefe_Teilnehmer(BusSitzung& s, uint16_t phys, QByteArray& kennung);
@@ -65,11 +67,18 @@ int16_t Pruefe_Teilnehmer(BusSitzung& s, uint16_t phys, QByteArray& kennung);
 int16_t Pruefe_Maske_und_Kennung(BusSitzung& s, uint16_t phys, QByteArray& kennung);
 
 // Mailbox exchanges: befehl and up to six data bytes. Lese_Satz gives the clock's answer
-// (length byte first); Schreibe_Satz waits until the clock has taken the record. Both take the
-// mailbox's answer only when a second read gives it again (Lese_Satz: unless gegenlesen is false,
-// for answers that tell a copy themselves); one that never does sets ausserTakt.
+// (length byte first); Schreibe_Satz waits until the clock has taken the record.
+// wiederholbar: the request may be sent again without changing the clock (a read of the rule or
+// the table, a table entry written, the clear). A read's answer then counts only when a second
+// send of the request gives it again; a write's "taken" does not count when the connection had to
+// be built anew after the request went out (a time-out among it), as the request may never have
+// reached the clock and the mailbox may still be empty from the one before: it is sent again.
+// Otherwise (records) a read takes the answer of one send as it comes (a record answer tells a
+// copy itself), and a write is not sent again (the clock would store it twice).
+// A write takes the mailbox's state only when a second read gives it again. An exchange whose
+// answers never agree sets ausserTakt.
 int16_t Lese_Satz(BusSitzung& s, uint16_t phys, int befehl, const QByteArray& daten, QByteArray& antwort,
-                  bool gegenlesen = true);
-int16_t Schreibe_Satz(BusSitzung& s, uint16_t phys, int befehl, const QByteArray& daten);
+                  bool wiederholbar = true);
+int16_t Schreibe_Satz(BusSitzung& s, uint16_t phys, int befehl, const QByteArray& daten, bool wiederholbar = false);
 
 }  // namespace qv

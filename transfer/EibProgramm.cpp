@@ -81,21 +81,21 @@ int16_t schreiben(BusSitzung& s, uint16_t phys) {
     s.logUndStatus(t.S_schrSoWi);
     s.messerWert(1);
     const QByteArray kopf = bytes({0, p.SwKopf[0] & 255, 0, 0, 0});
-    if (int16_t r = imTakt(s, Schreibe_Satz(s, phys, uhrbefehl::SoWiSchreiben, kopf))) return r;
+    if (int16_t r = imTakt(s, Schreibe_Satz(s, phys, uhrbefehl::SoWiSchreiben, kopf, true))) return r;
     for (int i = 0; i < kSwEntries; ++i) {
       BusSitzung::Nachgeben();
       s.logUndStatus(t.S_schrSoWi + QString::number(i + 1));
       s.messerWert(i + 2);
       const TSwEintrag& e = p.SwTab[0][i];
       const QByteArray d = i < p.AnzSw[0] ? bytes({i + 1, e.w0, e.w1, e.w2, e.w3}) : bytes({i + 1, 255, 255, 255, 255});
-      if (int16_t r = imTakt(s, Schreibe_Satz(s, phys, uhrbefehl::SoWiSchreiben, d))) return r;
+      if (int16_t r = imTakt(s, Schreibe_Satz(s, phys, uhrbefehl::SoWiSchreiben, d, true))) return r;
     }
   }
   s.messerWert(0);
   s.messerMaximum(8);
   s.messerWert(0);
   s.logUndStatus(t.S_loescScha);
-  if (int16_t r = imTakt(s, Schreibe_Satz(s, phys, uhrbefehl::Loeschen, bytes({0x55})))) return r;
+  if (int16_t r = imTakt(s, Schreibe_Satz(s, phys, uhrbefehl::Loeschen, bytes({0x55}), true))) return r;
   for (int k = 1; k <= 8; ++k) {
     // The clock needs these seconds to clear; what the reads give is not looked at.
     s.Pause_s(1);
@@ -152,7 +152,8 @@ int16_t lesen(BusSitzung& s, uint16_t phys) {
   s.messerMaximum(kapazitaet);
   s.logUndStatus(t.S_leseScha + QStringLiteral("1"));
   s.messerWert(1);
-  // A record answer tells a copy by its link, so the mailbox is read once per record.
+  // A record answer tells a copy by its link, so each record is asked for once; asking again
+  // would move the clock on along its chain.
   if (int16_t e = imTakt(s, Lese_Satz(s, phys, uhrbefehl::ErsterSatz, QByteArray(6, 0), a, false))) return e;
   if (Nicht_Alles_FF(a)) {
     std::bitset<512> links;

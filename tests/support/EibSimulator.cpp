@@ -110,9 +110,9 @@ void SimSchaltuhr::antwortet(uint16_t adr, int anzahl, QByteArray& apdu) {
   const int anfrage = anfragen - 1;
   ++lesungen_;
   if (anfrage == kopieVon && !kopie_ && speicher[kKasten] != 2) kopie_ = apdu;
-  if (anfrage == kopieStatt && lesungen_ == 1 && kopie_) {
+  if (anfrage == kopieStatt && lesungen_ <= kopieLesungen && kopie_) {
     apdu = *kopie_;
-    kopie_.reset();
+    if (lesungen_ == kopieLesungen) kopie_.reset();
     alsWiederholung_ = kopieAlsWiederholung;
   }
 }
@@ -326,12 +326,31 @@ std::vector<uint8_t> Ft12Koppler::steuerbytes() {
 
 void Ft12Koppler::nimm(const QByteArray& daten, uint8_t steuer) {
   std::lock_guard<std::mutex> l(m_);
-  steuer_.push_back(steuer);
   const bool fcb = (steuer & 0x20) != 0;
   const bool wiederholt = (steuer & 0x10) && hostFcb_ == fcb;
+  // The mailbox requests of the clock so far; -1 without one.
+  const SimSchaltuhr* uhr = nullptr;
+  for (const auto& g : kern_.geraete)
+    if ((uhr = dynamic_cast<const SimSchaltuhr*>(g.get()))) break;
+  const int anfragenBisher = uhr ? uhr->anfragen : -1;
+  const int verloren = verloreneAnfrage;
+  if (!wiederholt && spaeteQuittung_) {
+    spaeteQuittung_ = false;
+    leitung(QByteArray(1, static_cast<char>(ft12::Quittung)));
+    // A memory write of a mailbox request (first byte 1) to 206.
+    const bool anfrage = daten.size() >= 12 && b(daten, 0) == 0x21 && (b(daten, 7) & 3) == 2 &&
+                         (b(daten, 8) & 0xC0) == 0x80 && b(daten, 9) == 0 && b(daten, 10) == kKasten && b(daten, 11) == 1;
+    if (anfrage && anfragenBisher == verloren) {
+      verloreneAnfrage = -1;
+      ++verloreneRahmen;
+      return;
+    }
+  }
+  steuer_.push_back(steuer);
   if (!wiederholt) hostFcb_ = fcb;
   const int nummer = wiederholt ? -1 : hostRahmen++;
-  if (nummer < 0 || nummer != verschluckteQuittung) leitung(QByteArray(1, static_cast<char>(ft12::Quittung)));
+  if (!wiederholt && verloren >= 0 && anfragenBisher == verloren) spaeteQuittung_ = true;
+  else if (nummer < 0 || nummer != verschluckteQuittung) leitung(QByteArray(1, static_cast<char>(ft12::Quittung)));
   if (wiederholt) return;
   const auto jetzt = std::chrono::steady_clock::now();
   const std::vector<QByteArray> aus = kern_.verarbeite(daten);
@@ -419,6 +438,7 @@ void Ft12Koppler::lauf() {
       }
       if (s->art == ft12::Stueck::Fest) {
         leitung(QByteArray(1, static_cast<char>(ft12::Quittung)));
+        spaeteQuittung_ = false;  // a link reset: an E5h held back has no frame left to stand for
         std::lock_guard<std::mutex> l(m_);
         steuer_.push_back(s->steuer);
         hostFcb_.reset();

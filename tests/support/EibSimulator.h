@@ -68,8 +68,11 @@ class SimSchaltuhr : public SimGeraet {
   // first answer of request kopieVon that is not busy (requests counted from 0 as they come) comes
   // again in place of the answer to the first read of request kopieStatt, which is lost; marked as
   // a repetition when kopieAlsWiederholung is set. -1 = none.
+  // kopieLesungen: as many reads of request kopieStatt in a row, from its first on, get the copy
+  // (each its answer lost).
   int kopieVon = -1;
   int kopieStatt = -1;
+  int kopieLesungen = 1;
   bool kopieAlsWiederholung = false;
   int anfragen = 0;  // mailbox requests that came so far
 
@@ -178,6 +181,13 @@ class Ft12Koppler {
   // then lost) when spaeteStattAntwort is set.
   std::atomic<int> spaeteAntwortNach{0};
   std::atomic<bool> spaeteStattAntwort{false};
+  // Mailbox request n of the (first) clock on the bus, counted as it counts them, -1 = none: from
+  // the moment request n - 1 has come, each E5h comes late, after the driver has sent the frame
+  // again, and the late one goes out as the next frame comes, standing for that frame's own; the
+  // frame carrying request n is lost on the line (neither acknowledged nor carried out), so the
+  // late E5h of the frame before it is the only one it gets. Once.
+  std::atomic<int> verloreneAnfrage{-1};
+  std::atomic<int> verloreneRahmen{0};  // frames lost so far
   // From this host frame on the coupler neither acknowledges nor carries out anything.
   std::atomic<int> stummAb{-1};
   // After this host frame the coupler sends a confirmation of a local read nobody asked for
@@ -213,6 +223,7 @@ class Ft12Koppler {
   // The thread's own: the frame on its way to the host and the frame-count bits.
   QByteArray imFlug_;
   bool doppelt_ = false;
+  bool spaeteQuittung_ = false;  // an E5h held back, for the next frame from the host
   int sendungen_ = 0;
   Zeit gesendet_{};
   bool fcb_ = true;

@@ -1,9 +1,9 @@
 // A bad line between the program and the time switch: the real serial driver against the
 // simulated coupler behind a pseudo-terminal, with lost acknowledgements, repeated and late
 // answer frames (some held back until a later exchange), lost answers with a copy of an earlier
-// one in their place, a slow clock, a coupler that falls silent or gives a frame up, and messages
-// nobody asked for. Every transfer ends with the clock (or slot 0) equal to the program, or with
-// an error: never done with a difference.
+// one in their place, a late acknowledgement with a lost frame after it, a slow clock, a coupler
+// that falls silent or gives a frame up, and messages nobody asked for. Every transfer ends with
+// the clock (or slot 0) equal to the program, or with an error: never done with a difference.
 #include <gtest/gtest.h>
 
 #include "model/Programmdatei.h"
@@ -41,10 +41,15 @@ struct Stoerung {
   int wiederholMs = 100;   // the driver sends an unacknowledged frame again after this long
   // The clock's first answer to mailbox request kopieVon that is not busy (requests counted from
   // 0 in each transfer) comes again as a fresh frame in place of the answer to the first read of
-  // request kopieStatt, which is lost; marked as a repetition when wiederholung is set.
+  // request kopieStatt, which is lost, and of as many reads after it as kopieLesungen says;
+  // marked as a repetition when wiederholung is set.
   int kopieVon = -1;
   int kopieStatt = -1;
+  int kopieLesungen = 1;
   bool wiederholung = false;
+  // Mailbox request whose frame is lost on the line, after the E5h of the frame before it came
+  // late and stood for its own.
+  int verloren = -1;
   bool endlos = false;     // the clock's record chain links back to its first record
   int code = 0;            // both transfers fail with this code's message; 0: both end equal
   int leseCode = 0;        // the read alone fails with this code's message
@@ -53,8 +58,14 @@ struct Stoerung {
   int zeitueberschreitungen = -1;  // answers awaited in vain, per transfer; -1: not counted
 };
 
-void stoere(PtyStand& t, const Stoerung& f) {
+// Rows count mailbox requests as a write sends them, one per exchange. A read sends each request
+// of the rule and the table twice, its answer checked against the second's: there a row's request
+// n below 22 is the first send of that exchange, and the records come after 44 sends.
+int alsLesen(int n) { return n < 0 ? -1 : n < 22 ? 2 * n : n + 22; }
+
+void stoere(PtyStand& t, const Stoerung& f, bool lesen) {
   const auto ab = [](int basis, int n) { return n < 0 ? -1 : basis + n; };
+  const auto anfrage = [lesen](int n) { return lesen ? alsLesen(n) : n; };
   t.pty.verschluckteQuittung = ab(t.pty.hostRahmen, f.quittung);
   t.pty.wiederholteAntwort = ab(t.pty.antworten, f.doppelt);
   t.pty.spaeteAntwort = ab(t.pty.antworten, f.spaet);
@@ -70,9 +81,11 @@ void stoere(PtyStand& t, const Stoerung& f) {
   t.pty.mit([&](KopplerKern& k) {
     SimSchaltuhr& u = *static_cast<SimSchaltuhr*>(k.geraet(kUhr));
     u.nimmtNachMs = langsam;
-    u.kopieVon = ab(u.anfragen, f.kopieVon);
-    u.kopieStatt = ab(u.anfragen, f.kopieStatt);
+    u.kopieVon = ab(u.anfragen, anfrage(f.kopieVon));
+    u.kopieStatt = ab(u.anfragen, anfrage(f.kopieStatt));
+    u.kopieLesungen = f.kopieLesungen;
     u.kopieAlsWiederholung = f.wiederholung;
+    t.pty.verloreneAnfrage = ab(u.anfragen, anfrage(f.verloren));
     u.ketteEndlos = f.endlos;
     k.fremdeNachrichten = f.fremde;
   });
@@ -119,14 +132,17 @@ TEST(EibStoerungen, WriteAndReadUnderEachFaultEndEqualOrFail) {
       {"all at once", 30, 20, 40, 250},
       // An answer later than the receive time and the line's quiet after it comes with the answer
       // to a later mailbox read and is taken for it; a second answer, or a record that repeats
-      // the link before it, shows the exchange out of step, and the transfer starts again.
+      // the link before it, shows the exchange out of step, and the transfer starts again. A read
+      // gives 4 answers for the rule and each table entry (two sends, each first busy), 88 in
+      // all, then 2 a record: answer 91 is the first record's after the first.
       {.name = "late changeover answer held to the next entry's read", .spaet = 5, .spaetNach = 2, .schreibNeustarts = 1,
        .leseNeustarts = 1},
-      {.name = "late record answer held to the next record's read", .spaet = 69, .spaetNach = 2, .nurLesen = true,
+      {.name = "late record answer held to the next record's read", .spaet = 91, .spaetNach = 2, .nurLesen = true,
        .leseNeustarts = 1},
-      {.name = "late record answer in place of the next record's", .spaet = 69, .spaetNach = 2, .statt = true,
+      {.name = "late record answer in place of the next record's", .spaet = 91, .spaetNach = 2, .statt = true,
        .nurLesen = true, .leseNeustarts = 1},
-      {.name = "late answer held to the last record's write", .spaet = 99, .spaetNach = 3, .schreibNeustarts = 1},
+      {.name = "late answer held to the last record's write", .spaet = 99, .spaetNach = 3, .schreibNeustarts = 1,
+       .leseNeustarts = 1},
       // As on the real line, the driver gives the frame up well before the send time ends.
       {.name = "coupler stops acknowledging", .stummAb = 2, .wiederholMs = 60, .code = 107},
       {.name = "stray confirmation before the address-table read", .streu = 0},
@@ -134,7 +150,8 @@ TEST(EibStoerungen, WriteAndReadUnderEachFaultEndEqualOrFail) {
       {.name = "a coupler frame given up and its link started again", .aufgegeben = 20, .zeitueberschreitungen = 1},
       // An answer lost while a copy of an earlier one comes as a fresh frame: the counts of
       // answers balance. Requests of a write: 0 the table header, 1..20 its entries, 21 the
-      // clear, 22.. the records; of a read: 0 the rule, 1..21 the table, 22.. the records.
+      // clear, 22.. the records; of a read: 0 the rule, 1..21 the table, 22.. the records (the
+      // first send of each, see alsLesen).
       {.name = "copy of an earlier changeover answer in place of a lost one", .kopieVon = 1, .kopieStatt = 3},
       {.name = "copy of a changeover entry read for an empty position", .nurLesen = true, .kopieVon = 4, .kopieStatt = 6},
       {.name = "copy of an earlier record answer in place of a lost one", .kopieVon = 24, .kopieStatt = 26,
@@ -146,6 +163,19 @@ TEST(EibStoerungen, WriteAndReadUnderEachFaultEndEqualOrFail) {
       {.name = "second answer to the last changeover read in place of the first record's", .nurLesen = true,
        .kopieVon = 21, .kopieStatt = 22, .leseNeustarts = 1},
       {.name = "a chain out of step in every pass", .endlos = true, .leseCode = 104, .leseNeustarts = 3},
+      // Two answers lost in a row, each replaced by the same copy: two reads of the mailbox agree.
+      {.name = "two copies in a row of a changeover entry read for an empty position", .nurLesen = true,
+       .kopieVon = 4, .kopieStatt = 6, .kopieLesungen = 2},
+      {.name = "two copies in a row of the changeover entry read before", .nurLesen = true, .kopieVon = 2,
+       .kopieStatt = 3, .kopieLesungen = 2},
+      // The driver sends a frame again when its E5h is late; the late E5h then stands for the
+      // next frame, which is lost. The coupler takes the frame after it for a repetition: the
+      // answer awaited times out, the connection is built anew, and the mailbox still holds the
+      // answer to the request before.
+      {.name = "late E5h, then a changeover entry's request frame lost", .wiederholMs = 300, .verloren = 2,
+       .zeitueberschreitungen = 1},
+      {.name = "late E5h, then the request frame of the second changeover entry's read lost", .nurLesen = true,
+       .wiederholMs = 300, .verloren = 3},
   };
   for (const Stoerung& f : faelle) {
     SCOPED_TRACE(f.name);
@@ -158,8 +188,10 @@ TEST(EibStoerungen, WriteAndReadUnderEachFaultEndEqualOrFail) {
     const QString zeitueberschreitung = x.S_Timeout + x.S_erwaAntw;
     const auto tabellenlaenge = [&] { return t.pty.mit([](KopplerKern& k) { return int(k.lokal[0x116]); }); };
 
-    stoere(t, f.nurLesen ? Stoerung{"clean"} : f);
+    const auto verloren = [&] { return t.pty.verloreneRahmen.exchange(0); };
+    stoere(t, f.nurLesen ? Stoerung{"clean"} : f, false);
     EXPECT_EQ(Bus_Programm_Uebertragen(t.s, kUhr, 1), f.code ? 1 : 0);
+    EXPECT_EQ(verloren(), f.verloren >= 0 && !f.nurLesen ? 1 : 0);
     if (f.code == 0) erwarteUhrGleichProgramm(t, f.name);
     const QStringList geschrieben = t.log();
     EXPECT_EQ(zeilen(geschrieben, 0, x.S_KeineGueltDaten), f.nurLesen ? 0 : f.schreibNeustarts);
@@ -170,9 +202,10 @@ TEST(EibStoerungen, WriteAndReadUnderEachFaultEndEqualOrFail) {
     EXPECT_EQ(tabellenlaenge(), 5);
 
     program().clearSlot(0);
-    stoere(t, f);
+    stoere(t, f, true);
     const int leseCode = f.code ? f.code : f.leseCode;
     EXPECT_EQ(Bus_Programm_Uebertragen(t.s, kUhr, 0), leseCode ? 1 : 0);
+    EXPECT_EQ(verloren(), f.verloren >= 0 ? 1 : 0);
     const QStringList gelesen = t.log();
     EXPECT_EQ(zeilen(gelesen, geschrieben.size(), x.S_KeineGueltDaten), f.leseNeustarts);
     if (f.zeitueberschreitungen >= 0) {

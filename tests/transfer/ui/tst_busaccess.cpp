@@ -107,11 +107,12 @@ class TstBusaccess : public QObject {
     QCOMPARE(t.uhr(0x1109).speicher[0x105], uint8_t(0x24));
 
     // Reading into an emptied program, the fourth record's answer lost and the second one's again
-    // in its place (the mailbox requests: the rule, the 21 table positions, then the records).
+    // in its place (the mailbox requests: the rule and the 21 table positions, each sent twice,
+    // then the records).
     p.clearSlot(0);
     t.uhr(0x1109).saetze.insert(t.uhr(0x1109).saetze.begin(), {{96, 0x14, 0, 20, 0x11, 0x50}});
-    t.uhr(0x1109).kopieVon = t.uhr(0x1109).anfragen + 23;
-    t.uhr(0x1109).kopieStatt = t.uhr(0x1109).anfragen + 25;
+    t.uhr(0x1109).kopieVon = t.uhr(0x1109).anfragen + 45;
+    t.uhr(0x1109).kopieStatt = t.uhr(0x1109).anfragen + 47;
     t.klicke("cmdbusread");
     QVERIFY(t.env.messages.empty());
     QCOMPARE(p.AnzGesamt[0], int16_t(5));
