@@ -12,9 +12,8 @@ bool simKanalGesetzt(int kanal, const TSz& rec) {
       return Kanal_gesetzt(kanal, rec) == 1;
     case 3:
     case 4:
-      return Sz_Kanal(rec) == kanal;
     case 5:
-      return Sz_Kanal(rec) + 1 == kanal;  // stored as channel - 1
+      return Kanal_gesetzt(kanal, rec) == 1;
     default:
       return false;
   }

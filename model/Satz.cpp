@@ -151,8 +151,9 @@ int Pz_Ende_Tag(const TSz& rec, int jahr) {
 
 int Kanal_gesetzt(int kanal, const TSz& rec) {
   const int art = Sz_Art(rec);
-  // Value devices keep one channel number per record, not a set.
-  if (art >= 3 && art <= 5) return Sz_Kanal(rec) == kanal ? 1 : 0;
+  // Value devices keep one channel number per record, not a set; a priority time keeps it less one.
+  if (art == 5) return Sz_Kanal(rec) + 1 == kanal ? 1 : 0;
+  if (art >= 3 && art <= 4) return Sz_Kanal(rec) == kanal ? 1 : 0;
   if (sixteenChannelType()) return Sz_Kanal(rec) == kanal - 1 ? 1 : 0;
   if (kanal < 1 || kanal > 16) return 0;
   return bit(Sz_Kanal(rec), kanal - 1);

@@ -33,7 +33,8 @@ void put(GridInhalt& g, int r, int c, const QString& text) {
 int laufendesJahr() { return env().now().date().year(); }
 
 QString kanalZelle(const TSz& rec) {
-  if (profile().Geraetefamilie == 1) return texts().S_C + QString::number(Sz_Kanal(rec));
+  // A value device's priority time keeps its channel less one, as the priority entry stores it.
+  if (profile().Geraetefamilie == 1) return texts().S_C + QString::number(Sz_Kanal(rec) + (Sz_Art(rec) == 5 ? 1 : 0));
   return Kanal_Text(Sz_Kanal(rec));
 }
 

@@ -49,7 +49,8 @@ inline TSz datedSz1(int minute, int day, int month, int channel, int value, int 
           u8(pulse * 4 + (c & 3))};
 }
 
-// Family 1 priority time; prio 8 is "Permanent". The channel stands in w5 bits 0..3.
+// Family 1 priority time; prio 8 is "Permanent". w5 bits 0..3 hold the stored channel field, which
+// the priority entry writes as the channel less one.
 inline TSz periodPz1(int bm, int bd, int em, int ed, int prio, int channel, int value) {
   return {u8(96 + 2 * bm + bd / 16), u8((bd % 16) * 16 + prio), 0, u8(ed), u8(value), u8(em * 16 + channel)};
 }

@@ -193,7 +193,8 @@ TEST_F(SatzTest, ChannelTestByDeviceKind) {
       {0, 280, weekdaySz(0, 1, 15, 1), 1 << 15, "16-channel type: channel 16"},
       {1, 240, weekdaySz1(0, 1, 3, 0), 0b100, "value device: channel 3 only"},
       {1, 240, datedSz1(0, 1, 1, 7, 0), 0b1000000, "value device: channel 7 only"},
-      {1, 240, periodPz1(1, 1, 2, 2, 8, 5, 9), 0b10000, "value device priority: channel 5"},
+      {1, 240, periodPz1(1, 1, 2, 2, 8, 5, 9), 0b100000, "value device priority: stored 5 = channel 6"},
+      {1, 240, periodPz1(1, 1, 2, 2, 8, 0, 9), 0b1, "value device priority: stored 0 = channel 1"},
   };
   for (const Case& c : cases) {
     family(c.family);
@@ -225,6 +226,10 @@ TEST_F(SatzTest, ChannelFreeScansTheOwnProgramOnly) {
   EXPECT_EQ(Kanal_frei(1), 1);
   EXPECT_EQ(Kanal_frei(2), 1);
   EXPECT_EQ(Kanal_frei(3), 0);
+  // A priority time stored with field 4 uses channel 5, not 4.
+  fillSlot(0, periodPz1(1, 1, 2, 2, 8, 4, 9));
+  EXPECT_EQ(Kanal_frei(4), 1);
+  EXPECT_EQ(Kanal_frei(5), 0);
 
   program().AnzGesamt[0] = 0;
   EXPECT_EQ(Kanal_frei(3), 1);

@@ -163,6 +163,9 @@ TEST(GridSwitchingView, Type309HasNoPulseColumnAndFamilyOneShowsChannelNumber) {
   EXPECT_EQ(g.text(1, 3), " C6");
   EXPECT_EQ(g.text(1, 6), "200");
   EXPECT_EQ(g.text(1, 7), "3");
+  // A priority time for channel 3 (stored as 2, as the priority entry stores it) is listed as C3.
+  setzeSlot(0, {}, {TSz{98, 24, 0, 28, 200, 34}});
+  EXPECT_EQ(fill(1).text(1, 3), " C3");
 
   // The pulse column shows 1..59 seconds; a longer stored pulse leaves it empty.
   profile().Geraetefamilie = 0;
