@@ -51,8 +51,6 @@ Programmnummer_Ergebnis Pruefe_Programmnummer_Text(const QString& text, int32_t 
   return {v, v != alt, Programmnummer_Text(v)};
 }
 
-QString Pruefe_Programmnummer(const QString& text) { return Pruefe_Programmnummer(text, program().AktSpeicher); }
-
 QString Pruefe_Programmnummer(const QString& text, int m) {
   ProgramState& p = program();
   m = m == 1 ? 1 : 0;
@@ -118,8 +116,6 @@ void Kanalgruppe_ausrichten() {
   v.firstChannelShown = static_cast<int16_t>(std::clamp((v.firstChannelShown - 1) / 4 * 4 + 1, 1, 13));
 }
 
-bool Speichere_Kanalname(int i, const QString& text) { return Speichere_Kanalname(i, text, program().AktSpeicher); }
-
 bool Speichere_Kanalname(int i, const QString& text, int m) {
   ProgramState& p = program();
   m = m == 1 ? 1 : 0;
@@ -129,8 +125,6 @@ bool Speichere_Kanalname(int i, const QString& text, int m) {
   p.Geaendert = 1;
   return true;
 }
-
-bool Speichere_Verwendung(const QString& text) { return Speichere_Verwendung(text, program().AktSpeicher); }
 
 bool Speichere_Verwendung(const QString& text, int m) {
   ProgramState& p = program();

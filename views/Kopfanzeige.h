@@ -20,9 +20,7 @@ struct Programmnummer_Ergebnis {
   QString text;    // what the box shows afterwards
 };
 Programmnummer_Ergebnis Pruefe_Programmnummer_Text(const QString& text, int32_t alt);
-// The same on the program: the text into Programmnummer(AktSpeicher), or of slot m; returns the
-// box text.
-QString Pruefe_Programmnummer(const QString& text);
+// The same on the program: the text into Programmnummer of slot m; returns the box text.
 QString Pruefe_Programmnummer(const QString& text, int m);
 
 // Caption of channel label i (0..3): "C" & channel & ":", or the loaded captions.
@@ -48,12 +46,9 @@ void Kanaele_zuruecksetzen();
 // channel 1..4 gives channels 1 to 4); the captions keep their form.
 void Kanalgruppe_ausrichten();
 
-// Stores the name typed in box i when it differs, into slot AktSpeicher or m; true when it was
-// stored.
-bool Speichere_Kanalname(int i, const QString& text);
+// Stores the name typed in box i when it differs, into slot m; true when it was stored.
 bool Speichere_Kanalname(int i, const QString& text, int m);
-// Stores the usage text when it differs (slot AktSpeicher or m).
-bool Speichere_Verwendung(const QString& text);
+// Stores the usage text of slot m when it differs.
 bool Speichere_Verwendung(const QString& text, int m);
 // Stores the write-protect button state (1 open, 2 protected) when it differs.
 bool Speichere_Schreibschutz(int zustand);

@@ -79,10 +79,9 @@ TEST(KopfProgrammnummer, TypingClearingAndZeros) {
   EXPECT_EQ(e.nummer, 999999);
   EXPECT_EQ(e.text, QStringLiteral("999999"));
 
-  // On the program: the number of the slot shown, the changed flag of the own program.
+  // On the program: the number of the slot given, the changed flag of the own program.
   frischKopf();
-  program().AktSpeicher = 1;
-  EXPECT_EQ(Pruefe_Programmnummer(QStringLiteral("12 3")), QStringLiteral("000123"));
+  EXPECT_EQ(Pruefe_Programmnummer(QStringLiteral("12 3"), 1), QStringLiteral("000123"));
   EXPECT_EQ(program().Programmnummer[1], 123);
   EXPECT_EQ(program().Programmnummer[0], kKeineProgrammnummer);
   EXPECT_EQ(program().Geaendert, 1);
@@ -151,17 +150,16 @@ TEST(KopfFelder, NamesUsageAndWriteProtectSetTheChangedFlagOnlyOnARealEdit) {
   frischKopf(280);
   Blaettere(true);  // C5..C8
   program().Kanalname[4][0] = QStringLiteral(" Pumpe");
-  EXPECT_FALSE(Speichere_Kanalname(0, QStringLiteral(" Pumpe")));
+  EXPECT_FALSE(Speichere_Kanalname(0, QStringLiteral(" Pumpe"), 0));
   EXPECT_EQ(program().Geaendert, 0);
-  EXPECT_TRUE(Speichere_Kanalname(1, QStringLiteral("Licht")));
+  EXPECT_TRUE(Speichere_Kanalname(1, QStringLiteral("Licht"), 0));
   EXPECT_EQ(program().Kanalname[5][0], QStringLiteral("Licht"));
   EXPECT_EQ(program().Geaendert, 1);
 
   program().Geaendert = 0;
-  program().AktSpeicher = 1;
-  EXPECT_TRUE(Speichere_Verwendung(QStringLiteral("Halle 2")));
+  EXPECT_TRUE(Speichere_Verwendung(QStringLiteral("Halle 2"), 1));
   EXPECT_EQ(program().Verwendung[1], QStringLiteral("Halle 2"));
-  EXPECT_FALSE(Speichere_Verwendung(QStringLiteral("Halle 2")));
+  EXPECT_FALSE(Speichere_Verwendung(QStringLiteral("Halle 2"), 1));
 
   program().Geaendert = 0;
   EXPECT_FALSE(Speichere_Schreibschutz(1));

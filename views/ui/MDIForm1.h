@@ -47,8 +47,6 @@ class MDIForm1 : public QMainWindow {
   // filled again (a click on the filter switch or a frame button moves no focus). Every box then
   // shows slot m, and what is typed into one goes into that slot.
   void Zeige_Kopfdaten(int m);
-  // The slot the header panel shows.
-  int kopfSlot() const { return kopfSlot_; }
   void Zeige_Speicherbelegung(int slot);
   // Filter images and colour as FilterAn says.
   void Zeige_Filterstatus();
